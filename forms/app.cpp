@@ -1,0 +1,100 @@
+#include "app.h"
+
+#include "window.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QProcess>
+#include <QThread>
+
+namespace forms {
+
+namespace {
+bool ended = false;
+QString title;
+} // namespace
+
+ProgramEvents *ProgramEvents::instance()
+{
+    static ProgramEvents *events = new ProgramEvents;
+    return events;
+}
+
+namespace {
+void finish()
+{
+    if (ended)
+        return;
+    ended = true;
+    emit ProgramEvents::instance()->ended();
+    // Only a running event loop is told to stop; otherwise exec() sees the end.
+    if (QThread::currentThread()->loopLevel() > 0)
+        QCoreApplication::exit(0);
+}
+} // namespace
+
+namespace detail {
+// A handler may unload its own window and load the next one: whether any
+// window is left is decided once control is back in the event loop.
+void programEndedByUnload()
+{
+    QMetaObject::invokeMethod(
+        ProgramEvents::instance(),
+        [] {
+            if (loadedForms().isEmpty())
+                finish();
+        },
+        Qt::QueuedConnection);
+}
+} // namespace detail
+
+void initialize(QApplication &app, const QString &programTitle)
+{
+    title = programTitle;
+    app.setApplicationName(programTitle);
+    app.setQuitOnLastWindowClosed(false);
+    app.setLayoutDirection(Qt::RightToLeft);
+}
+
+int exec()
+{
+    if (ended || loadedForms().isEmpty())
+        return 0;
+    return QApplication::exec();
+}
+
+void endProgram()
+{
+    const QList<Form *> forms = loadedForms();
+    for (Form *f : forms)
+        unload(f);
+    finish();
+}
+
+bool programEnded() { return ended; }
+
+void resetProgramState()
+{
+    for (Form *f : loadedForms())
+        unload(f);
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ended = false;
+}
+
+QString programTitle() { return title.isEmpty() ? QCoreApplication::applicationName() : title; }
+
+QString programFolder()
+{
+    QString dir = QDir::cleanPath(QCoreApplication::applicationDirPath());
+    if (dir.size() > 1 && dir.endsWith(QLatin1Char('/')))
+        dir.chop(1);
+    return dir;
+}
+
+bool startProgram(const QString &path)
+{
+    return QProcess::startDetached(path, {});
+}
+
+} // namespace forms

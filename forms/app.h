@@ -1,0 +1,43 @@
+#pragma once
+#include <QObject>
+#include <QString>
+
+class QApplication;
+
+namespace forms {
+
+// Prepares the application: the program's title, no quit on the last window
+// closed (the program ends when no window is loaded).
+void initialize(QApplication &app, const QString &title);
+
+// Runs the event loop while any window is loaded; returns the exit code.
+int exec();
+
+// Ends the program at once: every window is unloaded and the event loop left.
+void endProgram();
+
+// Whether the program has ended (no window left loaded, or an explicit end).
+bool programEnded();
+
+// Forgets a previous end, so that tests can start a program again.
+void resetProgramState();
+
+// The program's title, shown by a message box given no title.
+QString programTitle();
+
+// The folder that holds the program file; ends in "/" only at the root.
+QString programFolder();
+
+// Starts a program file by path, detached, and returns at once.
+bool startProgram(const QString &path);
+
+// Emits ended() when the program ends.
+class ProgramEvents : public QObject {
+    Q_OBJECT
+public:
+    static ProgramEvents *instance();
+signals:
+    void ended();
+};
+
+} // namespace forms

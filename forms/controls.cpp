@@ -1,0 +1,192 @@
+#include "controls.h"
+
+#include "geometry.h"
+
+#include <QPainter>
+#include <QValidator>
+
+namespace forms {
+
+void placeTwips(QWidget *w, int left, int top, int width, int height)
+{
+    w->setGeometry(twipsRect(left, top, width, height));
+}
+
+namespace {
+
+// Maps Arabic-Indic and extended Arabic-Indic digits to 0-9 and refuses any
+// text that is not all digits.
+class DigitValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString &input, int &) const override
+    {
+        for (QChar &c : input) {
+            const char16_t u = c.unicode();
+            if (u >= 0x0660 && u <= 0x0669)
+                c = QChar(u'0' + (u - 0x0660));
+            else if (u >= 0x06F0 && u <= 0x06F9)
+                c = QChar(u'0' + (u - 0x06F0));
+            else if (u < u'0' || u > u'9')
+                return Invalid;
+        }
+        return Acceptable;
+    }
+};
+
+} // namespace
+
+TextBox::TextBox(QWidget *parent, const QString &name) : QLineEdit(parent)
+{
+    setObjectName(name);
+    setFrame(true);
+    setAlignment(Qt::AlignCenter);
+    setLayoutDirection(Qt::RightToLeft);
+    setTextMargins(0, 0, 0, 0);
+    setContentsMargins(0, 0, 0, 0);
+    setMaxLength(0);
+    connect(this, &QLineEdit::textChanged, this, &TextBox::changed);
+}
+
+void TextBox::setText(const QString &text)
+{
+    const int max = QLineEdit::maxLength();
+    QLineEdit::setText(text.size() > max ? text.left(max) : text);
+}
+
+void TextBox::setMaxLength(int length)
+{
+    QLineEdit::setMaxLength(length > 0 ? length : 32767);
+}
+
+void TextBox::setDigitsOnly(bool on)
+{
+    if (on && !validator())
+        setValidator(new DigitValidator(this));
+    else if (!on)
+        setValidator(nullptr);
+}
+
+void TextBox::setDisplayOnly(bool on)
+{
+    setReadOnly(on);
+    setFocusPolicy(on ? Qt::NoFocus : Qt::StrongFocus);
+    setAttribute(Qt::WA_TransparentForMouseEvents, on);
+    setAcceptDrops(!on);
+    setContextMenuPolicy(on ? Qt::NoContextMenu : Qt::DefaultContextMenu);
+}
+
+void TextBox::setTextColor(const QColor &color)
+{
+    QPalette p = palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        p.setColor(group, QPalette::Text, color);
+    setPalette(p);
+}
+
+CommandButton::CommandButton(QWidget *parent, const QString &name, const QString &caption)
+    : QPushButton(caption, parent)
+{
+    setObjectName(name);
+    setAutoDefault(false);
+}
+
+void CommandButton::setBackColor(const QColor &color)
+{
+    setStyleSheet(QStringLiteral("QPushButton#%1 { background-color: %2; border: 1px solid #808080; }"
+                                 "QPushButton#%1:pressed { border: 2px inset #808080; }")
+                      .arg(objectName(), color.name()));
+}
+
+Label::Label(QWidget *parent, const QString &name, const QString &caption) : QLabel(caption, parent)
+{
+    setObjectName(name);
+    setLayoutDirection(Qt::RightToLeft);
+    setTextFormat(Qt::PlainText);
+    setWordWrap(true);
+}
+
+void Label::setForeColor(const QColor &color)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, color);
+    setPalette(p);
+}
+
+void Label::setBackColor(const QColor &color)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Window, color);
+    setPalette(p);
+    setAutoFillBackground(true);
+}
+
+Frame::Frame(QWidget *parent, const QString &name, const QString &caption) : QGroupBox(caption, parent)
+{
+    setObjectName(name);
+    setLayoutDirection(Qt::RightToLeft);
+    setAlignment(Qt::AlignRight);
+}
+
+LineControl::LineControl(QWidget *parent, const QString &name, int x1, int y1, int x2, int y2, int widthPx,
+                         const QColor &color)
+    : QWidget(parent), width_(std::max(1, widthPx)), color_(color.isValid() ? color : windowTextColor())
+{
+    setObjectName(name);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    const QPointF a(x1 / double(TwipsPerPixel), y1 / double(TwipsPerPixel));
+    const QPointF b(x2 / double(TwipsPerPixel), y2 / double(TwipsPerPixel));
+    const int pad = width_;
+    const QRect box = QRectF(a, b).normalized().toAlignedRect().adjusted(-pad, -pad, pad, pad);
+    setGeometry(box);
+    from_ = a - box.topLeft();
+    to_ = b - box.topLeft();
+}
+
+QLineF LineControl::lineInParent() const
+{
+    return QLineF(from_ + pos(), to_ + pos());
+}
+
+void LineControl::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    QPen pen(color_, width_);
+    pen.setCapStyle(Qt::FlatCap);
+    p.setPen(pen);
+    p.drawLine(from_, to_);
+}
+
+Picture::Picture(QWidget *parent, const QString &name, const QString &resource) : QLabel(parent)
+{
+    setObjectName(name);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setPixmap(QPixmap(resource));
+}
+
+Shape::Shape(QWidget *parent, const QString &name, Kind kind, const QColor &border, const QColor &fill)
+    : QWidget(parent), kind_(kind), border_(border), fill_(fill)
+{
+    setObjectName(name);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Shape::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(border_);
+    p.setBrush(fill_.isValid() ? QBrush(fill_) : Qt::NoBrush);
+    const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    if (kind_ == Oval)
+        p.drawEllipse(r);
+    else
+        p.drawRect(r);
+}
+
+QColor activeTitleBarColor() { return QColor(0x00, 0x54, 0xE3); }
+QColor windowTextColor() { return QColor(Qt::black); }
+QColor windowBackgroundColor() { return QColor(Qt::white); }
+
+} // namespace forms

@@ -1,0 +1,114 @@
+#pragma once
+#include <QColor>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace forms {
+
+// Places a control by its design position and size, in twips.
+void placeTwips(QWidget *w, int left, int top, int width, int height);
+
+// A one-line text box. Whatever is written into it, by the pupil or by code,
+// is cut to its maximum length (leading characters kept), and every change of
+// its text raises changed() at once, inside the code that wrote it.
+class TextBox : public QLineEdit {
+    Q_OBJECT
+public:
+    TextBox(QWidget *parent, const QString &name);
+
+    QString text() const { return QLineEdit::text(); }
+    void setText(const QString &text);
+
+    // 0: no maximum length.
+    void setMaxLength(int length);
+
+    // Only the digits 0 to 9 go in (Arabic-Indic digits as the digit they
+    // stand for); anything else typed, pasted or dropped is refused.
+    void setDigitsOnly(bool on);
+
+    // A display-only box can neither take the focus nor be edited, and keeps
+    // its text colour at full strength.
+    void setDisplayOnly(bool on);
+
+    void setTextColor(const QColor &color);
+
+    // The design's Visible property (not whether the window is on screen).
+    bool visibleFlag() const { return !isHidden(); }
+
+signals:
+    void changed();
+};
+
+class CommandButton : public QPushButton {
+    Q_OBJECT
+public:
+    CommandButton(QWidget *parent, const QString &name, const QString &caption);
+    // A graphical button with its own background colour.
+    void setBackColor(const QColor &color);
+    bool visibleFlag() const { return !isHidden(); }
+};
+
+class Label : public QLabel {
+    Q_OBJECT
+public:
+    Label(QWidget *parent, const QString &name, const QString &caption = QString());
+    void setForeColor(const QColor &color);
+    void setBackColor(const QColor &color);
+    QString caption() const { return text(); }
+    void setCaption(const QString &c) { setText(c); }
+};
+
+class Frame : public QGroupBox {
+    Q_OBJECT
+public:
+    Frame(QWidget *parent, const QString &name, const QString &caption);
+    bool visibleFlag() const { return !isHidden(); }
+};
+
+// A straight line between two points given in twips, relative to the parent.
+class LineControl : public QWidget {
+    Q_OBJECT
+public:
+    LineControl(QWidget *parent, const QString &name, int x1, int y1, int x2, int y2, int widthPx = 1,
+                const QColor &color = QColor());
+    QLineF lineInParent() const;
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+
+private:
+    QPointF from_, to_;
+    int width_;
+    QColor color_;
+};
+
+// A picture drawn from the top-left corner of its control.
+class Picture : public QLabel {
+    Q_OBJECT
+public:
+    Picture(QWidget *parent, const QString &name, const QString &resource);
+};
+
+// A filled or outlined rectangle or ellipse.
+class Shape : public QWidget {
+    Q_OBJECT
+public:
+    enum Kind { Rectangle, Oval };
+    Shape(QWidget *parent, const QString &name, Kind kind, const QColor &border, const QColor &fill = QColor());
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+
+private:
+    Kind kind_;
+    QColor border_, fill_;
+};
+
+// The system colours the designs name.
+QColor activeTitleBarColor();
+QColor windowTextColor();
+QColor windowBackgroundColor();
+
+} // namespace forms

@@ -1,0 +1,71 @@
+#include "msgbox.h"
+
+#include "app.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTranslator>
+
+namespace forms {
+
+namespace {
+// Qt's own Arabic texts for the standard buttons, loaded with the first box.
+void ensureArabicButtons()
+{
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+    auto *tr = new QTranslator(qApp);
+    if (tr->load(QStringLiteral("qtbase_ar"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(tr);
+    else
+        delete tr;
+}
+} // namespace
+
+int msgBox(QWidget *owner, const QString &text, int style, const QString &title)
+{
+    ensureArabicButtons();
+    QMessageBox box(owner);
+    box.setObjectName(QStringLiteral("AlertMessage"));
+    box.setLayoutDirection(Qt::RightToLeft);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.setWindowTitle(title.isEmpty() ? programTitle() : title);
+    box.setText(text);
+    switch (style & 0x70) {
+    case MsgCritical:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case MsgQuestion:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case MsgExclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case MsgInformation:
+        box.setIcon(QMessageBox::Information);
+        break;
+    default:
+        box.setIcon(QMessageBox::NoIcon);
+    }
+    if ((style & 0x7) == MsgYesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+        box.setDefaultButton(QMessageBox::Ok);
+    }
+    box.exec();
+    QAbstractButton *clicked = box.clickedButton();
+    if (clicked && clicked == box.button(QMessageBox::Yes))
+        return MsgYes;
+    if (clicked && clicked == box.button(QMessageBox::No))
+        return MsgNo;
+    // Closing a Yes/No box without an answer counts as No.
+    return (style & 0x7) == MsgYesNo ? MsgNo : MsgOk;
+}
+
+} // namespace forms

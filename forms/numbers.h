@@ -1,0 +1,30 @@
+#pragma once
+#include <QString>
+
+// Reading and writing numbers the way the programs' designs expect.
+namespace forms {
+
+// Blanks anywhere are skipped, then the longest leading decimal number
+// ("." as the point, an optional sign) is read; no number reads as 0.
+double numberFromText(const QString &text);
+
+// Shortest plain decimal text, no blank, no thousands separators.
+QString numberText(double value);
+
+// The text with a leading blank before a number that is not negative.
+QString blankLedText(double value);
+
+// Rounds to a whole number, halves to the even neighbour.
+long long roundHalfEven(double value);
+
+// Whole-number division: both operands made whole, then truncated toward zero.
+// The caller must not pass a divisor that rounds to 0.
+long long wholeDivide(double dividend, double divisor);
+
+// The whole part, rounded down.
+long long wholePart(double value);
+
+// The last `count` characters of a text (the whole text when it is shorter).
+QString lastChars(const QString &text, int count);
+
+} // namespace forms

@@ -1,0 +1,207 @@
+#include <QApplication>
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QTest>
+
+#include "forms/app.h"
+#include "forms/controls.h"
+#include "forms/msgbox.h"
+#include "forms/timing.h"
+#include "forms/window.h"
+#include "forms/tests/driver.h"
+
+using namespace forms;
+using formstest::MessageCatcher;
+
+namespace {
+class Plain : public Form {
+public:
+    Plain()
+    {
+        box = new TextBox(this, QStringLiteral("Text1"));
+        placeTwips(box, 0, 0, 375, 495);
+    }
+    TextBox *box;
+};
+class Other : public Form {};
+} // namespace
+
+class ControlsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() { resetProgramState(); }
+
+    void writingCutsToMaximumLength()
+    {
+        TextBox box(nullptr, QStringLiteral("T"));
+        box.setMaxLength(1);
+        box.setText(QStringLiteral(" 347"));
+        QCOMPARE(box.text(), QStringLiteral(" "));
+        box.setMaxLength(2);
+        box.setText(QStringLiteral(" 27"));
+        QCOMPARE(box.text(), QStringLiteral(" 2"));
+        box.setMaxLength(0);
+        box.setText(QStringLiteral("12345"));
+        QCOMPARE(box.text(), QStringLiteral("12345"));
+    }
+
+    void changeIsRaisedInsideTheWriter()
+    {
+        TextBox box(nullptr, QStringLiteral("T"));
+        QStringList order;
+        connect(&box, &TextBox::changed, [&] {
+            order << QStringLiteral("changed:") + box.text();
+            if (box.text() == QLatin1String("0"))
+                box.setText(QString()); // nested write raises a nested change
+        });
+        order << QStringLiteral("before");
+        box.setText(QStringLiteral("0"));
+        order << QStringLiteral("after");
+        QCOMPARE(order, QStringList({"before", "changed:0", "changed:", "after"}));
+        box.setText(QString()); // no change, no event
+        QCOMPARE(order.size(), 4);
+    }
+
+    void digitsOnlyEntry_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("digit") << "7" << "7";
+        QTest::newRow("second digit cut by the maximum") << "78" << "7";
+        QTest::newRow("Arabic-Indic digit") << QString(QChar(0x0663)) << "3";
+        QTest::newRow("extended Arabic-Indic digit") << QString(QChar(0x06F9)) << "9";
+        QTest::newRow("letter refused") << "a" << "";
+        QTest::newRow("Arabic letter refused") << QString(QChar(0x0628)) << "";
+        QTest::newRow("blank refused") << " " << "";
+        QTest::newRow("sign refused") << "-" << "";
+        QTest::newRow("letter then digit") << "x5" << "5";
+    }
+    void digitsOnlyEntry()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, kept);
+        auto *f = show<Plain>();
+        f->box->setMaxLength(1);
+        f->box->setDigitsOnly(true);
+        formstest::type(f->box, typed);
+        QCOMPARE(f->box->text(), kept);
+    }
+
+    void pasteIsFilteredAndCut()
+    {
+        auto *f = show<Plain>();
+        f->box->setMaxLength(1);
+        f->box->setDigitsOnly(true);
+        QApplication::clipboard()->setText(QStringLiteral("42"));
+        f->box->paste();
+        QCOMPARE(f->box->text(), QStringLiteral("4"));
+        f->box->clear();
+        QApplication::clipboard()->setText(QStringLiteral("a4"));
+        f->box->paste();
+        QCOMPARE(f->box->text(), QString());
+    }
+
+    void editingKeysStillWork()
+    {
+        auto *f = show<Plain>();
+        f->box->setMaxLength(1);
+        f->box->setDigitsOnly(true);
+        formstest::type(f->box, QStringLiteral("5"));
+        QTest::keyClick(f->box, Qt::Key_Backspace);
+        QCOMPARE(f->box->text(), QString());
+        formstest::type(f->box, QStringLiteral("6"));
+        QCOMPARE(f->box->text(), QStringLiteral("6"));
+    }
+
+    void displayOnlyBoxTakesNoFocus()
+    {
+        auto *f = show<Plain>();
+        f->box->setDisplayOnly(true);
+        f->box->setText(QStringLiteral("3"));
+        QTest::mouseClick(f->box, Qt::LeftButton);
+        QVERIFY(!f->box->hasFocus());
+        QCOMPARE(f->box->focusPolicy(), Qt::NoFocus);
+        QVERIFY(f->box->isEnabled()); // colours stay at full strength
+    }
+
+    void messageBoxIsArabicAndRightToLeft()
+    {
+        MessageCatcher catcher;
+        catcher.answerNext(QMessageBox::No);
+        const int answer = msgBox(nullptr, QStringLiteral("سؤال"), MsgYesNo | MsgQuestion, QStringLiteral("تنبيه"));
+        QCOMPARE(answer, int(MsgNo));
+        QCOMPARE(catcher.count(), 1);
+        QCOMPARE(catcher.last().title, QStringLiteral("تنبيه"));
+        QCOMPARE(catcher.last().icon, QMessageBox::Question);
+        QVERIFY(catcher.last().buttons.contains(QStringLiteral("&نعم")) || catcher.last().buttons.contains(QStringLiteral("نعم")));
+        QCOMPARE(msgBox(nullptr, QStringLiteral("x"), MsgOkOnly | MsgCritical), int(MsgOk));
+        QCOMPARE(catcher.last().title, programTitle());
+        QCOMPARE(catcher.last().icon, QMessageBox::Critical);
+    }
+
+    void programEndsWhenNoWindowIsLoaded()
+    {
+        QVERIFY(!programEnded());
+        auto *a = show<Plain>();
+        auto *b = show<Other>();
+        QCOMPARE(show<Plain>(), a); // one instance per window
+        b->hide();
+        unload<Plain>();
+        QCoreApplication::processEvents();
+        QVERIFY(!programEnded()); // the hidden window keeps it running
+        QVERIFY(!instance<Plain>());
+        b->close(); // the close box unloads
+        QTRY_VERIFY(programEnded());
+    }
+
+    void explicitEndUnloadsEverything()
+    {
+        show<Plain>();
+        show<Other>();
+        endProgram();
+        QVERIFY(programEnded());
+        QVERIFY(loadedForms().isEmpty());
+    }
+
+    void reloadedWindowStartsFresh()
+    {
+        auto *f = show<Plain>();
+        f->box->setText(QStringLiteral("9"));
+        show<Other>();
+        unload<Plain>();
+        QCOMPARE(show<Plain>()->box->text(), QString());
+    }
+
+    void manualTimeDrivesTimersAndPauses()
+    {
+        testing::useManualTime(true);
+        Timer timer(nullptr, QStringLiteral("Timer1"), 3000);
+        int ticks = 0;
+        connect(&timer, &Timer::tick, [&] { ++ticks; });
+        testing::advance(2999);
+        QCOMPARE(ticks, 0);
+        testing::advance(1);
+        QCOMPARE(ticks, 1);
+        const QDateTime before = now();
+        pause(2500);
+        QCOMPARE(before.msecsTo(now()), 2500);
+        timer.setEnabled(false);
+        testing::advance(10000);
+        QCOMPARE(ticks, 1);
+        testing::useManualTime(false);
+    }
+
+    void realPauseWaitsWithoutSpinning()
+    {
+        QElapsedTimer wall;
+        wall.start();
+        const std::clock_t cpu0 = std::clock();
+        pause(200);
+        const double cpuMs = double(std::clock() - cpu0) * 1000.0 / CLOCKS_PER_SEC;
+        QVERIFY(wall.elapsed() >= 190);
+        QVERIFY2(cpuMs < 100, qPrintable(QString::number(cpuMs)));
+    }
+};
+
+QTEST_MAIN(ControlsTest)
+#include "controls_test.moc"

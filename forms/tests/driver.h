@@ -1,0 +1,64 @@
+#pragma once
+#include <QAbstractButton>
+#include <QMessageBox>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+#include <deque>
+
+#include "forms/controls.h"
+
+namespace formstest {
+
+// One message box as the pupil saw it.
+struct SeenMessage {
+    QString text;
+    QString title;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QStringList buttons; // captions, as shown
+};
+
+// Watches for message boxes, records them and answers each one: with the next
+// queued answer, or else with its default button.
+class MessageCatcher : public QObject {
+    Q_OBJECT
+public:
+    MessageCatcher();
+    ~MessageCatcher() override;
+
+    void answerNext(QMessageBox::StandardButton button) { answers_.push_back(button); }
+    const QList<SeenMessage> &seen() const { return seen_; }
+    int count() const { return seen_.size(); }
+    SeenMessage last() const { return seen_.isEmpty() ? SeenMessage{} : seen_.last(); }
+    void clear() { seen_.clear(); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void answer(QMessageBox *box);
+    QList<SeenMessage> seen_;
+    std::deque<QMessageBox::StandardButton> answers_;
+};
+
+// Finds a control of a window by its name; fails the test when missing.
+template <class T> T *control(QWidget *window, const QString &name)
+{
+    return window ? window->findChild<T *>(name) : nullptr;
+}
+
+// Types text into a box as the pupil would, key by key.
+void type(QWidget *box, const QString &text);
+// Clears a box with the keyboard (select all, Delete).
+void erase(QWidget *box);
+// Clicks a button with the mouse.
+void click(QAbstractButton *button);
+// Presses a key on a widget.
+void press(QWidget *w, Qt::Key key, const QString &text = QString());
+
+// Whether a control is on screen, its window and every parent shown.
+inline bool shown(const QWidget *w) { return w && w->isVisible(); }
+
+} // namespace formstest

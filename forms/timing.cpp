@@ -1,0 +1,132 @@
+#include "timing.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
+
+#include <algorithm>
+#include <vector>
+
+namespace forms {
+
+struct TimeControl {
+    bool manual = false;
+    qint64 virtualMs = 0;
+    QDateTime base;
+    std::vector<Timer *> timers;
+    std::function<void(int)> pauseHook;
+
+    static TimeControl &get()
+    {
+        static TimeControl t;
+        return t;
+    }
+
+    void advance(qint64 ms)
+    {
+        const qint64 target = virtualMs + std::max<qint64>(0, ms);
+        for (;;) {
+            Timer *next = nullptr;
+            for (Timer *t : timers)
+                if (t->enabled_ && t->interval_ > 0 && t->due_ <= target && (!next || t->due_ < next->due_))
+                    next = t;
+            if (!next)
+                break;
+            virtualMs = std::max(virtualMs, next->due_);
+            next->due_ = virtualMs + next->interval_;
+            emit next->tick();
+            QCoreApplication::sendPostedEvents();
+        }
+        virtualMs = target;
+    }
+};
+
+Timer::Timer(QObject *parent, const QString &name, int intervalMs, bool enabled)
+    : QObject(parent), interval_(intervalMs), enabled_(enabled)
+{
+    setObjectName(name);
+    TimeControl::get().timers.push_back(this);
+    rearm();
+}
+
+Timer::~Timer()
+{
+    auto &v = TimeControl::get().timers;
+    v.erase(std::remove(v.begin(), v.end(), this), v.end());
+}
+
+void Timer::setInterval(int ms)
+{
+    interval_ = ms;
+    rearm();
+}
+
+void Timer::setEnabled(bool on)
+{
+    enabled_ = on;
+    rearm();
+}
+
+void Timer::rearm()
+{
+    TimeControl &tc = TimeControl::get();
+    due_ = tc.virtualMs + interval_;
+    if (tc.manual) {
+        if (timer_)
+            timer_->stop();
+        return;
+    }
+    if (!timer_) {
+        timer_ = new QTimer(this);
+        connect(timer_, &QTimer::timeout, this, &Timer::tick);
+    }
+    if (enabled_ && interval_ > 0)
+        timer_->start(interval_);
+    else
+        timer_->stop();
+}
+
+QDateTime now()
+{
+    TimeControl &tc = TimeControl::get();
+    if (tc.manual)
+        return tc.base.addMSecs(tc.virtualMs);
+    return QDateTime::currentDateTime();
+}
+
+void pause(int ms)
+{
+    TimeControl &tc = TimeControl::get();
+    if (tc.manual) {
+        QCoreApplication::processEvents();
+        if (tc.pauseHook)
+            tc.pauseHook(ms);
+        tc.advance(ms);
+        QCoreApplication::processEvents();
+        return;
+    }
+    if (ms <= 0) {
+        QCoreApplication::processEvents();
+        return;
+    }
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+namespace testing {
+void useManualTime(bool on)
+{
+    TimeControl &tc = TimeControl::get();
+    if (on && !tc.manual)
+        tc.base = QDateTime::currentDateTime();
+    tc.manual = on;
+    for (Timer *t : tc.timers)
+        t->rearm();
+}
+bool manualTime() { return TimeControl::get().manual; }
+void advance(int ms) { TimeControl::get().advance(ms); }
+void setPauseHook(std::function<void(int)> hook) { TimeControl::get().pauseHook = std::move(hook); }
+} // namespace testing
+
+} // namespace forms

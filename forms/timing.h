@@ -1,0 +1,57 @@
+#pragma once
+#include <QDateTime>
+#include <QObject>
+
+#include <functional>
+
+class QTimer;
+
+namespace forms {
+
+namespace testing {
+void useManualTime(bool on);
+}
+
+// A timer: while enabled it raises tick() every interval, on the window's thread.
+class Timer : public QObject {
+    Q_OBJECT
+public:
+    Timer(QObject *parent, const QString &name, int intervalMs, bool enabled = true);
+    ~Timer() override;
+
+    int interval() const { return interval_; }
+    void setInterval(int ms);
+    bool enabled() const { return enabled_; }
+    void setEnabled(bool on);
+
+signals:
+    void tick();
+
+private:
+    friend struct TimeControl;
+    friend void testing::useManualTime(bool);
+    void rearm();
+    int interval_;
+    bool enabled_;
+    QTimer *timer_ = nullptr;
+    qint64 due_ = 0; // virtual deadline under manual time
+};
+
+// The present time; in whole seconds where the designs ask for them.
+QDateTime now();
+
+// Waits for a time without holding up the window: events keep flowing and the
+// CPU stays idle.
+void pause(int ms);
+
+// Test control of time: timers and pauses then follow advance() only.
+namespace testing {
+void useManualTime(bool on);
+bool manualTime();
+void advance(int ms);
+// Called by pause() under manual time before time moves on, so a test can act
+// in the middle of a pause.
+void setPauseHook(std::function<void(int ms)> hook);
+} // namespace testing
+
+} // namespace forms

@@ -1,0 +1,142 @@
+#include "window.h"
+
+#include "app.h"
+#include "geometry.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QScreen>
+
+#include <map>
+
+namespace forms {
+
+namespace {
+struct Entry {
+    std::type_index type;
+    Form *form;
+};
+std::vector<Entry> &registry()
+{
+    static std::vector<Entry> r;
+    return r;
+}
+} // namespace
+
+namespace detail {
+Form *loaded(std::type_index type)
+{
+    for (const Entry &e : registry())
+        if (e.type == type)
+            return e.form;
+    return nullptr;
+}
+void registerForm(std::type_index type, Form *form) { registry().push_back({type, form}); }
+void programEndedByUnload();
+} // namespace detail
+
+QList<Form *> loadedForms()
+{
+    QList<Form *> list;
+    for (const Entry &e : registry())
+        list.append(e.form);
+    return list;
+}
+
+void unload(Form *form)
+{
+    auto &r = registry();
+    auto it = std::find_if(r.begin(), r.end(), [form](const Entry &e) { return e.form == form; });
+    if (it == r.end())
+        return;
+    r.erase(it);
+    form->hide();
+    form->deleteLater();
+    if (r.empty())
+        detail::programEndedByUnload();
+}
+
+Form::Form(QWidget *parent) : QWidget(parent, Qt::Window)
+{
+    setLayoutDirection(Qt::RightToLeft);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+}
+
+void Form::setBorder(Border border, bool inTaskbar)
+{
+    Qt::WindowFlags f;
+    switch (border) {
+    case Border::Sizable:
+        f = Qt::Window;
+        break;
+    case Border::FixedDialog:
+        f = (inTaskbar ? Qt::Window : Qt::Tool) | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+            | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+        break;
+    case Border::ToolNoCaption:
+        f = Qt::Tool | Qt::FramelessWindowHint;
+        break;
+    }
+    setWindowFlags(f);
+}
+
+void Form::setClientSizeTwips(int width, int height)
+{
+    resize(twips(width), twips(height));
+}
+
+void Form::setKeyPreview(bool on)
+{
+    if (on == keyPreview_)
+        return;
+    keyPreview_ = on;
+    if (on)
+        qApp->installEventFilter(this);
+    else
+        qApp->removeEventFilter(this);
+}
+
+void Form::showForm()
+{
+    if (!shownOnce_) {
+        shownOnce_ = true;
+        if (placement_ == Placement::Maximized) {
+            showMaximized();
+            return;
+        }
+        if (QScreen *s = QGuiApplication::primaryScreen()) {
+            const QRect avail = s->availableGeometry();
+            move(avail.center() - QPoint(width() / 2, height() / 2));
+        }
+    }
+    show();
+    activateWindow();
+}
+
+void Form::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    unload(this);
+}
+
+bool Form::eventFilter(QObject *watched, QEvent *event)
+{
+    if (keyPreview_ && event->type() == QEvent::KeyPress) {
+        auto *w = qobject_cast<QWidget *>(watched);
+        if (w && w->window() == this) {
+            auto *ke = static_cast<QKeyEvent *>(event);
+            const int key = ke->key();
+            const bool navigation = key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Return
+                || key == Qt::Key_Enter;
+            const QString text = ke->text();
+            if (!navigation && !text.isEmpty()) {
+                emit previewKeyPress(text.at(0));
+                return true;
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace forms

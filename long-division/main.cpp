@@ -1,0 +1,13 @@
+#include "corvane.h"
+
+#include "forms/app.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    forms::initialize(app, QStringLiteral("Corvane"));
+    corvane::start();
+    return forms::exec();
+}

@@ -1,0 +1,7 @@
+#include "corvane.h"
+
+#include "splash.h"
+
+namespace corvane {
+void start() { forms::show<frmSplash>(); }
+} // namespace corvane
