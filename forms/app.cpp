@@ -1,5 +1,6 @@
 #include "app.h"
 
+#include "fonts.h"
 #include "window.h"
 
 #include <QApplication>
@@ -54,6 +55,7 @@ void initialize(QApplication &app, const QString &programTitle)
     app.setApplicationName(programTitle);
     app.setQuitOnLastWindowClosed(false);
     app.setLayoutDirection(Qt::RightToLeft);
+    app.setFont(designFont(QStringLiteral("MS Sans Serif"), 8.25));
 }
 
 int exec()

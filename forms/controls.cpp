@@ -76,6 +76,24 @@ void TextBox::setDisplayOnly(bool on)
     setContextMenuPolicy(on ? Qt::NoContextMenu : Qt::DefaultContextMenu);
 }
 
+// A box nobody types into shows its text centred over its whole width, as
+// narrow digit boxes need; an editable box keeps the line edit's own look.
+void TextBox::paintEvent(QPaintEvent *event)
+{
+    if (!isReadOnly()) {
+        QLineEdit::paintEvent(event);
+        return;
+    }
+    QPainter p(this);
+    const QPalette &pal = palette();
+    p.fillRect(rect(), pal.color(QPalette::Base));
+    p.setPen(hasFocus() ? pal.color(QPalette::Highlight) : QColor(0x80, 0x80, 0x80));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    p.setPen(pal.color(QPalette::Text));
+    p.setFont(font());
+    p.drawText(rect(), int(alignment()) | Qt::AlignVCenter | Qt::TextDontClip, text());
+}
+
 void TextBox::setTextColor(const QColor &color)
 {
     QPalette p = palette();
@@ -124,8 +142,7 @@ void Label::setBackColor(const QColor &color)
 Frame::Frame(QWidget *parent, const QString &name, const QString &caption) : QGroupBox(caption, parent)
 {
     setObjectName(name);
-    setLayoutDirection(Qt::RightToLeft);
-    setAlignment(Qt::AlignRight);
+    setLayoutDirection(Qt::RightToLeft); // the caption starts at the right
 }
 
 LineControl::LineControl(QWidget *parent, const QString &name, int x1, int y1, int x2, int y2, int widthPx,

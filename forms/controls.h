@@ -39,6 +39,9 @@ public:
 
 signals:
     void changed();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
 };
 
 class CommandButton : public QPushButton {

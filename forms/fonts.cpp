@@ -8,7 +8,7 @@ QStringList fontFamiliesFor(const QString &family)
 {
     static const QHash<QString, QStringList> table = {
         {QStringLiteral("Arial"), {QStringLiteral("DejaVu Sans"), QStringLiteral("KacstOne")}},
-        {QStringLiteral("MS Sans Serif"), {QStringLiteral("DejaVu Sans"), QStringLiteral("KacstOne")}},
+        {QStringLiteral("MS Sans Serif"), {QStringLiteral("KacstOne"), QStringLiteral("DejaVu Sans")}},
         {QStringLiteral("Arabic Transparent"), {QStringLiteral("KacstOne"), QStringLiteral("DejaVu Sans")}},
         {QStringLiteral("Akhbar MT"), {QStringLiteral("Amiri"), QStringLiteral("DejaVu Sans")}},
         {QStringLiteral("Monotype Koufi"), {QStringLiteral("KacstTitle"), QStringLiteral("KacstOne")}},
