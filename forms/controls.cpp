@@ -2,6 +2,7 @@
 
 #include "geometry.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QValidator>
 
@@ -107,6 +108,15 @@ CommandButton::CommandButton(QWidget *parent, const QString &name, const QString
 {
     setObjectName(name);
     setAutoDefault(false);
+}
+
+void CommandButton::keyPressEvent(QKeyEvent *event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && event->modifiers() == Qt::NoModifier) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 void CommandButton::setBackColor(const QColor &color)

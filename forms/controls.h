@@ -51,6 +51,10 @@ public:
     // A graphical button with its own background colour.
     void setBackColor(const QColor &color);
     bool visibleFlag() const { return !isHidden(); }
+
+protected:
+    // Enter presses the focused button, as Space does.
+    void keyPressEvent(QKeyEvent *event) override;
 };
 
 class Label : public QLabel {

@@ -1,11 +1,13 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QTest>
 
 #include "forms/app.h"
 #include "forms/controls.h"
 #include "forms/msgbox.h"
+#include "forms/random.h"
 #include "forms/timing.h"
 #include "forms/window.h"
 #include "forms/tests/driver.h"
@@ -189,6 +191,43 @@ private slots:
         testing::advance(10000);
         QCOMPARE(ticks, 1);
         testing::useManualTime(false);
+    }
+
+    void enterPressesTheFocusedButton()
+    {
+        auto *f = show<Plain>();
+        auto *b = new CommandButton(f, QStringLiteral("Command1"), QStringLiteral("دخول"));
+        b->show();
+        int clicks = 0;
+        connect(b, &QPushButton::clicked, [&] { ++clicks; });
+        QTest::keyClick(b, Qt::Key_Return);
+        QTest::keyClick(b, Qt::Key_Space);
+        QCOMPARE(clicks, 2);
+    }
+
+    void randomDrawsStayInRangeAndRepeatFromASeed()
+    {
+        reseed(7);
+        QList<int> first;
+        for (int i = 0; i < 200; ++i) {
+            const int v = randomBelow(10);
+            QVERIFY(v >= 0 && v < 10);
+            first << v;
+        }
+        reseed(7);
+        for (int i = 0; i < 200; ++i)
+            QCOMPARE(randomBelow(10), first[i]);
+        QVERIFY(std::count(first.begin(), first.end(), 0) > 0 && std::count(first.begin(), first.end(), 9) > 0);
+        reseedFromClock();
+        const float u = randomDraw();
+        QVERIFY(u >= 0.0f && u < 1.0f);
+    }
+
+    void programFolderAndStart()
+    {
+        QCOMPARE(programFolder(), QFileInfo(QCoreApplication::applicationFilePath()).absolutePath());
+        QVERIFY(!programFolder().endsWith(QLatin1Char('/')));
+        QVERIFY(!startProgram(programFolder() + QStringLiteral("/zorurav/missing-program")));
     }
 
     void realPauseWaitsWithoutSpinning()
