@@ -139,12 +139,145 @@ const Sheet &form1Sheet()
     return s;
 }
 
-// Placeholder until its own table is written.
 const Sheet &form2Sheet()
 {
     static const Sheet s = [] {
-        Sheet s = form1Sheet();
+        Sheet s;
         s.id = SheetId::Form2;
+        s.m = 1;
+        s.n = 4;
+        s.caption = worksheetCaption();
+        s.clientWidth = 7665;
+        s.clientHeight = 4425;
+
+        s.boxes = {
+            // dividend and divisor
+            {5, K::Entry, 6120, 2520},
+            {4, K::Entry, 6480, 2520},
+            {3, K::Entry, 6840, 2520},
+            {2, K::Entry, 7200, 2520},
+            {6, K::Entry, 5280, 2520},
+            // round 1
+            {7, K::Output, 6120, 1800, 1, Blue},
+            {8, K::Output, 6120, 3120},
+            {9, K::Output, 6120, 3840},
+            // round 2
+            {10, K::Output, 6480, 3840},
+            {11, K::Output, 6480, 1800, 1, Blue},
+            {12, K::Output, 6480, 4440, 2},
+            {13, K::Output, 6120, 4440, 2},
+            {14, K::Output, 6480, 5160},
+            // round 3
+            {16, K::Output, 6840, 5160},
+            {17, K::Output, 6840, 1800, 0, Blue},
+            {18, K::Output, 6840, 5760},
+            {19, K::Output, 6480, 5760, 2},
+            {20, K::Output, 6840, 6480, 1, Black},
+            // round 4
+            {1, K::Output, 7200, 6480, 1, Black},
+            {29, K::Output, 7200, 1800, 1, Black},
+            {28, K::Output, 7200, 7080, 1, Black},
+            {15, K::Output, 6840, 7080, 2, Black},
+            {30, K::Output, 7200, 7800, 0},
+            // check frame
+            {21, K::Check, 1440, 1920, 1, Blue},
+            {22, K::Check, 1080, 1920, 1, Blue},
+            {23, K::Check, 720, 1920, 1, Blue},
+            {31, K::Check, 360, 1920, 1, Blue},
+            {24, K::Check, 1440, 2400, 0},
+            {25, K::Check, 1440, 3000},
+            {26, K::Check, 1080, 3000},
+            {27, K::Check, 720, 3000},
+            {32, K::Check, 360, 3000},
+        };
+        s.lines = {
+            {QStringLiteral("Line1"), 0, 5880, 2400, 7920, 2400, 3},
+            {QStringLiteral("Line1"), 1, 5880, 3120, 5880, 2400, 1},
+            {QStringLiteral("Line1"), 2, 4920, 3120, 5880, 3120, 1},
+            {QStringLiteral("Line2"), -1, 6000, 3720, 7920, 3720, 3},
+            {QStringLiteral("Line4"), -1, 5880, 5040, 7920, 5040, 3},
+            {QStringLiteral("Line6"), -1, 5880, 6360, 7920, 6360, 3},
+            {QStringLiteral("Line9"), -1, 5880, 7680, 7920, 7680, 3},
+            {QStringLiteral("Line3"), -1, 8040, 3480, 8160, 3480, 2, Blue},
+            {QStringLiteral("Line5"), -1, 8040, 4800, 8160, 4800, 2, Blue},
+            {QStringLiteral("Line7"), -1, 8040, 6120, 8160, 6120, 2, Blue},
+            {QStringLiteral("Line10"), -1, 8040, 7440, 8160, 7440, 2, Blue},
+        };
+        s.divisorBoxes = {6};
+        s.dividendBoxes = {5, 4, 3, 2};
+        s.entryTest = {5, 6, 4, 3, 2};
+
+        s.stepFrame = stepsFrame(8640, 1560, 6735);
+        addStepButtons(s, 1, 11, 4);
+        addStepButtons(s, 12, 15, 17);
+        s.steps = {
+            {4, S::FirstQuotient, {7}, {5}, 0, 0, true},
+            {5, S::Product, {8}, {}, 7, 0, true},
+            {6, S::Difference, {9}, {5}, 0, 8, true},
+            {7, S::BringDown, {10}, {4}},
+            {8, S::Quotient, {11}, {9, 10}, 0, 0, true},
+            {9, S::Product, {12, 13}, {}, 11, 0, false, true},
+            {10, S::Difference, {14}, {9, 10}, 11},
+            {11, S::BringDown, {16}, {3}},
+            {12, S::Quotient, {17}, {14, 16}},
+            {13, S::Product, {18, 19}, {}, 17},
+            {14, S::Difference, {20}, {14, 16}, 17},
+            {17, S::BringDown, {1}, {2}, 0, 0, false, false, true},
+            {18, S::Quotient, {29}, {20, 1}, 0, 0, true},
+            {19, S::Product, {28, 15}, {}, 29},
+            {20, S::Difference, {30}, {20, 1}, 29},
+        };
+        s.chain = {{7, 5},   {8, 6},   {9, 7},   {10, 8},  {11, 9},  {12, 10}, {14, 11},
+                   {16, 12}, {17, 13}, {18, 14}, {20, 17}, {1, 18},  {29, 19}, {28, 20}};
+        s.guards = {
+            {6, true, {QStringLiteral("1"), QStringLiteral("0")}, DivisorOneDigitRefused},
+            {5, false, {QStringLiteral("0")}, LeadingDividendZero},
+        };
+
+        CheckDef &c = s.check;
+        c.frame = checkFrame(840, 3240, 3255, 5055);
+        c.completeBox = 30;
+        c.quotientBoxes = {7, 11, 17, 29};
+        c.remainderBoxes = {30};
+        c.divisorAsTyped = true;
+        c.remainderAsTyped = true;
+        c.quotientDigits = {21, 22, 23, 31};
+        c.divisorDigits = {24};
+        c.productDigits = {25, 26, 27, 32};
+        c.hideable = {31};
+        c.sumRemainderLabel = 11;
+        c.labels = {
+            {1, QStringLiteral("المقسوم = الناتج × المقسوم عليه+الباقي"), 120, 360, 3015, 495},
+            {2, QStringLiteral("الناتج"), 2160, 720, 615, 255, SansSerif, 9.75, {}, Right},
+            {4, {}, 960, 720, 735, 255, Arial, 15.75, Blue, Qt::AlignCenter, true},
+            {3, QStringLiteral("المقسوم عليه"), 1800, 1080, 975, 255, SansSerif, 9.75, {}, Right},
+            {5, {}, 960, 1080, 735, 255, Arial, 15.75, Black, Qt::AlignCenter, true},
+            {6, QStringLiteral("الباقي"), 1800, 1440, 975, 255, SansSerif, 8.25, {}, Right},
+            {7, {}, 960, 1440, 735, 255, Arial, 15.75, Red, Qt::AlignCenter, true},
+            {8, QStringLiteral("×"), 1920, 2520, 375, 375, SansSerif, 13.5},
+            {9, {}, 2280, 4080, 735, 375, Arial, 15.75, Black, Qt::AlignCenter, true},
+            {14, QStringLiteral("+"), 1920, 4080, 255, 255, SansSerif, 13.5},
+            {11, {}, 1440, 4080, 375, 375, Arial, 15.75, Red},
+            {12, QStringLiteral("="), 960, 4080, 375, 255, SansSerif, 13.5},
+            {13, {}, 240, 4080, 735, 375, Arial, 15.75, Black},
+        };
+        c.lines = {{QStringLiteral("Line8"), -1, 240, 2880, 1800, 2880, 3}};
+
+        s.newProblemPos = {2160, 2400};
+        s.checkPos = {2160, 2760};
+        s.menuButton = 21;
+        s.menuPos = {2160, 1680};
+        s.sizeFrame = sizesFrame(3120, 240);
+        s.sizePos[0] = {7320, 600, 1695, 375};
+        s.sizePos[1] = {5400, 600, 1695, 375};
+        s.sizePos[2] = {3360, 600, 1815, 375};
+
+        s.initialFocus = QStringLiteral("Command16");
+        s.tabOrder = {"Command16", "Command15", "Text3",     "Command5",  "Command14", "Command13", "Command12",
+                      "Command11", "Command10", "Command9",  "Command8",  "Command7",  "Command6",  "Command4",
+                      "Command3",  "Command2",  "Command1",  "Text6",     "Text5",     "Text4",     "Text2",
+                      "Command17", "Command18", "Command19", "Command20", "Command21", "Text21",    "Text22",
+                      "Text23",    "Text24",    "Text25",    "Text26",    "Text27",    "Text31",    "Text32"};
         return s;
     }();
     return s;
@@ -153,8 +286,158 @@ const Sheet &form2Sheet()
 const Sheet &form3Sheet()
 {
     static const Sheet s = [] {
-        Sheet s = form1Sheet();
+        Sheet s;
         s.id = SheetId::Form3;
+        s.m = 1;
+        s.n = 5;
+        s.caption = worksheetCaption();
+        s.clientWidth = 4680;
+        s.clientHeight = 3090;
+
+        s.boxes = {
+            // dividend and divisor
+            {5, K::Entry, 7320, 1080},
+            {4, K::Entry, 7680, 1080},
+            {3, K::Entry, 8040, 1080},
+            {2, K::Entry, 8400, 1080},
+            {33, K::Entry, 8760, 1080},
+            {6, K::Entry, 6480, 1080},
+            // round 1
+            {7, K::Output, 7320, 360, 1, Blue},
+            {8, K::Output, 7320, 1680},
+            {9, K::Output, 7320, 2400},
+            // round 2
+            {10, K::Output, 7680, 2400},
+            {11, K::Output, 7680, 360, 1, Blue},
+            {12, K::Output, 7680, 3000, 2},
+            {13, K::Output, 7320, 3000, 2},
+            {14, K::Output, 7680, 3720},
+            // round 3
+            {16, K::Output, 8040, 3720},
+            {17, K::Output, 8040, 360, 0, Blue},
+            {18, K::Output, 8040, 4320},
+            {19, K::Output, 7680, 4320, 2},
+            {20, K::Output, 8040, 5040, 1, Black},
+            // round 4
+            {1, K::Output, 8400, 5040, 1, Black},
+            {29, K::Output, 8400, 360, 1, Black},
+            {28, K::Output, 8400, 5640, 1, Black},
+            {15, K::Output, 8040, 5640, 2, Black},
+            {30, K::Output, 8400, 6360, 0},
+            // round 5
+            {34, K::Output, 8760, 6360},
+            {35, K::Output, 8760, 360},
+            {36, K::Output, 8760, 6960},
+            {37, K::Output, 8400, 6960},
+            {38, K::Output, 8760, 7680},
+            // check frame
+            {21, K::Check, 1800, 1920, 1, Blue},
+            {22, K::Check, 1440, 1920, 1, Blue},
+            {23, K::Check, 1080, 1920, 1, Blue},
+            {31, K::Check, 720, 1920, 1, Blue},
+            {39, K::Check, 360, 1920, 1, Blue, 270},
+            {24, K::Check, 1800, 2400, 0},
+            {25, K::Check, 1800, 3000},
+            {26, K::Check, 1440, 3000},
+            {27, K::Check, 1080, 3000},
+            {32, K::Check, 720, 3000},
+            {40, K::Check, 360, 3000},
+        };
+        s.lines = {
+            {QStringLiteral("Line1"), 0, 7080, 960, 9240, 960, 3},
+            {QStringLiteral("Line1"), 1, 7080, 960, 7080, 1680, 3},
+            {QStringLiteral("Line1"), 2, 5760, 1680, 7080, 1680, 3},
+            {QStringLiteral("Line2"), -1, 7200, 2280, 9240, 2280, 3},
+            {QStringLiteral("Line4"), -1, 7200, 3600, 9240, 3600, 3},
+            {QStringLiteral("Line6"), -1, 7200, 4920, 9240, 4920, 3},
+            {QStringLiteral("Line9"), -1, 7200, 6240, 9240, 6240, 3},
+            {QStringLiteral("Line11"), -1, 7200, 7560, 9240, 7560, 3},
+            {QStringLiteral("Line3"), -1, 9240, 2040, 9360, 2040, 2, {}, true},
+            {QStringLiteral("Line5"), -1, 9240, 3360, 9360, 3360, 2, {}, true},
+            {QStringLiteral("Line7"), -1, 9240, 4680, 9360, 4680, 2, {}, true},
+            {QStringLiteral("Line10"), -1, 9240, 6000, 9360, 6000, 2, {}, true},
+            {QStringLiteral("Line12"), -1, 9240, 7320, 9360, 7320, 2, {}, true},
+        };
+        s.divisorBoxes = {6};
+        s.dividendBoxes = {5, 4, 3, 2, 33};
+        s.entryTest = {5, 6, 4, 3, 2, 33};
+
+        s.stepFrame = stepsFrame(9720, 240, 8175);
+        addStepButtons(s, 1, 11, 4);
+        addStepButtons(s, 12, 19, 17);
+        s.steps = {
+            {4, S::FirstQuotient, {7}, {5}, 0, 0, true},
+            {5, S::Product, {8}, {}, 7, 0, true},
+            {6, S::Difference, {9}, {5}, 0, 8, true},
+            {7, S::BringDown, {10}, {4}},
+            {8, S::Quotient, {11}, {9, 10}, 0, 0, true},
+            {9, S::Product, {12, 13}, {}, 11, 0, false, true},
+            {10, S::Difference, {14}, {9, 10}, 11},
+            {11, S::BringDown, {16}, {3}},
+            {12, S::Quotient, {17}, {14, 16}},
+            {13, S::Product, {18, 19}, {}, 17},
+            {14, S::Difference, {20}, {14, 16}, 17},
+            {17, S::BringDown, {1}, {2}, 0, 0, false, false, true},
+            {18, S::Quotient, {29}, {20, 1}, 0, 0, true},
+            {19, S::Product, {28, 15}, {}, 29},
+            {20, S::Difference, {30}, {20, 1}, 29},
+            {21, S::BringDown, {34}, {33}},
+            {22, S::Quotient, {35}, {30, 34}, 0, 0, true},
+            {23, S::Product, {36, 37}, {}, 35},
+            {24, S::Difference, {38}, {30, 34}, 35},
+        };
+        s.chain = {{7, 5},   {8, 6},   {9, 7},   {10, 8},  {11, 9},  {12, 10}, {14, 11}, {16, 12}, {17, 13},
+                   {18, 14}, {20, 17}, {1, 18},  {29, 19}, {28, 20}, {30, 21}, {34, 22}, {35, 23}, {36, 24}};
+        s.guards = {
+            {6, true, {QStringLiteral("1"), QStringLiteral("0")}, DivisorOneDigitRefused},
+            {5, false, {QStringLiteral("0")}, LeadingDividendZero},
+        };
+
+        CheckDef &c = s.check;
+        c.frame = checkFrame(840, 2640, 3735, 5055);
+        c.completeBox = 38;
+        c.quotientBoxes = {7, 11, 17, 29, 35};
+        c.remainderBoxes = {38};
+        c.divisorAsTyped = true;
+        c.remainderAsTyped = true;
+        c.quotientDigits = {21, 22, 23, 31, 39};
+        c.divisorDigits = {24};
+        c.productDigits = {25, 26, 27, 32, 40};
+        c.hideable = {39};
+        c.sumRemainderLabel = 11;
+        c.labels = {
+            {1, QStringLiteral("المقسوم = الناتج × المقسوم عليه+الباقي"), 480, 360, 3015, 495},
+            {2, QStringLiteral("الناتج"), 2520, 720, 615, 255, SansSerif, 9.75, {}, Right},
+            {4, {}, 1320, 720, 735, 255, Arial, 15.75, Blue, Qt::AlignCenter, true},
+            {3, QStringLiteral("المقسوم عليه"), 2160, 1080, 975, 255, SansSerif, 9.75, {}, Right},
+            {5, {}, 1320, 1080, 735, 255, Arial, 15.75, Black, Qt::AlignCenter, true},
+            {6, QStringLiteral("الباقي"), 2160, 1440, 975, 255, SansSerif, 8.25, {}, Right},
+            {7, {}, 1320, 1440, 735, 255, Arial, 15.75, Red, Qt::AlignCenter, true},
+            {8, QStringLiteral("×"), 2280, 2520, 375, 375, SansSerif, 13.5},
+            {9, {}, 2520, 4080, 855, 375, Arial, 15.75, Black, Qt::AlignCenter, true},
+            {14, QStringLiteral("+"), 2160, 4080, 255, 255, SansSerif, 13.5},
+            {11, {}, 1680, 4080, 375, 375, Arial, 15.75, Red},
+            {12, QStringLiteral("="), 1200, 4080, 375, 255, SansSerif, 13.5},
+            {13, {}, 240, 4080, 855, 375, Arial, 15.75, Black},
+        };
+        c.lines = {{QStringLiteral("Line8"), -1, 240, 2880, 2160, 2880, 3}};
+
+        s.newProblemPos = {2640, 1800};
+        s.checkPos = {2640, 2160};
+        s.menuButton = 25;
+        s.menuPos = {840, 1800};
+        s.sizeFrame = sizesFrame(120, 240);
+        s.sizePos[0] = {4320, 600, 1695, 375};
+        s.sizePos[1] = {2400, 600, 1695, 375};
+        s.sizePos[2] = {360, 600, 1815, 375};
+
+        s.initialFocus = QStringLiteral("Text5");
+        s.tabOrder = {"Text5",     "Text4",     "Text3",     "Text2",     "Text33",    "Text6",     "Command4",
+                      "Command5",  "Command6",  "Command7",  "Command8",  "Command9",  "Command10", "Command11",
+                      "Command12", "Command13", "Command14", "Command17", "Command18", "Command19", "Command20",
+                      "Command21", "Command22", "Command23", "Command24", "Command15", "Command16", "Text21",
+                      "Text22",    "Text23",    "Text24",    "Text25",    "Text26",    "Text27",    "Text31",
+                      "Text32",    "Text39",    "Text40",    "Command25", "Command1",  "Command2",  "Command3"};
         return s;
     }();
     return s;
