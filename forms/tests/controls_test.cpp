@@ -2,10 +2,13 @@
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QTest>
 
 #include "forms/app.h"
 #include "forms/controls.h"
+#include "forms/fonts.h"
 #include "forms/msgbox.h"
 #include "forms/random.h"
 #include "forms/timing.h"
@@ -221,6 +224,21 @@ private slots:
         reseedFromClock();
         const float u = randomDraw();
         QVERIFY(u >= 0.0f && u < 1.0f);
+    }
+
+    void designFontsMapToInstalledArabicFonts_data()
+    {
+        QTest::addColumn<QString>("design");
+        for (const char *name : {"Arial", "MS Sans Serif", "Arabic Transparent", "Akhbar MT", "Monotype Koufi", "SC_OUHOD"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+    void designFontsMapToInstalledArabicFonts()
+    {
+        QFETCH(QString, design);
+        const QStringList arabic = QFontDatabase::families(QFontDatabase::Arabic);
+        const QString mapped = fontFamiliesFor(design).first();
+        QVERIFY2(arabic.contains(mapped), qPrintable(mapped + QStringLiteral(" is not installed with Arabic")));
+        QCOMPARE(QFontInfo(designFont(design, 12)).family(), mapped);
     }
 
     void programFolderAndStart()
