@@ -162,6 +162,7 @@ struct Sheet {
 
     QString initialFocus;
     QStringList tabOrder; // control names; hidden ones are skipped
+    std::vector<int> clickFocusOnly; // boxes the Tab key passes over (they still take a click)
 };
 
 const Sheet &sheet(SheetId id);

@@ -173,6 +173,8 @@ void StepTutorForm::build()
         connect(makeButton(i + 1, sizeCaption(sheet_.m, i), sheet_.sizePos[i]), &QPushButton::clicked, this,
                 [this, i] { switchSize(i); });
 
+    for (int n : sheet_.clickFocusOnly)
+        box(n)->setFocusPolicy(Qt::ClickFocus);
     QWidget *previous = nullptr;
     for (const QString &n : sheet_.tabOrder) {
         QWidget *w = findChild<QWidget *>(n);
