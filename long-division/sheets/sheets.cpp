@@ -16,6 +16,15 @@ void addStepButtons(Sheet &s, int firstStep, int lastStep, int firstButton, bool
         s.stepButtons.push_back({firstButton + (step - firstStep), step, continued});
 }
 
+std::vector<LabelDef> helpLabels()
+{
+    const QString font = QStringLiteral("SC_OUHOD");
+    return {
+        {10, {}, 240, 360, 2055, 375, font, 20.25, {}, Qt::AlignRight, true},
+        {11, {}, 240, 960, 2055, 375, font, 20.25, {}, Qt::AlignRight, true},
+    };
+}
+
 const Sheet &sheet(SheetId id)
 {
     switch (id) {

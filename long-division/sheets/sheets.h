@@ -24,6 +24,11 @@ inline FrameDef stepsFrame(int x, int y, int h) { return {2, QStringLiteral("خ�
 inline FrameDef sizesFrame(int x, int y) { return {1, QStringLiteral("إختر القسمة المطلوبة"), x, y, 6135, 975}; }
 inline FrameDef checkFrame(int x, int y, int w, int h) { return {3, QStringLiteral("التحقق من الحل"), x, y, w, h}; }
 
+// The help frame of the two- and three-digit worksheets: hidden, and nothing
+// ever fills its two caption-less labels.
+inline FrameDef helpFrame(int x, int y) { return {4, QStringLiteral("مساعدة :"), x, y, 2535, 2895}; }
+std::vector<LabelDef> helpLabels();
+
 // Step buttons for steps first..last on consecutive buttons from `button`.
 void addStepButtons(Sheet &s, int firstStep, int lastStep, int firstButton, bool continued = false);
 

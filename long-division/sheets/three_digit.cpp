@@ -15,7 +15,6 @@ constexpr Qt::Alignment Right = Qt::AlignRight;
 constexpr Qt::Alignment Centre = Qt::AlignCenter;
 const QString Arial = QStringLiteral("Arial");
 const QString SansSerif = QStringLiteral("MS Sans Serif");
-const QString Ouhod = QStringLiteral("SC_OUHOD");
 
 // The steps of rounds 1 to 4, on the same boxes in all three worksheets.
 // Two zero rounds come first; round 3 rebuilds its partial dividend.
@@ -71,14 +70,6 @@ std::vector<GuardDef> threeDigitGuards()
     return {
         {38, true, {QStringLiteral("0")}, LeadZeroRefused},
         {5, false, {QStringLiteral("0")}, LeadingDividendZero},
-    };
-}
-
-std::vector<LabelDef> helpLabels()
-{
-    return {
-        {10, {}, 240, 360, 2055, 375, Ouhod, 20.25, Black, Right, true},
-        {11, {}, 240, 960, 2055, 375, Ouhod, 20.25, Black, Right, true},
     };
 }
 
@@ -240,7 +231,7 @@ const Sheet &form8Sheet()
         s.sizePos[1] = {5400, 480, 1815, 375};
         s.sizePos[2] = {3360, 480, 1815, 375};
 
-        s.helpFrame = {4, QStringLiteral("مساعدة :"), 3480, 3720, 2535, 2895};
+        s.helpFrame = helpFrame(3480, 3720);
         s.helpLabels = helpLabels();
 
         s.initialFocus = QStringLiteral("Text5");
@@ -393,7 +384,7 @@ const Sheet &form9Sheet()
         s.sizePos[1] = {2400, 480, 1815, 375};
         s.sizePos[2] = {360, 480, 1815, 375};
 
-        s.helpFrame = {4, QStringLiteral("مساعدة :"), 4320, 2760, 2535, 2895};
+        s.helpFrame = helpFrame(4320, 2760);
         s.helpLabels = helpLabels();
 
         s.initialFocus = QStringLiteral("Text5");
@@ -567,7 +558,7 @@ const Sheet &form10Sheet()
         s.sizePos[1] = {2400, 480, 1815, 375};
         s.sizePos[2] = {360, 480, 1815, 375};
 
-        s.helpFrame = {4, QStringLiteral("مساعدة :"), 4200, 2400, 2535, 2895};
+        s.helpFrame = helpFrame(4200, 2400);
         s.helpLabels = helpLabels();
 
         s.initialFocus = QStringLiteral("Text5");

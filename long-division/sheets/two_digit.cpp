@@ -11,7 +11,6 @@ using S = StepKind;
 constexpr Qt::Alignment Right = Qt::AlignRight;
 const QString Arial = QStringLiteral("Arial");
 const QString SansSerif = QStringLiteral("MS Sans Serif");
-const QString HelpFont = QStringLiteral("SC_OUHOD");
 
 // Entry tests, guards and the chain every two-digit member shares: the
 // divisor's tens box starts the chain and refuses 0; its units box takes any
@@ -75,16 +74,6 @@ std::vector<LabelDef> checkLabels(const CheckLabelPlaces &p)
     };
 }
 
-// The inert help frame's two caption-less labels.
-std::vector<LabelDef> helpLabels()
-{
-    return {
-        {10, {}, 240, 360, 2055, 375, HelpFont, 20.25, {}, Right, true},
-        {11, {}, 240, 960, 2055, 375, HelpFont, 20.25, {}, Right, true},
-    };
-}
-
-FrameDef helpFrame(int x, int y) { return {4, QStringLiteral("مساعدة :"), x, y, 2535, 2895}; }
 
 } // namespace
 
