@@ -134,6 +134,20 @@ Label::Label(QWidget *parent, const QString &name, const QString &caption) : QLa
     setWordWrap(true);
 }
 
+void Label::setCaption(const QString &c)
+{
+    if (!designFont_)
+        designFont_ = font();
+    QFont f = *designFont_;
+    const int room = contentsRect().width();
+    if (!c.contains(QLatin1Char(' '))) {
+        while (f.pointSizeF() > 6 && QFontMetrics(f).horizontalAdvance(c) > room)
+            f.setPointSizeF(f.pointSizeF() - 0.5);
+    }
+    setFont(f);
+    setText(c);
+}
+
 void Label::setForeColor(const QColor &color)
 {
     QPalette p = palette();

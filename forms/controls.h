@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <optional>
+
 namespace forms {
 
 // Places a control by its design position and size, in twips.
@@ -64,7 +66,11 @@ public:
     void setForeColor(const QColor &color);
     void setBackColor(const QColor &color);
     QString caption() const { return text(); }
-    void setCaption(const QString &c) { setText(c); }
+    // A one-word caption too wide for the label is drawn smaller, never cut.
+    void setCaption(const QString &c);
+
+private:
+    std::optional<QFont> designFont_;
 };
 
 class Frame : public QGroupBox {

@@ -7,7 +7,8 @@ namespace forms {
 QStringList fontFamiliesFor(const QString &family)
 {
     static const QHash<QString, QStringList> table = {
-        {QStringLiteral("Arial"), {QStringLiteral("DejaVu Sans"), QStringLiteral("KacstOne")}},
+        // Liberation Sans has Arial's metrics; Arabic text falls back to the next family.
+        {QStringLiteral("Arial"), {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}},
         {QStringLiteral("MS Sans Serif"), {QStringLiteral("KacstOne"), QStringLiteral("DejaVu Sans")}},
         {QStringLiteral("Arabic Transparent"), {QStringLiteral("KacstOne"), QStringLiteral("DejaVu Sans")}},
         {QStringLiteral("Akhbar MT"), {QStringLiteral("Amiri"), QStringLiteral("DejaVu Sans")}},

@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build
   qt6-base-dev qt6-translations-l10n
-  fonts-dejavu-core fonts-kacst fonts-kacst-one fonts-hosny-amiri
+  fonts-dejavu-core fonts-liberation2 fonts-kacst fonts-kacst-one fonts-hosny-amiri
 )
 missing=()
 for p in "${packages[@]}"; do
