@@ -3,6 +3,7 @@
 #include "geometry.h"
 
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QValidator>
 
@@ -77,6 +78,22 @@ void TextBox::setDisplayOnly(bool on)
     setContextMenuPolicy(on ? Qt::NoContextMenu : Qt::DefaultContextMenu);
 }
 
+void TextBox::keyPressEvent(QKeyEvent *event)
+{
+    const QString text = event->text();
+    if (keyFilter_ && text.size() == 1 && text.at(0).isPrint()) {
+        const QChar replacement = keyFilter_(text.at(0));
+        if (replacement.isNull())
+            return;
+        if (replacement != text.at(0)) {
+            QKeyEvent changed(event->type(), event->key(), event->modifiers(), QString(replacement));
+            QLineEdit::keyPressEvent(&changed);
+            return;
+        }
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
 // A box nobody types into shows its text centred over its whole width, as
 // narrow digit boxes need; an editable box keeps the line edit's own look.
 void TextBox::paintEvent(QPaintEvent *event)
@@ -132,6 +149,7 @@ Label::Label(QWidget *parent, const QString &name, const QString &caption) : QLa
     setLayoutDirection(Qt::RightToLeft);
     setTextFormat(Qt::PlainText);
     setWordWrap(true);
+    setMouseTracking(true);
 }
 
 void Label::setCaption(const QString &c)
@@ -146,6 +164,27 @@ void Label::setCaption(const QString &c)
     }
     setFont(f);
     setText(c);
+}
+
+void Label::mousePressEvent(QMouseEvent *event)
+{
+    pressed_ = event->button() == Qt::LeftButton;
+    QLabel::mousePressEvent(event);
+}
+
+void Label::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    pressed_ = false;
+    QLabel::mouseReleaseEvent(event);
+    if (click)
+        emit clicked();
+}
+
+void Label::mouseMoveEvent(QMouseEvent *event)
+{
+    emit mouseMoved();
+    QLabel::mouseMoveEvent(event);
 }
 
 void Label::setForeColor(const QColor &color)

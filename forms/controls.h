@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <functional>
 #include <optional>
 
 namespace forms {
@@ -36,6 +37,10 @@ public:
 
     void setTextColor(const QColor &color);
 
+    // A key-press handler: given each typed character, it returns the one to
+    // insert, or a null QChar to drop the key.
+    void setKeyFilter(std::function<QChar(QChar)> filter) { keyFilter_ = std::move(filter); }
+
     // The design's Visible property (not whether the window is on screen).
     bool visibleFlag() const { return !isHidden(); }
 
@@ -44,6 +49,10 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    std::function<QChar(QChar)> keyFilter_;
 };
 
 class CommandButton : public QPushButton {
@@ -66,11 +75,23 @@ public:
     void setForeColor(const QColor &color);
     void setBackColor(const QColor &color);
     QString caption() const { return text(); }
+
+signals:
+    void clicked();
+    void mouseMoved();
+
+public:
     // A one-word caption too wide for the label is drawn smaller, never cut.
     void setCaption(const QString &c);
 
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
 private:
     std::optional<QFont> designFont_;
+    bool pressed_ = false;
 };
 
 class Frame : public QGroupBox {

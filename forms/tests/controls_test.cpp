@@ -2,6 +2,7 @@
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QMouseEvent>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QTest>
@@ -207,6 +208,33 @@ private slots:
         QVERIFY(QFontMetrics(l->font()).horizontalAdvance(l->text()) <= l->contentsRect().width());
         l->setCaption(QStringLiteral("7"));
         QCOMPARE(l->font().pointSizeF(), 15.75);
+    }
+
+    void keyHandlerCanReplaceOrDropAKey()
+    {
+        auto *f = show<Plain>();
+        f->box->setKeyFilter([](QChar c) { return c == QLatin1Char('x') ? QChar() : c.toUpper(); });
+        formstest::type(f->box, QStringLiteral("axb"));
+        QCOMPARE(f->box->text(), QStringLiteral("AB"));
+        QTest::keyClick(f->box, Qt::Key_Backspace);
+        QCOMPARE(f->box->text(), QStringLiteral("A"));
+    }
+
+    void labelReportsClicksAndMouseMoves()
+    {
+        auto *f = show<Plain>();
+        auto *l = new Label(f, QStringLiteral("Label7"), QStringLiteral("خروج"));
+        placeTwips(l, 0, 600, 1200, 375);
+        l->show();
+        int clicks = 0, moves = 0;
+        connect(l, &Label::clicked, [&] { ++clicks; });
+        connect(l, &Label::mouseMoved, [&] { ++moves; });
+        QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), l->mapToGlobal(QPointF(5, 5)), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(l, &move);
+        QTest::mouseClick(l, Qt::LeftButton);
+        QCOMPARE(clicks, 1);
+        QVERIFY(moves >= 1);
     }
 
     void enterPressesTheFocusedButton()
