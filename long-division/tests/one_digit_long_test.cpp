@@ -11,60 +11,12 @@
 
 using namespace corvane;
 using namespace formstest;
-using corvanetest::loadedSheet;
-using corvanetest::Sheetside;
+using namespace corvanetest;
 
 namespace {
-const QString Missing = QStringLiteral("بعض الأرقام لم يتم إدخالها !!");
-const QString LeadZero = QStringLiteral("الصفر غير مسموح به في آخر خانة من المقسوم !!");
-const QString DivisorRefused = QStringLiteral("الصفر أو الواحد غير مسموح به في خانة المقسوم عليه !!");
-const QString NotDone = QStringLiteral("أكمل حل المسألة أولاً");
-
-StepTutorForm *open(const QString &name)
-{
-    StepTutorForm *f = nullptr;
-    if (name == QLatin1String("Form2"))
-        f = forms::show<Form2>();
-    else
-        f = forms::show<Form3>();
-    QApplication::setActiveWindow(f);
-    return f;
-}
-
-// Box numbers written as "7 11 17".
-QList<int> numbers(const QString &list)
-{
-    QList<int> out;
-    for (const QString &n : list.split(' ', Qt::SkipEmptyParts))
-        out << n.toInt();
-    return out;
-}
-
-// As Sheetside::row, for a list built at run time.
-QString shownRow(const Sheetside &w, const QList<int> &boxes)
-{
-    QStringList parts;
-    for (int n : boxes)
-        parts << (w.box(n)->visibleFlag() ? w.box(n)->text().trimmed() : QStringLiteral("-"));
-    return parts.join(' ');
-}
-
-QString labels(const Sheetside &w, std::initializer_list<int> numbers)
-{
-    QStringList parts;
-    for (int n : numbers)
-        parts << w.label(n)->text();
-    return parts.join(' ');
-}
-
 // Output boxes of each worksheet's grid.
 const QString Form2Outputs = QStringLiteral("1 7 8 9 10 11 12 13 14 15 16 17 18 19 20 28 29 30");
 const QString Form3Outputs = QStringLiteral("1 7 8 9 10 11 12 13 14 15 16 17 18 19 20 28 29 30 34 35 36 37 38");
-
-void addFormColumn()
-{
-    QTest::addColumn<QString>("form");
-}
 } // namespace
 
 class OneDigitLongTest : public QObject {
@@ -92,7 +44,7 @@ private slots:
         QFETCH(QString, focus);
         QFETCH(int, menuButton);
         QFETCH(int, stepButtons);
-        Sheetside w{open(form)};
+        Sheetside w{openSheet(form)};
         QCOMPARE(w.form->objectName(), form);
         QCOMPARE(w.form->windowTitle().left(17), QStringLiteral("القسمة المطولة - "));
         QCOMPARE(w.form->layoutDirection(), Qt::RightToLeft);
@@ -164,7 +116,7 @@ private slots:
         QFETCH(QString, productDigits);
         QFETCH(QString, sum);
         MessageCatcher catcher;
-        Sheetside w{open("Form2")};
+        Sheetside w{openSheet("Form2")};
         w.typeProblem(dividend, divisor);
         QVERIFY(w.workAll());
         QCOMPARE(catcher.count(), 0);
@@ -178,11 +130,11 @@ private slots:
         click(w.button(16));
         QCOMPARE(catcher.count(), 0);
         QVERIFY(shown(w.form->frame(3)));
-        QCOMPARE(labels(w, {4, 5, 7}), values);
+        QCOMPARE(w.labels({4, 5, 7}), values);
         QCOMPARE(w.row({31, 23, 22, 21}), quotientDigits);
         QCOMPARE(w.row({24}), divisor);
         QCOMPARE(w.row({32, 27, 26, 25}), productDigits);
-        QCOMPARE(labels(w, {9, 11, 13}), sum);
+        QCOMPARE(w.labels({9, 11, 13}), sum);
     }
 
     void form3WorkedProblems_data()
@@ -228,7 +180,7 @@ private slots:
         QFETCH(QString, productDigits);
         QFETCH(QString, sum);
         MessageCatcher catcher;
-        Sheetside w{open("Form3")};
+        Sheetside w{openSheet("Form3")};
         w.typeProblem(dividend, divisor);
         QVERIFY(w.workAll());
         QCOMPARE(catcher.count(), 0);
@@ -243,16 +195,16 @@ private slots:
         click(w.button(16));
         QCOMPARE(catcher.count(), 0);
         QVERIFY(shown(w.form->frame(3)));
-        QCOMPARE(labels(w, {4, 5, 7}), values);
+        QCOMPARE(w.labels({4, 5, 7}), values);
         QCOMPARE(w.row({39, 31, 23, 22, 21}), quotientDigits);
         QCOMPARE(w.row({24}), divisor);
         QCOMPARE(w.row({40, 32, 27, 26, 25}), productDigits);
-        QCOMPARE(labels(w, {9, 11, 13}), sum);
+        QCOMPARE(w.labels({9, 11, 13}), sum);
 
         // Pressing the check again refills the same values.
         click(w.button(16));
         QCOMPARE(w.row({40, 32, 27, 26, 25}), productDigits);
-        QCOMPARE(labels(w, {9, 11, 13}), sum);
+        QCOMPARE(w.labels({9, 11, 13}), sum);
     }
 
     // What each tens box keeps of a two-digit product: a blank and the tens
@@ -277,7 +229,7 @@ private slots:
         QFETCH(QString, tensBoxes);
         QFETCH(QStringList, texts);
         MessageCatcher catcher;
-        Sheetside w{open(form)};
+        Sheetside w{openSheet(form)};
         w.typeProblem(dividend, divisor);
         QVERIFY(w.workAll());
         const QList<int> boxes = numbers(tensBoxes);
@@ -302,7 +254,7 @@ private slots:
         QFETCH(QString, dividend);
         QFETCH(QString, buttons);
         MessageCatcher catcher;
-        Sheetside w{open(form)};
+        Sheetside w{openSheet(form)};
         formstest::type(w.box(6), "7"); // divisor first: step 1 appears at once
         QCOMPARE(w.visibleStepButtons(), 1);
         QVERIFY(shown(w.button(4)));
@@ -358,7 +310,7 @@ private slots:
         QFETCH(QString, message);
         QFETCH(bool, firstStepShown);
         MessageCatcher catcher;
-        Sheetside w{open(form)};
+        Sheetside w{openSheet(form)};
         formstest::type(w.box(box), typed);
         if (message.isEmpty()) {
             QCOMPARE(catcher.count(), 0);
@@ -366,7 +318,7 @@ private slots:
         } else {
             QCOMPARE(catcher.count(), 1);
             QCOMPARE(catcher.last().text, message);
-            QCOMPARE(catcher.last().title, QStringLiteral("خطأ"));
+            QCOMPARE(catcher.last().title, ErrorTitle);
             QCOMPARE(catcher.last().icon, QMessageBox::Critical);
             QCOMPARE(catcher.last().buttons.size(), 1);
             QCOMPARE(w.box(box)->text(), QString());
@@ -384,14 +336,12 @@ private slots:
     {
         QFETCH(QString, form);
         MessageCatcher catcher;
-        Sheetside w{open(form)};
+        Sheetside w{openSheet(form)};
         w.typeProblem("98765", "4");
         for (int k = 1; k <= 12; ++k)
             QVERIFY(w.step(k));
-        erase(w.box(6));
-        formstest::type(w.box(6), "0");
-        erase(w.box(5));
-        formstest::type(w.box(5), "0");
+        retype(w.box(6), "0");
+        retype(w.box(5), "0");
         QCOMPARE(catcher.count(), 2);
         QCOMPARE(catcher.seen().at(0).text, DivisorRefused);
         QCOMPARE(catcher.seen().at(1).text, LeadZero);
@@ -416,13 +366,13 @@ private slots:
         QFETCH(QString, dividend);
         QFETCH(int, emptied);
         MessageCatcher catcher;
-        Sheetside w{open(form)};
+        Sheetside w{openSheet(form)};
         w.typeProblem(dividend, "2");
         erase(w.box(emptied));
         QVERIFY(w.step(1));
         QCOMPARE(catcher.count(), 1);
         QCOMPARE(catcher.last().text, Missing);
-        QCOMPARE(catcher.last().title, QStringLiteral("خطأ"));
+        QCOMPARE(catcher.last().title, ErrorTitle);
         QCOMPARE(catcher.last().icon, QMessageBox::Critical);
         QVERIFY(!w.box(7)->visibleFlag());
         QCOMPARE(w.visibleStepButtons(), 1);
@@ -445,14 +395,14 @@ private slots:
         QFETCH(QString, form);
         QFETCH(QString, dividend);
         MessageCatcher catcher;
-        Sheetside w{open(form)};
+        Sheetside w{openSheet(form)};
         w.typeProblem(dividend, "2");
         for (int k = 1; k < w.stepCount(); ++k)
             QVERIFY(w.step(k));
         click(w.button(16));
         QCOMPARE(catcher.count(), 1);
         QCOMPARE(catcher.last().text, NotDone);
-        QCOMPARE(catcher.last().title, QStringLiteral("تنبيه"));
+        QCOMPARE(catcher.last().title, NoticeTitle);
         QCOMPARE(catcher.last().icon, QMessageBox::Information);
         QVERIFY(!w.form->frame(3)->visibleFlag());
         QVERIFY(w.step(w.stepCount()));
@@ -487,7 +437,7 @@ private slots:
         QFETCH(int, hideable);
         QFETCH(QString, longQuotient);
         MessageCatcher catcher;
-        Sheetside w{open(form)};
+        Sheetside w{openSheet(form)};
         w.typeProblem(shortProblem, "9");
         QVERIFY(w.workAll());
         click(w.button(16));
@@ -506,13 +456,13 @@ private slots:
             QVERIFY2(w.box(n)->visibleFlag(), qPrintable(QString::number(n)));
             QCOMPARE(w.box(n)->text(), QString());
         }
-        QCOMPARE(labels(w, {4, 5, 7, 9, 11, 13}), QStringLiteral("     "));
+        QCOMPARE(w.labels({4, 5, 7, 9, 11, 13}), QStringLiteral("     "));
         // And a new problem works from the start.
         w.typeProblem(longProblem, "2");
         QVERIFY(w.workAll());
         QCOMPARE(catcher.count(), 0);
-        QCOMPARE(shownRow(w, form == QLatin1String("Form2") ? QList<int>{7, 11, 17, 29}
-                                                            : QList<int>{7, 11, 17, 29, 35}),
+        QCOMPARE(w.row(form == QLatin1String("Form2") ? QList<int>{7, 11, 17, 29}
+                                                      : QList<int>{7, 11, 17, 29, 35}),
                  longQuotient);
     }
 
@@ -530,13 +480,12 @@ private slots:
         QFETCH(QString, dividend);
         QFETCH(int, hideable);
         MessageCatcher catcher;
-        Sheetside w{open(form)};
+        Sheetside w{openSheet(form)};
         w.typeProblem(dividend, "9");
         QVERIFY(w.workAll());
         click(w.button(16));
         QVERIFY(!w.box(hideable)->visibleFlag());
-        erase(w.box(5));
-        formstest::type(w.box(5), "9"); // 9000 / 9 = 1000, 90000 / 9 = 10000
+        retype(w.box(5), "9"); // 9000 / 9 = 1000, 90000 / 9 = 10000
         QVERIFY(w.workAll());
         click(w.button(16));
         QCOMPARE(catcher.count(), 0);
@@ -563,19 +512,18 @@ private slots:
         QFETCH(int, lastProductStep);
         QFETCH(QString, lastProduct);
         MessageCatcher catcher;
-        Sheetside w{open(form)};
+        Sheetside w{openSheet(form)};
         w.typeProblem(dividend, "5");
         QVERIFY(w.workAll()); // quotient digits 2 in rounds 2 and last: products 10
         const QList<int> last = numbers(lastProduct);
         QCOMPARE(w.row({13, 12}), QStringLiteral("1 0"));
-        QCOMPARE(shownRow(w, last), QStringLiteral("1 0"));
-        erase(w.box(6));
-        formstest::type(w.box(6), "4");
+        QCOMPARE(w.row(last), QStringLiteral("1 0"));
+        retype(w.box(6), "4");
         QVERIFY(w.step(6)); // 2 x 4 = 8
         QVERIFY(w.step(lastProductStep));
         QCOMPARE(catcher.count(), 0);
         QCOMPARE(w.row({13, 12}), QStringLiteral("- 8"));
-        QCOMPARE(shownRow(w, last), QStringLiteral(" 8"));
+        QCOMPARE(w.row(last), QStringLiteral(" 8"));
         QCOMPARE(w.box(last[0])->text(), QString());
     }
 
@@ -593,7 +541,7 @@ private slots:
         QFETCH(int, quotientStep);
         QFETCH(int, quotientBox);
         MessageCatcher catcher;
-        Sheetside w{open(form)};
+        Sheetside w{openSheet(form)};
         w.typeProblem("98765", "4");
         for (int k = 1; k < quotientStep; ++k)
             QVERIFY(w.step(k));
@@ -634,7 +582,7 @@ private slots:
         QFETCH(bool, worked);
         QFETCH(QStringList, order);
         MessageCatcher catcher;
-        Sheetside w{open(form)};
+        Sheetside w{openSheet(form)};
         QTRY_COMPARE(QApplication::focusWidget()->objectName(), order.front());
         QWidget *start = QApplication::focusWidget();
         if (worked) {
@@ -668,7 +616,7 @@ private slots:
         QFETCH(int, button);
         QFETCH(QString, target);
         MessageCatcher catcher;
-        Sheetside w{open(form)};
+        Sheetside w{openSheet(form)};
         w.typeProblem("98765", "4");
         QVERIFY(w.step(1));
         click(w.button(button));
@@ -705,7 +653,7 @@ private slots:
         QFETCH(int, away);
         QFETCH(int, back);
         MessageCatcher catcher;
-        Sheetside w{open(form)};
+        Sheetside w{openSheet(form)};
         w.typeProblem("98765", "4");
         QVERIFY(w.step(1));
         click(w.button(away));
@@ -731,7 +679,7 @@ private slots:
         QFETCH(QString, form);
         QFETCH(int, menuButton);
         MessageCatcher catcher;
-        Sheetside w{open(form)};
+        Sheetside w{openSheet(form)};
         w.typeProblem("98765", "4");
         QVERIFY(w.workAll());
         click(w.button(16));

@@ -10,14 +10,7 @@
 
 using namespace corvane;
 using namespace formstest;
-using corvanetest::Sheetside;
-
-namespace {
-const QString Missing = QStringLiteral("بعض الأرقام لم يتم إدخالها !!");
-const QString LeadZero = QStringLiteral("الصفر غير مسموح به في آخر خانة من المقسوم !!");
-const QString DivisorRefused = QStringLiteral("الصفر أو الواحد غير مسموح به في خانة المقسوم عليه !!");
-const QString NotDone = QStringLiteral("أكمل حل المسألة أولاً");
-} // namespace
+using namespace corvanetest;
 
 class OneDigitTest : public QObject {
     Q_OBJECT
@@ -27,8 +20,7 @@ class OneDigitTest : public QObject {
 private slots:
     void init()
     {
-        w.form = forms::show<Form1>();
-        QApplication::setActiveWindow(w.form);
+        w.form = openSheet(SheetId::Form1);
     }
     void cleanup() { forms::resetProgramState(); }
 
@@ -97,11 +89,11 @@ private slots:
         click(w.button(16));
         QCOMPARE(catcher.count(), 0);
         QVERIFY(shown(w.form->frame(3)));
-        QCOMPARE(QStringList({w.label(4)->text(), w.label(5)->text(), w.label(7)->text()}).join(' '), labels);
+        QCOMPARE(w.labels({4, 5, 7}), labels);
         QCOMPARE(w.row({23, 22, 21}), quotientDigits);
         QCOMPARE(w.row({24}), divisor);
         QCOMPARE(w.row({27, 26, 25}), productDigits);
-        QCOMPARE(QStringList({w.label(9)->text(), w.label(15)->text(), w.label(13)->text()}).join(' '), sum);
+        QCOMPARE(w.labels({9, 15, 13}), sum);
 
         // Pressing the check again refills the same values.
         click(w.button(16));
@@ -158,7 +150,7 @@ private slots:
         } else {
             QCOMPARE(catcher.count(), 1);
             QCOMPARE(catcher.last().text, message);
-            QCOMPARE(catcher.last().title, QStringLiteral("خطأ"));
+            QCOMPARE(catcher.last().title, ErrorTitle);
             QCOMPARE(catcher.last().icon, QMessageBox::Critical);
             QCOMPARE(catcher.last().buttons.size(), 1);
             QCOMPARE(w.box(box)->text(), QString());
@@ -189,8 +181,7 @@ private slots:
         MessageCatcher catcher;
         w.typeProblem("847", "4");
         QVERIFY(w.step(1));
-        erase(w.box(6));
-        formstest::type(w.box(6), "0");
+        retype(w.box(6), "0");
         QCOMPARE(catcher.count(), 1);
         QCOMPARE(catcher.last().text, DivisorRefused);
         QCOMPARE(w.box(6)->text(), QString());
@@ -213,7 +204,7 @@ private slots:
         QVERIFY(w.step(1));
         QCOMPARE(catcher.count(), 1);
         QCOMPARE(catcher.last().text, Missing);
-        QCOMPARE(catcher.last().title, QStringLiteral("خطأ"));
+        QCOMPARE(catcher.last().title, ErrorTitle);
         QCOMPARE(catcher.last().icon, QMessageBox::Critical);
         QVERIFY(!w.box(7)->visibleFlag());
         QCOMPARE(w.visibleStepButtons(), 1);
@@ -228,7 +219,7 @@ private slots:
         click(w.button(16));
         QCOMPARE(catcher.count(), 1);
         QCOMPARE(catcher.last().text, NotDone);
-        QCOMPARE(catcher.last().title, QStringLiteral("تنبيه"));
+        QCOMPARE(catcher.last().title, NoticeTitle);
         QCOMPARE(catcher.last().icon, QMessageBox::Information);
         QVERIFY(!w.form->frame(3)->visibleFlag());
     }
@@ -277,8 +268,7 @@ private slots:
         QCOMPARE(w.row({13, 12}), QStringLiteral("2 4"));
         QVERIFY(w.step(6));
         QCOMPARE(w.row({13, 12}), QStringLiteral("2 4"));
-        erase(w.box(6));
-        formstest::type(w.box(6), "2");
+        retype(w.box(6), "2");
         QVERIFY(w.step(6)); // 8 x 2 = 16, earlier quotient digits untouched
         QCOMPARE(w.row({13, 12}), QStringLiteral("1 6"));
         QCOMPARE(w.row({7, 11, 17}), QStringLiteral("2 8 2"));
@@ -288,29 +278,22 @@ private slots:
     {
         w.typeProblem("999", "9");
         QVERIFY(w.workAll()); // round 3: P3 = 9 (no tens)
-        erase(w.box(6));
-        formstest::type(w.box(6), "5");
+        retype(w.box(6), "5");
         QVERIFY(w.step(9));  // q3 = 09 \ 5 = 1
-        erase(w.box(6));
-        formstest::type(w.box(6), "9");
+        retype(w.box(6), "9");
         QVERIFY(w.step(10)); // P3 = 9
-        erase(w.box(6));
-        formstest::type(w.box(6), "3");
+        retype(w.box(6), "3");
         QVERIFY(w.step(9));  // q3 = 3
         QVERIFY(w.step(10)); // P3 = 9 again
         // Now a two-digit product, then a one-digit one: the tens box empties.
         erase(w.box(16));
-        erase(w.box(3));
-        formstest::type(w.box(3), "9");
-        erase(w.box(6));
-        formstest::type(w.box(6), "2");
+        retype(w.box(3), "9");
+        retype(w.box(6), "2");
         QVERIFY(w.step(9));  // q3 = 09 \ 2 = 4
-        erase(w.box(6));
-        formstest::type(w.box(6), "4");
+        retype(w.box(6), "4");
         QVERIFY(w.step(10)); // P3 = 16
         QCOMPARE(w.row({19, 18}), QStringLiteral("1 6"));
-        erase(w.box(6));
-        formstest::type(w.box(6), "2");
+        retype(w.box(6), "2");
         QVERIFY(w.step(10)); // P3 = 8: the tens box stays shown but empty
         QCOMPARE(w.row({19, 18}), QStringLiteral(" 8"));
         QCOMPARE(w.box(19)->text(), QString());
@@ -323,11 +306,9 @@ private slots:
         QVERIFY(w.workAll());
         click(w.button(16));
         QVERIFY(!w.box(23)->visibleFlag()); // Q = 52
-        erase(w.box(6));
-        formstest::type(w.box(6), "1"); // refused
+        retype(w.box(6), "1"); // refused
         formstest::type(w.box(6), "2");
-        erase(w.box(5));
-        formstest::type(w.box(5), "4");
+        retype(w.box(5), "4");
         for (int k = 1; k <= 11; ++k)
             QVERIFY(w.step(k)); // 456 / 2 = 228
         click(w.button(16));

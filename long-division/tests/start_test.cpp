@@ -14,6 +14,7 @@ using namespace corvane;
 using namespace formstest;
 using corvanetest::Sheetside;
 using corvanetest::loadedSheet;
+using corvanetest::NoticeTitle;
 
 namespace {
 QStringList loadedNames()
@@ -71,7 +72,7 @@ private slots:
         click(control<QPushButton>(card, "Command2"));
         QCOMPARE(catcher.count(), 1);
         QCOMPARE(catcher.last().text, QStringLiteral("هل تريد الخروج حقاً ؟"));
-        QCOMPARE(catcher.last().title, QStringLiteral("تنبيه"));
+        QCOMPARE(catcher.last().title, NoticeTitle);
         QCOMPARE(catcher.last().icon, QMessageBox::Question);
         QCOMPARE(catcher.last().buttons.size(), 2);
         QCoreApplication::processEvents();

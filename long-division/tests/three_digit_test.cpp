@@ -13,21 +13,16 @@
 
 using namespace corvane;
 using namespace formstest;
-using corvanetest::loadedSheet;
-using corvanetest::Sheetside;
+using namespace corvanetest;
 
 Q_DECLARE_METATYPE(corvane::SheetId)
 
 namespace {
-const QString Missing = QStringLiteral("بعض الأرقام لم يتم إدخالها !!");
-const QString LeadZero = QStringLiteral("الصفر غير مسموح به في آخر خانة من المقسوم !!");
-const QString HundredsRefused = QStringLiteral("الصفر غير مسموح به في هذه الخانة !!");
-const QString NotDone = QStringLiteral("أكمل حل المسألة أولاً");
 const QString Credit = QStringLiteral("برنامج القسمة المطولة للمرحلة الابتدائية");
 
 // Boxes of the grid as the pupil reads them, left to right.
-const std::vector<int> QuotientRow = {7, 11, 17, 32, 45, 57};
-const std::vector<std::vector<int>> Rounds = {
+const QList<int> QuotientRow = {7, 11, 17, 32, 45, 57};
+const QList<QList<int>> Rounds = {
     {8, 9},                            // product, difference
     {10, 13, 12, 15, 14},              // brought down, product tens units, difference tens units
     {16, 28, 19, 18, 41, 2, 20},       // brought down, product, difference
@@ -36,33 +31,15 @@ const std::vector<std::vector<int>> Rounds = {
     {56, 61, 60, 59, 58, 64, 63, 62},
 };
 // Check boxes, left to right; a worksheet uses the rightmost ones it has.
-const std::vector<int> CheckQuotient = {65, 53, 22, 21};
-const std::vector<int> CheckDivisor = {23, 29, 24};
-const std::vector<int> CheckProduct = {66, 54, 39, 27, 26, 25};
+const QList<int> CheckQuotient = {65, 53, 22, 21};
+const QList<int> CheckDivisor = {23, 29, 24};
+const QList<int> CheckProduct = {66, 54, 39, 27, 26, 25};
 const int Hundreds = 38, Tens = 1, Units = 6;
 
 int digitsOf(SheetId id) { return id == SheetId::Form8 ? 4 : id == SheetId::Form9 ? 5 : 6; }
 int stepsOf(SheetId id) { return 4 * digitsOf(id) - 1; }
 // 527813 cut to the worksheet's dividend length.
 QString dividendFor(SheetId id) { return QStringLiteral("527813").left(digitsOf(id)); }
-
-QString rowOf(const Sheetside &w, const std::vector<int> &boxes)
-{
-    QStringList parts;
-    for (int n : boxes)
-        parts << w.row({n});
-    return parts.join(QLatin1Char(' '));
-}
-std::vector<int> lastOf(const std::vector<int> &v, int count) { return {v.end() - count, v.end()}; }
-std::vector<int> firstOf(const std::vector<int> &v, int count) { return {v.begin(), v.begin() + count}; }
-
-QString labels(const Sheetside &w, std::initializer_list<int> numbers)
-{
-    QStringList parts;
-    for (int n : numbers)
-        parts << w.label(n)->text();
-    return parts.join(QLatin1Char(' '));
-}
 
 // Everything a step could change: each box's visibility and text, each step button.
 QStringList snapshot(const Sheetside &w)
@@ -76,11 +53,6 @@ QStringList snapshot(const Sheetside &w)
     return seen;
 }
 
-void retype(QWidget *box, const QString &digit)
-{
-    erase(box);
-    formstest::type(box, digit);
-}
 void retypeDivisor(const Sheetside &w, const QString &divisor)
 {
     retype(w.box(Hundreds), divisor.mid(0, 1));
@@ -99,10 +71,7 @@ class ThreeDigitTest : public QObject {
 
     Sheetside open(SheetId id)
     {
-        showSheet(id);
-        w.form = loadedSheet(sheetName(id));
-        if (w.form)
-            QApplication::setActiveWindow(w.form);
+        w.form = openSheet(id);
         return w;
     }
 
@@ -193,7 +162,7 @@ private slots:
             QCOMPARE(colour(n), blue);
         QCOMPARE(colour(20), red);
         // Later quotient digits and the remainder are in the ordinary colour.
-        const std::vector<int> &last = Rounds[size_t(digitsOf(sheet) - 1)];
+        const QList<int> &last = Rounds[digitsOf(sheet) - 1];
         for (int n : {32, last.back(), last[last.size() - 2]}) {
             QVERIFY(colour(n) != blue);
             QVERIFY(colour(n) != red);
@@ -289,24 +258,24 @@ private slots:
         QVERIFY(w.workAll());
         QCOMPARE(catcher.count(), 0);
         QCOMPARE(w.visibleStepButtons(), stepsOf(sheet));
-        QCOMPARE(rowOf(w, firstOf(QuotientRow, n)), quotientRow);
+        QCOMPARE(w.row(QuotientRow.first(n)), quotientRow);
         for (int k = 0; k < n; ++k)
-            QCOMPARE(rowOf(w, Rounds[size_t(k)]), rounds[k]);
+            QCOMPARE(w.row(Rounds[k]), rounds[k]);
 
         click(w.button(16));
         QCOMPARE(catcher.count(), 0);
         QVERIFY(shown(w.form->frame(3)));
-        QCOMPARE(::labels(w, {4, 5, 7}), labels);
-        QCOMPARE(rowOf(w, lastOf(CheckQuotient, n - 2)), quotientDigits);
-        QCOMPARE(rowOf(w, CheckDivisor), divisorDigits);
-        QCOMPARE(rowOf(w, lastOf(CheckProduct, n)), productDigits);
-        QCOMPARE(::labels(w, {9, 15, 13}), sum);
+        QCOMPARE(w.labels({4, 5, 7}), labels);
+        QCOMPARE(w.row(CheckQuotient.last(n - 2)), quotientDigits);
+        QCOMPARE(w.row(CheckDivisor), divisorDigits);
+        QCOMPARE(w.row(CheckProduct.last(n)), productDigits);
+        QCOMPARE(w.labels({9, 15, 13}), sum);
         QVERIFY(!w.form->frame(4)->visibleFlag()); // the help frame never shows
 
         // Pressing the check again refills the same values.
         click(w.button(16));
-        QCOMPARE(rowOf(w, lastOf(CheckProduct, n)), productDigits);
-        QCOMPARE(::labels(w, {9, 15, 13}), sum);
+        QCOMPARE(w.row(CheckProduct.last(n)), productDigits);
+        QCOMPARE(w.labels({9, 15, 13}), sum);
     }
 
     void chainShowsOneButtonAtATime_data()
@@ -399,7 +368,7 @@ private slots:
             const QString name = sheetName(id) + QStringLiteral(": ");
             const int lastDigit = id == SheetId::Form8 ? 30 : id == SheetId::Form9 ? 43 : 55;
             auto row = [&](const char *what) -> QTestData & { return QTest::newRow(qPrintable(name + what)) << id; };
-            row("0 as divisor hundreds") << Hundreds << "0" << HundredsRefused << true;
+            row("0 as divisor hundreds") << Hundreds << "0" << ZeroRefused << true;
             row("5 as divisor hundreds") << Hundreds << "5" << "" << true;
             row("0 as divisor tens") << Tens << "0" << "" << false;
             row("1 as divisor tens") << Tens << "1" << "" << false;
@@ -426,7 +395,7 @@ private slots:
         } else {
             QCOMPARE(catcher.count(), 1);
             QCOMPARE(catcher.last().text, message);
-            QCOMPARE(catcher.last().title, QStringLiteral("خطأ"));
+            QCOMPARE(catcher.last().title, ErrorTitle);
             QCOMPARE(catcher.last().icon, QMessageBox::Critical);
             QCOMPARE(catcher.last().buttons.size(), 1);
             QCOMPARE(w.box(box)->text(), QString());
@@ -442,7 +411,7 @@ private slots:
         QVERIFY(w.step(1));
         retype(w.box(Hundreds), "0");
         QCOMPARE(catcher.count(), 1);
-        QCOMPARE(catcher.last().text, HundredsRefused);
+        QCOMPARE(catcher.last().text, ZeroRefused);
         QCOMPARE(w.box(Hundreds)->text(), QString());
         QVERIFY(w.button(4)->visibleFlag());
         retype(w.box(5), "0");
@@ -481,7 +450,7 @@ private slots:
         QVERIFY(w.step(1));
         QCOMPARE(catcher.count(), 1);
         QCOMPARE(catcher.last().text, Missing);
-        QCOMPARE(catcher.last().title, QStringLiteral("خطأ"));
+        QCOMPARE(catcher.last().title, ErrorTitle);
         QCOMPARE(catcher.last().icon, QMessageBox::Critical);
         QVERIFY(!w.box(7)->visibleFlag());
         QCOMPARE(w.visibleStepButtons(), 1);
@@ -513,7 +482,7 @@ private slots:
         click(w.button(16));
         QCOMPARE(catcher.count(), 1);
         QCOMPARE(catcher.last().text, NotDone);
-        QCOMPARE(catcher.last().title, QStringLiteral("تنبيه"));
+        QCOMPARE(catcher.last().title, NoticeTitle);
         QCOMPARE(catcher.last().icon, QMessageBox::Information);
         QVERIFY(!w.form->frame(3)->visibleFlag());
         QCOMPARE(snapshot(w), before);
@@ -570,7 +539,7 @@ private slots:
         w.typeProblem(nextDividend, nextDivisor);
         QVERIFY(w.workAll());
         click(w.button(16));
-        QCOMPARE(rowOf(w, lastOf(CheckQuotient, n - 2)), nextQuotientDigits);
+        QCOMPARE(w.row(CheckQuotient.last(n - 2)), nextQuotientDigits);
     }
 
     // A divisor that reads as 0 is never divided by: the step says so and changes nothing.
@@ -604,7 +573,7 @@ private slots:
         QCOMPARE(catcher.count(), 1);
         QCOMPARE(catcher.last().text, Missing);
         QCOMPARE(catcher.last().icon, QMessageBox::Critical);
-        QCOMPARE(catcher.last().title, QStringLiteral("خطأ"));
+        QCOMPARE(catcher.last().title, ErrorTitle);
         QCOMPARE(snapshot(w), before);
         QVERIFY(!w.box(quotientBox)->visibleFlag());
         QCOMPARE(w.visibleStepButtons(), step);
@@ -659,11 +628,11 @@ private slots:
             QVERIFY(w.step(k));
         QCOMPARE(catcher.count(), 0);
         for (int k = 4; k <= n; ++k)
-            QCOMPARE(rowOf(w, Rounds[size_t(k - 1)]), laterRounds[k - 4]);
+            QCOMPARE(w.row(Rounds[k - 1]), laterRounds[k - 4]);
         click(w.button(16));
-        QCOMPARE(::labels(w, {4, 5, 7}), labels);
-        QCOMPARE(rowOf(w, lastOf(CheckQuotient, n - 2)), quotientDigits);
-        QCOMPARE(::labels(w, {9, 15, 13}), sum);
+        QCOMPARE(w.labels({4, 5, 7}), labels);
+        QCOMPARE(w.row(CheckQuotient.last(n - 2)), quotientDigits);
+        QCOMPARE(w.labels({9, 15, 13}), sum);
     }
 
     void pressingAStepAgainRecomputes()
@@ -672,12 +641,12 @@ private slots:
         w.typeProblem("5278", "347");
         QVERIFY(w.workAll());
         QVERIFY(w.step(14));
-        QCOMPARE(rowOf(w, Rounds[3]), QStringLiteral("8 1 7 3 5 - 7 3"));
+        QCOMPARE(w.row(Rounds[3]), QStringLiteral("8 1 7 3 5 - 7 3"));
         // A new divisor units digit: step 14 multiplies the old quotient digit by it.
         retype(w.box(Units), "8"); // 5 x 348 = 1740
         QVERIFY(w.step(14));
         QCOMPARE(w.row({42, 35, 34, 33}), QStringLiteral("1 7 4 0"));
-        QCOMPARE(rowOf(w, firstOf(QuotientRow, 4)), QStringLiteral("0 0 1 5"));
+        QCOMPARE(w.row(QuotientRow.first(4)), QStringLiteral("0 0 1 5"));
         // The round-2 product is always 0, its tens box hidden, however often it is pressed.
         QVERIFY(w.step(6));
         QCOMPARE(w.row({13, 12}), QStringLiteral("- 0"));
@@ -705,12 +674,12 @@ private slots:
         w.typeProblem(dividend, "999");
         QVERIFY(w.workAll());
         click(w.button(16));
-        QCOMPARE(rowOf(w, lastOf(CheckQuotient, n - 2)), firstDigits);
+        QCOMPARE(w.row(CheckQuotient.last(n - 2)), firstDigits);
         retypeDivisor(w, "100");
         QVERIFY(w.workAll());
         click(w.button(16));
         QCOMPARE(catcher.count(), 0);
-        QCOMPARE(rowOf(w, lastOf(CheckQuotient, n - 2)), secondDigits);
+        QCOMPARE(w.row(CheckQuotient.last(n - 2)), secondDigits);
         QCOMPARE(w.label(4)->text(), QString(secondDigits).remove(' '));
         QCOMPARE(w.label(13)->text(), dividend);
     }

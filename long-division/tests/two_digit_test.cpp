@@ -11,55 +11,10 @@
 
 using namespace corvane;
 using namespace formstest;
-using corvanetest::Sheetside;
+using namespace corvanetest;
 
 namespace {
-const QString Missing = QStringLiteral("بعض الأرقام لم يتم إدخالها !!");
-const QString LeadZero = QStringLiteral("الصفر غير مسموح به في آخر خانة من المقسوم !!");
-const QString TensZero = QStringLiteral("الصفر غير مسموح به في هذه الخانة !!");
-const QString NotDone = QStringLiteral("أكمل حل المسألة أولاً");
-const QString ErrorTitle = QStringLiteral("خطأ");
-
-StepTutorForm *open(const QString &name)
-{
-    StepTutorForm *f = nullptr;
-    if (name == QLatin1String("Form5"))
-        f = forms::show<Form5>();
-    else if (name == QLatin1String("Form6"))
-        f = forms::show<Form6>();
-    else
-        f = forms::show<Form7>();
-    QApplication::setActiveWindow(f);
-    return f;
-}
-
-bool loaded(const QString &name) { return corvanetest::loadedSheet(name) != nullptr; }
-
-// Box numbers written as "7 11 17".
-QList<int> numbers(const QString &list)
-{
-    QList<int> out;
-    for (const QString &n : list.split(' ', Qt::SkipEmptyParts))
-        out << n.toInt();
-    return out;
-}
-
-// As Sheetside::row, for a list chosen at run time.
-QString shownRow(const Sheetside &w, const QList<int> &boxes)
-{
-    QStringList parts;
-    for (int n : boxes)
-        parts << (w.box(n)->visibleFlag() ? w.box(n)->text().trimmed() : QStringLiteral("-"));
-    return parts.join(' ');
-}
-
-QString labels(const Sheetside &w, std::initializer_list<int> list)
-{
-    QStringList parts;
-    for (int n : list)
-        parts << w.label(n)->text();
-    return parts.join(' ');
-}
+bool loaded(const QString &name) { return loadedSheet(name) != nullptr; }
 
 // The grid as the pupil reads it, per worksheet.
 struct Layout {
@@ -102,17 +57,9 @@ QString laterRounds(const Sheetside &w, const QString &boxes)
 {
     QStringList rounds;
     for (const QString &r : boxes.split('|', Qt::SkipEmptyParts))
-        rounds << shownRow(w, numbers(r));
+        rounds << w.row(numbers(r));
     return rounds.join(QStringLiteral(" | "));
 }
-
-void retype(QWidget *box, const QString &text)
-{
-    erase(box);
-    formstest::type(box, text);
-}
-
-void addFormColumn() { QTest::addColumn<QString>("form"); }
 } // namespace
 
 class TwoDigitTest : public QObject {
@@ -135,7 +82,7 @@ private slots:
         QFETCH(QString, form);
         QFETCH(QString, entries);
         QFETCH(int, focus);
-        Sheetside w{open(form)};
+        Sheetside w{openSheet(form)};
         QCOMPARE(w.form->windowTitle().left(17), QStringLiteral("القسمة المطولة - "));
         QCOMPARE(w.form->layoutDirection(), Qt::RightToLeft);
         QVERIFY(w.form->isMaximized());
@@ -183,7 +130,7 @@ private slots:
         QFETCH(QString, blue);
         QFETCH(QString, red);
         QFETCH(QString, plain);
-        Sheetside w{open(form)};
+        Sheetside w{openSheet(form)};
         auto colour = [&](int n) { return w.box(n)->palette().color(QPalette::Text); };
         for (int n : numbers(blue))
             QCOMPARE(colour(n), QColor(0x00, 0x00, 0xFF));
@@ -281,13 +228,13 @@ private slots:
         QFETCH(QString, productDigits);
         QFETCH(QString, sum);
         const Layout l = layout(form);
-        Sheetside w{open(form)};
+        Sheetside w{openSheet(form)};
         MessageCatcher catcher;
         w.typeProblem(dividend, divisor);
         QVERIFY(w.workAll());
         QCOMPARE(catcher.count(), 0);
         QCOMPARE(w.visibleStepButtons(), l.lastStep);
-        QCOMPARE(shownRow(w, numbers(l.quotientRow)), quotientRow);
+        QCOMPARE(w.row(numbers(l.quotientRow)), quotientRow);
         QCOMPARE(w.row({8, 9}), round1);
         QCOMPARE(w.row({10, 13, 12, 15, 14}), round2);
         QCOMPARE(w.row({16, 28, 19, 18, 2, 20}), round3);
@@ -296,18 +243,18 @@ private slots:
         click(w.button(16));
         QCOMPARE(catcher.count(), 0);
         QVERIFY(shown(w.form->frame(3)));
-        QCOMPARE(::labels(w, {4, 5, 7}), labels);
-        QCOMPARE(shownRow(w, numbers(l.checkQuotient)), quotientDigits);
+        QCOMPARE(w.labels({4, 5, 7}), labels);
+        QCOMPARE(w.row(numbers(l.checkQuotient)), quotientDigits);
         QCOMPARE(w.row({29, 24}), divisorDigits);
-        QCOMPARE(shownRow(w, numbers(l.checkProduct)), productDigits);
-        QCOMPARE(::labels(w, {9, 15, 13}), sum);
+        QCOMPARE(w.row(numbers(l.checkProduct)), productDigits);
+        QCOMPARE(w.labels({9, 15, 13}), sum);
         QVERIFY(!w.form->frame(4)->visibleFlag());
 
         // Pressing the check again refills the same values.
         click(w.button(16));
-        QCOMPARE(shownRow(w, numbers(l.checkQuotient)), quotientDigits);
-        QCOMPARE(shownRow(w, numbers(l.checkProduct)), productDigits);
-        QCOMPARE(::labels(w, {9, 15, 13}), sum);
+        QCOMPARE(w.row(numbers(l.checkQuotient)), quotientDigits);
+        QCOMPARE(w.row(numbers(l.checkProduct)), productDigits);
+        QCOMPARE(w.labels({9, 15, 13}), sum);
     }
 
     void chainShowsOneButtonAtATime_data()
@@ -324,7 +271,7 @@ private slots:
         QFETCH(QString, form);
         QFETCH(QString, dividend);
         QFETCH(QString, laterButtons);
-        Sheetside w{open(form)};
+        Sheetside w{openSheet(form)};
         formstest::type(w.box(6), "6"); // the units box plays no part
         QCOMPARE(w.visibleStepButtons(), 0);
         formstest::type(w.box(1), "5"); // the tens box shows step 1 at once
@@ -364,7 +311,7 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("message"); // empty: accepted
         QTest::addColumn<bool>("firstStepShown");
-        QTest::newRow("Form5 0 as divisor tens") << "Form5" << 1 << "0" << TensZero << true;
+        QTest::newRow("Form5 0 as divisor tens") << "Form5" << 1 << "0" << ZeroRefused << true;
         QTest::newRow("Form5 1 as divisor tens") << "Form5" << 1 << "1" << "" << true;
         QTest::newRow("Form5 9 as divisor tens") << "Form5" << 1 << "9" << "" << true;
         QTest::newRow("Form5 0 as divisor units") << "Form5" << 6 << "0" << "" << false;
@@ -372,10 +319,10 @@ private slots:
         QTest::newRow("Form5 0 as leading dividend digit") << "Form5" << 5 << "0" << LeadZero << false;
         QTest::newRow("Form5 0 as middle digit") << "Form5" << 4 << "0" << "" << false;
         QTest::newRow("Form5 0 as ones digit") << "Form5" << 3 << "0" << "" << false;
-        QTest::newRow("Form6 0 as divisor tens") << "Form6" << 1 << "0" << TensZero << true;
+        QTest::newRow("Form6 0 as divisor tens") << "Form6" << 1 << "0" << ZeroRefused << true;
         QTest::newRow("Form6 0 as leading dividend digit") << "Form6" << 5 << "0" << LeadZero << false;
         QTest::newRow("Form6 0 as ones digit") << "Form6" << 30 << "0" << "" << false;
-        QTest::newRow("Form7 0 as divisor tens") << "Form7" << 1 << "0" << TensZero << true;
+        QTest::newRow("Form7 0 as divisor tens") << "Form7" << 1 << "0" << ZeroRefused << true;
         QTest::newRow("Form7 0 as divisor units") << "Form7" << 6 << "0" << "" << false;
         QTest::newRow("Form7 0 as leading dividend digit") << "Form7" << 5 << "0" << LeadZero << false;
         QTest::newRow("Form7 0 as tens digit") << "Form7" << 30 << "0" << "" << false;
@@ -388,7 +335,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, message);
         QFETCH(bool, firstStepShown);
-        Sheetside w{open(form)};
+        Sheetside w{openSheet(form)};
         MessageCatcher catcher;
         formstest::type(w.box(box), typed);
         if (message.isEmpty()) {
@@ -407,14 +354,14 @@ private slots:
 
     void tensGuardKeepsWorkingAfterStepOne()
     {
-        Sheetside w{open("Form6")};
+        Sheetside w{openSheet("Form6")};
         MessageCatcher catcher;
         w.typeProblem("7391", "56");
         QVERIFY(w.step(1));
         QVERIFY(w.step(2));
         retype(w.box(1), "0");
         QCOMPARE(catcher.count(), 1);
-        QCOMPARE(catcher.last().text, TensZero);
+        QCOMPARE(catcher.last().text, ZeroRefused);
         QCOMPARE(w.box(1)->text(), QString());
         retype(w.box(6), "0"); // units still take 0
         QCOMPARE(catcher.count(), 1);
@@ -440,7 +387,7 @@ private slots:
         QFETCH(QString, form);
         QFETCH(QString, dividend);
         QFETCH(QString, divisor);
-        Sheetside w{open(form)};
+        Sheetside w{openSheet(form)};
         MessageCatcher catcher;
         w.typeProblem(dividend, divisor);
         if (form == QLatin1String("Form7") && dividend.size() == 3)
@@ -468,7 +415,7 @@ private slots:
         QFETCH(QString, form);
         QFETCH(QString, dividend);
         const Layout l = layout(form);
-        Sheetside w{open(form)};
+        Sheetside w{openSheet(form)};
         MessageCatcher catcher;
         w.typeProblem(dividend, "56");
         for (int k = 1; k < l.lastStep; ++k)
@@ -477,7 +424,7 @@ private slots:
         click(w.button(16));
         QCOMPARE(catcher.count(), 1);
         QCOMPARE(catcher.last().text, NotDone);
-        QCOMPARE(catcher.last().title, QStringLiteral("تنبيه"));
+        QCOMPARE(catcher.last().title, NoticeTitle);
         QCOMPARE(catcher.last().icon, QMessageBox::Information);
         QCOMPARE(catcher.last().buttons.size(), 1);
         QVERIFY(!w.form->frame(3)->visibleFlag());
@@ -502,7 +449,7 @@ private slots:
         QFETCH(QString, dividend);
         QFETCH(int, dividingStep);
         QFETCH(int, itsBox);
-        Sheetside w{open(form)};
+        Sheetside w{openSheet(form)};
         MessageCatcher catcher;
         w.typeProblem(dividend, "56");
         for (int k = 1; k < dividingStep; ++k)
@@ -534,7 +481,7 @@ private slots:
 
     void aChangedDigitLeavesNoOldDigitBehind()
     {
-        Sheetside w{open("Form6")};
+        Sheetside w{openSheet("Form6")};
         MessageCatcher catcher;
         w.typeProblem("7391", "56");
         QVERIFY(w.workAll());
@@ -547,14 +494,14 @@ private slots:
         QCOMPARE(w.row({16, 28, 19, 18, 2, 20}), QStringLiteral("0 1 6 8  2"));
         QCOMPARE(w.row({31, 35, 34, 33, 37, 36}), QStringLiteral("1 -  0 2 1"));
         click(w.button(16));
-        QCOMPARE(labels(w, {4, 5, 7}), QStringLiteral("130 56 21"));
+        QCOMPARE(w.labels({4, 5, 7}), QStringLiteral("130 56 21"));
         QCOMPARE(w.row({39, 27, 26, 25}), QStringLiteral("7 2 8 0"));
-        QCOMPARE(labels(w, {9, 15, 13}), QStringLiteral("7280 21 7301"));
+        QCOMPARE(w.labels({9, 15, 13}), QStringLiteral("7280 21 7301"));
     }
 
     void shorterValuesOnlyHideTheRoundTwoProductTens()
     {
-        Sheetside w{open("Form5")};
+        Sheetside w{openSheet("Form5")};
         MessageCatcher catcher;
         w.typeProblem("847", "23");
         QVERIFY(w.workAll());
@@ -581,8 +528,8 @@ private slots:
         QCOMPARE(w.row({2, 20}), QStringLiteral(" 7"));
         click(w.button(16));
         QCOMPARE(catcher.count(), 0);
-        QCOMPARE(labels(w, {4, 5, 7}), QStringLiteral("14 10 7"));
-        QCOMPARE(labels(w, {9, 15, 13}), QStringLiteral("140 7 147"));
+        QCOMPARE(w.labels({4, 5, 7}), QStringLiteral("14 10 7"));
+        QCOMPARE(w.labels({9, 15, 13}), QStringLiteral("140 7 147"));
     }
 
     void secondCheckShowsALongerQuotient_data()
@@ -602,18 +549,18 @@ private slots:
         QFETCH(QString, firstDigits);
         QFETCH(QString, secondDigits);
         const Layout l = layout(form);
-        Sheetside w{open(form)};
+        Sheetside w{openSheet(form)};
         MessageCatcher catcher;
         w.typeProblem(dividend, "99");
         QVERIFY(w.workAll());
         click(w.button(16));
-        QCOMPARE(shownRow(w, numbers(l.checkQuotient)), firstDigits);
+        QCOMPARE(w.row(numbers(l.checkQuotient)), firstDigits);
         retype(w.box(1), "1");
         retype(w.box(6), "0");
         QVERIFY(w.workAll());
         click(w.button(16));
         QCOMPARE(catcher.count(), 0);
-        QCOMPARE(shownRow(w, numbers(l.checkQuotient)), secondDigits);
+        QCOMPARE(w.row(numbers(l.checkQuotient)), secondDigits);
         QCOMPARE(w.label(13)->text(), dividend);
     }
 
@@ -634,7 +581,7 @@ private slots:
         QFETCH(QString, divisor);
         QFETCH(QString, entries);
         const Layout l = layout(form);
-        Sheetside w{open(form)};
+        Sheetside w{openSheet(form)};
         MessageCatcher catcher;
         w.typeProblem(dividend, divisor);
         QVERIFY(w.workAll());
@@ -677,7 +624,7 @@ private slots:
     {
         QFETCH(QString, form);
         QFETCH(QString, dividend);
-        Sheetside w{open(form)};
+        Sheetside w{openSheet(form)};
         w.typeProblem(dividend, "99");
         QVERIFY(w.workAll());
         for (int n : numbers(layout(form).outputs)) {
@@ -711,7 +658,7 @@ private slots:
     {
         QFETCH(QString, form);
         QFETCH(QString, order);
-        Sheetside w{open(form)};
+        Sheetside w{openSheet(form)};
         w.typeProblem(form == QLatin1String("Form6") ? "9999" : "99999", "10");
         QVERIFY(w.workAll());
         click(w.button(16));
@@ -754,7 +701,7 @@ private slots:
         QFETCH(bool, menuUnloaded);
         forms::load<Form4>();
         forms::load<Form1>();
-        Sheetside w{open(form)};
+        Sheetside w{openSheet(form)};
         MessageCatcher catcher;
         w.typeProblem("73915", "56");
         QVERIFY(w.step(1));
@@ -763,7 +710,7 @@ private slots:
         QVERIFY(!forms::instance<Form1>()); // one-digit worksheets go
         for (const QString &other : QStringList{"Form5", "Form6", "Form7"})
             QCOMPARE(loaded(other), other == target);
-        Sheetside t{corvanetest::loadedSheet(target)};
+        Sheetside t{loadedSheet(target)};
         QVERIFY(t.form && t.form->isVisible());
         if (target == form) { // its own length: nothing changes
             QCOMPARE(t.form, w.form);
@@ -789,7 +736,7 @@ private slots:
     void menuButtonGoesBackToTheMenu()
     {
         QFETCH(QString, form);
-        Sheetside w{open(form)};
+        Sheetside w{openSheet(form)};
         w.typeProblem("739", "56");
         click(w.button(17));
         QVERIFY(!loaded(form));
@@ -799,7 +746,7 @@ private slots:
         QVERIFY(!forms::programEnded());
         // The two-digit choice opens Form5 empty.
         click(control<QPushButton>(menu, "Command2"));
-        Sheetside again{corvanetest::loadedSheet("Form5")};
+        Sheetside again{loadedSheet("Form5")};
         QVERIFY(again.form && again.form->isVisible());
         QCOMPARE(again.box(5)->text(), QString());
         QCOMPARE(again.visibleStepButtons(), 0);

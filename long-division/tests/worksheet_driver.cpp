@@ -1,6 +1,10 @@
 #include "worksheet_driver.h"
 
 #include "forms/window.h"
+#include "navigation.h"
+
+#include <QApplication>
+#include <QTest>
 
 namespace corvanetest {
 
@@ -30,13 +34,21 @@ bool Sheetside::workAll() const
     return true;
 }
 
-QString Sheetside::row(std::initializer_list<int> boxes) const
+QString Sheetside::row(const QList<int> &boxes) const
 {
     QStringList parts;
     for (int n : boxes) {
         auto *b = box(n);
         parts << (b->visibleFlag() ? b->text().trimmed() : QStringLiteral("-"));
     }
+    return parts.join(QLatin1Char(' '));
+}
+
+QString Sheetside::labels(std::initializer_list<int> list) const
+{
+    QStringList parts;
+    for (int n : list)
+        parts << label(n)->text();
     return parts.join(QLatin1Char(' '));
 }
 
@@ -49,6 +61,26 @@ int Sheetside::visibleStepButtons() const
     return count;
 }
 
+StepTutorForm *openSheet(corvane::SheetId id)
+{
+    corvane::showSheet(id);
+    StepTutorForm *f = loadedSheet(corvane::sheetName(id));
+    if (f)
+        QApplication::setActiveWindow(f);
+    return f;
+}
+
+StepTutorForm *openSheet(const QString &name)
+{
+    for (int length = 1; length <= 3; ++length)
+        for (int which = 0; which < 3; ++which) {
+            const corvane::SheetId id = corvane::familyMember(length, which);
+            if (corvane::sheetName(id) == name)
+                return openSheet(id);
+        }
+    return nullptr;
+}
+
 StepTutorForm *loadedSheet(const QString &name)
 {
     for (forms::Form *f : forms::loadedForms())
@@ -56,5 +88,21 @@ StepTutorForm *loadedSheet(const QString &name)
             return qobject_cast<StepTutorForm *>(f);
     return nullptr;
 }
+
+void retype(QWidget *box, const QString &text)
+{
+    formstest::erase(box);
+    formstest::type(box, text);
+}
+
+QList<int> numbers(const QString &list)
+{
+    QList<int> out;
+    for (const QString &n : list.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        out << n.toInt();
+    return out;
+}
+
+void addFormColumn() { QTest::addColumn<QString>("form"); }
 
 } // namespace corvanetest

@@ -1,14 +1,26 @@
 #pragma once
 // Drives a long-division worksheet as a pupil would and reads what it shows.
 #include "forms/tests/driver.h"
+#include "sheet.h"
 #include "steptutor.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
 namespace corvanetest {
 
 using corvane::StepTutorForm;
+
+// What the worksheets say, word for word.
+inline const QString Missing = QStringLiteral("بعض الأرقام لم يتم إدخالها !!");
+inline const QString LeadZero = QStringLiteral("الصفر غير مسموح به في آخر خانة من المقسوم !!");
+inline const QString DivisorRefused = QStringLiteral("الصفر أو الواحد غير مسموح به في خانة المقسوم عليه !!");
+// A 0 in the leading box of a two- or three-digit divisor.
+inline const QString ZeroRefused = QStringLiteral("الصفر غير مسموح به في هذه الخانة !!");
+inline const QString NotDone = QStringLiteral("أكمل حل المسألة أولاً");
+inline const QString ErrorTitle = QStringLiteral("خطأ");
+inline const QString NoticeTitle = QStringLiteral("تنبيه");
 
 struct Sheetside {
     StepTutorForm *form;
@@ -24,12 +36,25 @@ struct Sheetside {
     // Works every step in order; false when a button was not there to press.
     bool workAll() const;
     // The texts of boxes, as shown: hidden boxes read as "-", blanks trimmed.
-    QString row(std::initializer_list<int> boxes) const;
+    QString row(std::initializer_list<int> boxes) const { return row(QList<int>(boxes)); }
+    QString row(const QList<int> &boxes) const;
+    // The texts of labels as they stand, one blank between each.
+    QString labels(std::initializer_list<int> list) const;
     int stepCount() const { return int(form->sheetDef().steps.size()); }
     int visibleStepButtons() const;
 };
 
+// Shows a worksheet as the program does and makes it the active window.
+StepTutorForm *openSheet(corvane::SheetId id);
+StepTutorForm *openSheet(const QString &name);
 // The worksheet of a name that is loaded now, or nullptr.
 StepTutorForm *loadedSheet(const QString &name);
+
+// Clears a box with the keyboard and types text into it.
+void retype(QWidget *box, const QString &text);
+// Box numbers written as "7 11 17".
+QList<int> numbers(const QString &list);
+// The "form" column of a data-driven test: a worksheet's name.
+void addFormColumn();
 
 } // namespace corvanetest
