@@ -1,0 +1,141 @@
+// A pupil pressing anything in any order: every worksheet keeps working, and a
+// new problem always brings it back to the state it opened in.
+#include <QApplication>
+#include <QTest>
+
+#include <random>
+
+#include "forms/app.h"
+#include "forms/window.h"
+#include "worksheet_driver.h"
+
+using namespace corvanetest;
+using corvane::SheetId;
+using formstest::MessageCatcher;
+
+Q_DECLARE_METATYPE(corvane::SheetId)
+
+namespace {
+
+// Which controls show, and what the boxes hold.
+QStringList snapshot(StepTutorForm *form)
+{
+    QStringList state;
+    for (QWidget *w : form->findChildren<QWidget *>()) {
+        if (w->objectName().isEmpty())
+            continue;
+        QString entry = w->objectName() + (w->isHidden() ? QStringLiteral(":hidden") : QStringLiteral(":shown"));
+        if (auto *box = qobject_cast<forms::TextBox *>(w))
+            entry += QLatin1Char('=') + box->text();
+        if (auto *label = qobject_cast<forms::Label *>(w))
+            entry += QLatin1Char('=') + label->text();
+        state << entry;
+    }
+    state.sort();
+    return state;
+}
+
+} // namespace
+
+class RobustnessTest : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() { forms::resetProgramState(); }
+
+    void anyInputInAnyOrder_data()
+    {
+        QTest::addColumn<SheetId>("sheet");
+        const std::pair<const char *, SheetId> sheets[] = {
+            {"Form1", SheetId::Form1}, {"Form2", SheetId::Form2}, {"Form3", SheetId::Form3},
+            {"Form5", SheetId::Form5}, {"Form6", SheetId::Form6}, {"Form7", SheetId::Form7},
+            {"Form8", SheetId::Form8}, {"Form9", SheetId::Form9}, {"Form10", SheetId::Form10},
+        };
+        for (const auto &[name, id] : sheets)
+            QTest::newRow(name) << id;
+    }
+    void anyInputInAnyOrder()
+    {
+        QFETCH(SheetId, sheet);
+        MessageCatcher catcher;
+        Sheetside w{openSheet(sheet)};
+        const QStringList designState = snapshot(w.form);
+        const corvane::Sheet &def = w.form->sheetDef();
+
+        std::vector<int> entries = def.dividendBoxes;
+        entries.insert(entries.end(), def.divisorBoxes.begin(), def.divisorBoxes.end());
+        std::vector<int> buttons{def.newProblemButton, def.checkButton};
+        for (const auto &b : def.stepButtons)
+            buttons.push_back(b.button);
+        const QString keys = QStringLiteral("0123456789019a- ") + QChar(0x0665) + QChar(0x0628);
+        int completed = 0;
+
+        std::mt19937 random(20261210u + unsigned(sheet));
+        auto pick = [&](auto &list) -> auto & { return list[random() % list.size()]; };
+        for (int action = 0; action < 1500; ++action) {
+            const unsigned roll = random() % 40;
+            if (roll < 8) { // a key into an entry box, often after clearing it
+                auto *box = w.box(pick(entries));
+                if (random() % 2)
+                    formstest::erase(box);
+                formstest::type(box, QString(keys[int(random() % keys.size())]));
+            } else if (roll < 10) { // a whole problem typed afresh
+                for (int n : entries)
+                    retype(w.box(n), QString(QChar(char16_t(u'2' + random() % 8))));
+            } else if (roll < 34) { // a step button that shows
+                std::vector<forms::CommandButton *> shownSteps;
+                for (const auto &b : def.stepButtons)
+                    if (formstest::shown(w.button(b.button)))
+                        shownSteps.push_back(w.button(b.button));
+                if (!shownSteps.empty())
+                    formstest::click(roll < 30 ? shownSteps.back() : pick(shownSteps));
+            } else if (roll < 36) {
+                formstest::click(w.button(def.checkButton));
+            } else if (roll < 37 && random() % 3 == 0) {
+                formstest::click(w.button(def.newProblemButton));
+            } else { // a click on any box, shown or not
+                QTest::mouseClick(w.box(pick(def.boxes).number), Qt::LeftButton);
+            }
+            if (w.form->frame(def.check.frame.number)->visibleFlag())
+                ++completed;
+            // Entry boxes never hold anything but one digit.
+            for (int n : entries) {
+                const QString t = w.box(n)->text();
+                QVERIFY2(t.isEmpty() || (t.size() == 1 && t[0].isDigit() && t[0].unicode() < 128), qPrintable(t));
+            }
+        }
+        QVERIFY(w.form->isVisible());
+        QCOMPARE(forms::loadedForms().size(), qsizetype(1));
+        QVERIFY(completed > 0); // the wandering reached the check
+
+        // Over whatever the wandering left, a problem typed and worked in order
+        // comes out right: nothing of an earlier press is read back.
+        QString dividend, divisor;
+        for (size_t i = 0; i < def.dividendBoxes.size(); ++i)
+            dividend += QChar(char16_t(u'2' + random() % 8));
+        for (size_t i = 0; i < def.divisorBoxes.size(); ++i)
+            divisor += QChar(char16_t(u'2' + random() % 8));
+        for (size_t i = 0; i < def.dividendBoxes.size(); ++i)
+            retype(w.box(def.dividendBoxes[i]), dividend.mid(int(i), 1));
+        for (size_t i = 0; i < def.divisorBoxes.size(); ++i)
+            retype(w.box(def.divisorBoxes[i]), divisor.mid(int(i), 1));
+        catcher.clear();
+        QVERIFY(w.workAll());
+        formstest::click(w.button(def.checkButton));
+        QCOMPARE(catcher.count(), 0);
+        const qint64 a = dividend.toLongLong(), b = divisor.toLongLong();
+        QCOMPARE(w.labels({4, 7, 13}), QStringLiteral("%1 %2 %3").arg(a / b).arg(a % b).arg(a));
+
+        formstest::click(w.button(def.newProblemButton));
+        QCOMPARE(snapshot(w.form), designState);
+
+        // And the worksheet still works a problem from the start.
+        w.typeProblem(dividend, divisor);
+        QVERIFY(w.workAll());
+        formstest::click(w.button(def.checkButton));
+        QCOMPARE(catcher.count(), 0);
+        QCOMPARE(w.labels({4, 7, 13}), QStringLiteral("%1 %2 %3").arg(a / b).arg(a % b).arg(a));
+    }
+};
+
+QTEST_MAIN(RobustnessTest)
+#include "robustness_test.moc"
