@@ -50,12 +50,6 @@ TextBox::TextBox(QWidget *parent, const QString &name) : QLineEdit(parent)
     connect(this, &QLineEdit::textChanged, this, &TextBox::changed);
 }
 
-void TextBox::setText(const QString &text)
-{
-    const int max = QLineEdit::maxLength();
-    QLineEdit::setText(text.size() > max ? text.left(max) : text);
-}
-
 void TextBox::setMaxLength(int length)
 {
     QLineEdit::setMaxLength(length > 0 ? length : 32767);

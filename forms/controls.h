@@ -21,9 +21,6 @@ class TextBox : public QLineEdit {
 public:
     TextBox(QWidget *parent, const QString &name);
 
-    QString text() const { return QLineEdit::text(); }
-    void setText(const QString &text);
-
     // 0: no maximum length.
     void setMaxLength(int length);
 

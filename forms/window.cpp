@@ -1,6 +1,5 @@
 #include "window.h"
 
-#include "app.h"
 #include "geometry.h"
 
 #include <QCloseEvent>
@@ -8,7 +7,8 @@
 #include <QKeyEvent>
 #include <QScreen>
 
-#include <map>
+#include <algorithm>
+#include <vector>
 
 namespace forms {
 

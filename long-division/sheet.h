@@ -37,7 +37,6 @@ struct LineDef {
     int width = 1;
     QColor color = QColor(); // invalid: window text; use activeTitle for the title-bar colour
     bool activeTitle = false;
-    bool inCheckFrame = false;
 };
 
 struct LabelDef {

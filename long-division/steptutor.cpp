@@ -200,11 +200,16 @@ double StepTutorForm::joined(const std::vector<int> &numbers) const
 
 double StepTutorForm::divisor() const { return joined(sheet_.divisorBoxes); }
 
+void StepTutorForm::showError(const QString &text)
+{
+    forms::msgBox(this, text, forms::MsgOkOnly | forms::MsgCritical, ErrorTitle);
+}
+
 bool StepTutorForm::refuseZeroDivisor()
 {
     if (forms::roundHalfEven(divisor()) != 0)
         return false;
-    forms::msgBox(this, MissingDigits, forms::MsgOkOnly | forms::MsgCritical, ErrorTitle);
+    showError(MissingDigits);
     return true;
 }
 
@@ -217,7 +222,7 @@ void StepTutorForm::boxChanged(int number)
         if (g.startsChain && !b->text().isEmpty())
             button(sheet_.steps.front().button)->show();
         if (g.refused.contains(b->text())) {
-            forms::msgBox(this, g.message, forms::MsgOkOnly | forms::MsgCritical, ErrorTitle);
+            showError(g.message);
             b->setText(QString());
         }
     }
@@ -254,59 +259,56 @@ void StepTutorForm::writeValue(const StepDef &step, double value)
     }
 }
 
+// Step 1's tests: every entry box holds a digit and the dividend does not lead with 0.
+bool StepTutorForm::problemComplete()
+{
+    for (int n : sheet_.entryTest) {
+        if (box(n)->text().isEmpty()) {
+            showError(MissingDigits);
+            return false;
+        }
+    }
+    forms::TextBox *lead = box(sheet_.dividendBoxes.front());
+    if (lead->text() == QLatin1String("0")) {
+        showError(LeadingZero);
+        lead->setText(QString());
+        return false;
+    }
+    return true;
+}
+
 void StepTutorForm::runStep(int index)
 {
     const StepDef &s = sheet_.steps.at(size_t(index));
+    if (s.kind == StepKind::FirstQuotient && !problemComplete())
+        return;
+    const bool divides =
+        s.kind == StepKind::FirstQuotient || s.kind == StepKind::Quotient || s.kind == StepKind::RebuiltQuotient;
+    if (divides && refuseZeroDivisor())
+        return;
     forms::TextBox *first = box(s.out.front());
+    first->show();
+    const double d = divisor();
     switch (s.kind) {
-    case StepKind::FirstQuotient: {
-        for (int n : sheet_.entryTest) {
-            if (box(n)->text().isEmpty()) {
-                forms::msgBox(this, MissingDigits, forms::MsgOkOnly | forms::MsgCritical, ErrorTitle);
-                return;
-            }
-        }
-        forms::TextBox *lead = box(sheet_.dividendBoxes.front());
-        if (lead->text() == QLatin1String("0")) {
-            forms::msgBox(this, LeadingZero, forms::MsgOkOnly | forms::MsgCritical, ErrorTitle);
-            lead->setText(QString());
-            return;
-        }
-        if (refuseZeroDivisor())
-            return;
-        first->show();
-        writeValue(s, double(forms::wholeDivide(joined(s.reads), divisor())));
-        break;
-    }
+    case StepKind::FirstQuotient:
     case StepKind::Quotient:
-        if (refuseZeroDivisor())
-            return;
-        first->show();
-        writeValue(s, double(forms::wholeDivide(joined(s.reads), divisor())));
+        writeValue(s, double(forms::wholeDivide(joined(s.reads), d)));
         break;
     case StepKind::RebuiltQuotient: {
-        if (refuseZeroDivisor())
-            return;
-        first->show();
-        const double d = divisor();
         const double r = joined(s.reads) - numberFromText(numberText(read(s.quotientBox) * d));
         const double pd = numberText(r).size() > 1 ? 10 * r + read(s.down) : joined({s.previousUnits, s.down});
         writeValue(s, double(forms::wholeDivide(pd, d)));
         break;
     }
     case StepKind::Product:
-        first->show();
-        writeValue(s, read(s.quotientBox) * divisor());
+        writeValue(s, read(s.quotientBox) * d);
         break;
     case StepKind::Difference: {
-        first->show();
-        const double product =
-            s.productBox ? read(s.productBox) : numberFromText(numberText(read(s.quotientBox) * divisor()));
+        const double product = s.productBox ? read(s.productBox) : numberFromText(numberText(read(s.quotientBox) * d));
         writeValue(s, joined(s.reads) - product);
         break;
     }
     case StepKind::BringDown: {
-        first->show();
         const QString source = box(s.reads.front())->text();
         first->setText(s.asTyped ? source : numberText(numberFromText(source)));
         break;

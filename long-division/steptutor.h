@@ -32,6 +32,8 @@ private:
     double joined(const std::vector<int> &boxes) const;
     double read(int box) const;
     bool refuseZeroDivisor();
+    bool problemComplete();
+    void showError(const QString &text);
     void writeValue(const StepDef &step, double value);
     void switchSize(int which);
     void returnToMenu();

@@ -5,11 +5,47 @@
 namespace corvane {
 
 namespace {
-using K = BoxKind;
-using S = StepKind;
-constexpr Qt::Alignment Right = Qt::AlignRight;
-const QString Arial = QStringLiteral("Arial");
-const QString SansSerif = QStringLiteral("MS Sans Serif");
+
+// Steps 1 to 11, the same boxes in all three worksheets. Form1 alone has a
+// tens box for the round-2 difference.
+std::vector<StepDef> roundsOneToThree(std::vector<int> round2Difference)
+{
+    return {
+        {4, S::FirstQuotient, {7}, {5}, 0, 0, true},       // q1 = d1 \ D
+        {5, S::Product, {8}, {}, 7, 0, true},              // P1
+        {6, S::Difference, {9}, {5}, 0, 8, true},          // R1 = d1 - P1
+        {7, S::BringDown, {10}, {4}},                      // d2
+        {8, S::Quotient, {11}, {9, 10}, 0, 0, true},       // q2
+        {9, S::Product, {12, 13}, {}, 11, 0, false, true}, // P2, tens hidden when short
+        {10, S::Difference, std::move(round2Difference), {9, 10}, 11}, // R2
+        {11, S::BringDown, {16}, {3}},                     // d3
+        {12, S::Quotient, {17}, {14, 16}},                 // q3, its last character
+        {13, S::Product, {18, 19}, {}, 17},                // P3
+        {14, S::Difference, {20}, {14, 16}, 17},           // R3
+    };
+}
+
+// Steps 12 to 15 of Form2 and Form3; d4 is copied as typed.
+const std::vector<StepDef> RoundFour = {
+    {17, S::BringDown, {1}, {2}, 0, 0, false, false, true},
+    {18, S::Quotient, {29}, {20, 1}, 0, 0, true},
+    {19, S::Product, {28, 15}, {}, 29},
+    {20, S::Difference, {30}, {20, 1}, 29},
+};
+
+const std::vector<ChainLink> ThreeRoundChain = {{7, 5},   {8, 6},   {9, 7},   {10, 8},  {11, 9},
+                                                {12, 10}, {14, 11}, {16, 12}, {17, 13}, {18, 14}};
+const std::vector<ChainLink> RoundFourChain = {{20, 17}, {1, 18}, {29, 19}, {28, 20}};
+
+// The divisor refuses 0 and 1 and starts the chain; the dividend may not lead with 0.
+std::vector<GuardDef> oneDigitGuards()
+{
+    return {
+        {6, true, {QStringLiteral("1"), QStringLiteral("0")}, DivisorOneDigitRefused},
+        {5, false, {QStringLiteral("0")}, LeadingDividendZero},
+    };
+}
+
 } // namespace
 
 const Sheet &form1Sheet()
@@ -72,24 +108,9 @@ const Sheet &form1Sheet()
 
         s.stepFrame = stepsFrame(8520, 2040, 5655);
         addStepButtons(s, 1, 11, 4);
-        s.steps = {
-            {4, S::FirstQuotient, {7}, {5}, 0, 0, true},
-            {5, S::Product, {8}, {}, 7, 0, true},
-            {6, S::Difference, {9}, {5}, 0, 8, true},
-            {7, S::BringDown, {10}, {4}},
-            {8, S::Quotient, {11}, {9, 10}, 0, 0, true},
-            {9, S::Product, {12, 13}, {}, 11, 0, false, true},
-            {10, S::Difference, {14, 15}, {9, 10}, 11},
-            {11, S::BringDown, {16}, {3}},
-            {12, S::Quotient, {17}, {14, 16}},
-            {13, S::Product, {18, 19}, {}, 17},
-            {14, S::Difference, {20}, {14, 16}, 17},
-        };
-        s.chain = {{7, 5}, {8, 6}, {9, 7}, {10, 8}, {11, 9}, {12, 10}, {14, 11}, {16, 12}, {17, 13}, {18, 14}};
-        s.guards = {
-            {6, true, {QStringLiteral("1"), QStringLiteral("0")}, DivisorOneDigitRefused},
-            {5, false, {QStringLiteral("0")}, LeadingDividendZero},
-        };
+        s.steps = roundsOneToThree({14, 15});
+        s.chain = ThreeRoundChain;
+        s.guards = oneDigitGuards();
 
         CheckDef &c = s.check;
         c.frame = checkFrame(720, 3240, 3255, 4455);
@@ -103,21 +124,7 @@ const Sheet &form1Sheet()
         c.productDigits = {25, 26, 27};
         c.hideable = {23};
         c.sumRemainderLabel = 15;
-        c.labels = {
-            {1, QStringLiteral("المقسوم = الناتج × المقسوم عليه+الباقي"), 120, 360, 3015, 495},
-            {2, QStringLiteral("الناتج"), 2160, 720, 615, 255, SansSerif, 9.75, {}, Right},
-            {4, {}, 960, 720, 735, 255, Arial, 14.25, Blue, Qt::AlignCenter, true},
-            {3, QStringLiteral("المقسوم عليه"), 1800, 1080, 975, 255, SansSerif, 9.75, {}, Right},
-            {5, {}, 960, 1080, 735, 255, Arial, 14.25, Black, Qt::AlignCenter, true},
-            {6, QStringLiteral("الباقي"), 1800, 1440, 975, 255, SansSerif, 8.25, {}, Right},
-            {7, {}, 960, 1440, 735, 255, Arial, 14.25, Red, Qt::AlignCenter, true},
-            {8, QStringLiteral("×"), 1920, 2520, 375, 375, SansSerif, 13.5},
-            {9, {}, 2280, 3840, 735, 375, Arial, 15.75, Black, Qt::AlignCenter, true},
-            {14, QStringLiteral("+"), 1920, 3840, 255, 255, SansSerif, 13.5},
-            {15, {}, 1440, 3840, 375, 375, Arial, 15.75, Red},
-            {12, QStringLiteral("="), 960, 3840, 375, 255, SansSerif, 13.5},
-            {13, {}, 240, 3840, 735, 375, Arial, 15.75, Black},
-        };
+        setCheckLabels(c, {.caption1X = 120, .quotientCaptionX = 2160, .captionX = 1800, .valueX = 960, .valuePt = 14.25, .timesX = 1920, .productX = 2280, .plusX = 1920, .remainderX = 1440, .equalsX = 960});
         c.lines = {{QStringLiteral("Line8"), -1, 480, 2880, 1800, 2880, 3}};
 
         s.newProblemPos = {2040, 2400};
@@ -210,29 +217,11 @@ const Sheet &form2Sheet()
         s.stepFrame = stepsFrame(8640, 1560, 6735);
         addStepButtons(s, 1, 11, 4);
         addStepButtons(s, 12, 15, 17);
-        s.steps = {
-            {4, S::FirstQuotient, {7}, {5}, 0, 0, true},
-            {5, S::Product, {8}, {}, 7, 0, true},
-            {6, S::Difference, {9}, {5}, 0, 8, true},
-            {7, S::BringDown, {10}, {4}},
-            {8, S::Quotient, {11}, {9, 10}, 0, 0, true},
-            {9, S::Product, {12, 13}, {}, 11, 0, false, true},
-            {10, S::Difference, {14}, {9, 10}, 11},
-            {11, S::BringDown, {16}, {3}},
-            {12, S::Quotient, {17}, {14, 16}},
-            {13, S::Product, {18, 19}, {}, 17},
-            {14, S::Difference, {20}, {14, 16}, 17},
-            {17, S::BringDown, {1}, {2}, 0, 0, false, false, true},
-            {18, S::Quotient, {29}, {20, 1}, 0, 0, true},
-            {19, S::Product, {28, 15}, {}, 29},
-            {20, S::Difference, {30}, {20, 1}, 29},
-        };
-        s.chain = {{7, 5},   {8, 6},   {9, 7},   {10, 8},  {11, 9},  {12, 10}, {14, 11},
-                   {16, 12}, {17, 13}, {18, 14}, {20, 17}, {1, 18},  {29, 19}, {28, 20}};
-        s.guards = {
-            {6, true, {QStringLiteral("1"), QStringLiteral("0")}, DivisorOneDigitRefused},
-            {5, false, {QStringLiteral("0")}, LeadingDividendZero},
-        };
+        s.steps = roundsOneToThree({14});
+        append(s.steps, RoundFour);
+        s.chain = ThreeRoundChain;
+        append(s.chain, RoundFourChain);
+        s.guards = oneDigitGuards();
 
         CheckDef &c = s.check;
         c.frame = checkFrame(840, 3240, 3255, 5055);
@@ -246,21 +235,7 @@ const Sheet &form2Sheet()
         c.productDigits = {25, 26, 27, 32};
         c.hideable = {31};
         c.sumRemainderLabel = 11;
-        c.labels = {
-            {1, QStringLiteral("المقسوم = الناتج × المقسوم عليه+الباقي"), 120, 360, 3015, 495},
-            {2, QStringLiteral("الناتج"), 2160, 720, 615, 255, SansSerif, 9.75, {}, Right},
-            {4, {}, 960, 720, 735, 255, Arial, 15.75, Blue, Qt::AlignCenter, true},
-            {3, QStringLiteral("المقسوم عليه"), 1800, 1080, 975, 255, SansSerif, 9.75, {}, Right},
-            {5, {}, 960, 1080, 735, 255, Arial, 15.75, Black, Qt::AlignCenter, true},
-            {6, QStringLiteral("الباقي"), 1800, 1440, 975, 255, SansSerif, 8.25, {}, Right},
-            {7, {}, 960, 1440, 735, 255, Arial, 15.75, Red, Qt::AlignCenter, true},
-            {8, QStringLiteral("×"), 1920, 2520, 375, 375, SansSerif, 13.5},
-            {9, {}, 2280, 4080, 735, 375, Arial, 15.75, Black, Qt::AlignCenter, true},
-            {14, QStringLiteral("+"), 1920, 4080, 255, 255, SansSerif, 13.5},
-            {11, {}, 1440, 4080, 375, 375, Arial, 15.75, Red},
-            {12, QStringLiteral("="), 960, 4080, 375, 255, SansSerif, 13.5},
-            {13, {}, 240, 4080, 735, 375, Arial, 15.75, Black},
-        };
+        setCheckLabels(c, {.caption1X = 120, .quotientCaptionX = 2160, .captionX = 1800, .valueX = 960, .timesX = 1920, .sumY = 4080, .productX = 2280, .plusX = 1920, .remainderX = 1440, .equalsX = 960});
         c.lines = {{QStringLiteral("Line8"), -1, 240, 2880, 1800, 2880, 3}};
 
         s.newProblemPos = {2160, 2400};
@@ -365,33 +340,18 @@ const Sheet &form3Sheet()
         s.stepFrame = stepsFrame(9720, 240, 8175);
         addStepButtons(s, 1, 11, 4);
         addStepButtons(s, 12, 19, 17);
-        s.steps = {
-            {4, S::FirstQuotient, {7}, {5}, 0, 0, true},
-            {5, S::Product, {8}, {}, 7, 0, true},
-            {6, S::Difference, {9}, {5}, 0, 8, true},
-            {7, S::BringDown, {10}, {4}},
-            {8, S::Quotient, {11}, {9, 10}, 0, 0, true},
-            {9, S::Product, {12, 13}, {}, 11, 0, false, true},
-            {10, S::Difference, {14}, {9, 10}, 11},
-            {11, S::BringDown, {16}, {3}},
-            {12, S::Quotient, {17}, {14, 16}},
-            {13, S::Product, {18, 19}, {}, 17},
-            {14, S::Difference, {20}, {14, 16}, 17},
-            {17, S::BringDown, {1}, {2}, 0, 0, false, false, true},
-            {18, S::Quotient, {29}, {20, 1}, 0, 0, true},
-            {19, S::Product, {28, 15}, {}, 29},
-            {20, S::Difference, {30}, {20, 1}, 29},
-            {21, S::BringDown, {34}, {33}},
-            {22, S::Quotient, {35}, {30, 34}, 0, 0, true},
-            {23, S::Product, {36, 37}, {}, 35},
-            {24, S::Difference, {38}, {30, 34}, 35},
-        };
-        s.chain = {{7, 5},   {8, 6},   {9, 7},   {10, 8},  {11, 9},  {12, 10}, {14, 11}, {16, 12}, {17, 13},
-                   {18, 14}, {20, 17}, {1, 18},  {29, 19}, {28, 20}, {30, 21}, {34, 22}, {35, 23}, {36, 24}};
-        s.guards = {
-            {6, true, {QStringLiteral("1"), QStringLiteral("0")}, DivisorOneDigitRefused},
-            {5, false, {QStringLiteral("0")}, LeadingDividendZero},
-        };
+        s.steps = roundsOneToThree({14});
+        append(s.steps, RoundFour);
+        append(s.steps, {
+                            {21, S::BringDown, {34}, {33}},
+                            {22, S::Quotient, {35}, {30, 34}, 0, 0, true},
+                            {23, S::Product, {36, 37}, {}, 35},
+                            {24, S::Difference, {38}, {30, 34}, 35},
+                        });
+        s.chain = ThreeRoundChain;
+        append(s.chain, RoundFourChain);
+        append(s.chain, {{30, 21}, {34, 22}, {35, 23}, {36, 24}});
+        s.guards = oneDigitGuards();
 
         CheckDef &c = s.check;
         c.frame = checkFrame(840, 2640, 3735, 5055);
@@ -405,21 +365,7 @@ const Sheet &form3Sheet()
         c.productDigits = {25, 26, 27, 32, 40};
         c.hideable = {39};
         c.sumRemainderLabel = 11;
-        c.labels = {
-            {1, QStringLiteral("المقسوم = الناتج × المقسوم عليه+الباقي"), 480, 360, 3015, 495},
-            {2, QStringLiteral("الناتج"), 2520, 720, 615, 255, SansSerif, 9.75, {}, Right},
-            {4, {}, 1320, 720, 735, 255, Arial, 15.75, Blue, Qt::AlignCenter, true},
-            {3, QStringLiteral("المقسوم عليه"), 2160, 1080, 975, 255, SansSerif, 9.75, {}, Right},
-            {5, {}, 1320, 1080, 735, 255, Arial, 15.75, Black, Qt::AlignCenter, true},
-            {6, QStringLiteral("الباقي"), 2160, 1440, 975, 255, SansSerif, 8.25, {}, Right},
-            {7, {}, 1320, 1440, 735, 255, Arial, 15.75, Red, Qt::AlignCenter, true},
-            {8, QStringLiteral("×"), 2280, 2520, 375, 375, SansSerif, 13.5},
-            {9, {}, 2520, 4080, 855, 375, Arial, 15.75, Black, Qt::AlignCenter, true},
-            {14, QStringLiteral("+"), 2160, 4080, 255, 255, SansSerif, 13.5},
-            {11, {}, 1680, 4080, 375, 375, Arial, 15.75, Red},
-            {12, QStringLiteral("="), 1200, 4080, 375, 255, SansSerif, 13.5},
-            {13, {}, 240, 4080, 855, 375, Arial, 15.75, Black},
-        };
+        setCheckLabels(c, {.caption1X = 480, .quotientCaptionX = 2520, .captionX = 2160, .valueX = 1320, .timesX = 2280, .sumY = 4080, .productX = 2520, .productW = 855, .plusX = 2160, .remainderX = 1680, .equalsX = 1200, .dividendW = 855});
         c.lines = {{QStringLiteral("Line8"), -1, 240, 2880, 2160, 2880, 3}};
 
         s.newProblemPos = {2640, 1800};

@@ -16,12 +16,32 @@ void addStepButtons(Sheet &s, int firstStep, int lastStep, int firstButton, bool
         s.stepButtons.push_back({firstButton + (step - firstStep), step, continued});
 }
 
+void setCheckLabels(CheckDef &check, const CheckLabelPlaces &p)
+{
+    const int y = p.sumY;
+    check.labels = {
+        {1, QStringLiteral("المقسوم = الناتج × المقسوم عليه+الباقي"), p.caption1X, 360, 3015, 495},
+        {2, QStringLiteral("الناتج"), p.quotientCaptionX, 720, 615, 255, SansSerif, 9.75, {}, Right},
+        {4, {}, p.valueX, 720, 735, 255, Arial, p.valuePt, Blue, Centre, true},
+        {3, QStringLiteral("المقسوم عليه"), p.captionX, 1080, 975, 255, SansSerif, 9.75, {}, Right},
+        {5, {}, p.valueX, 1080, 735, 255, Arial, p.valuePt, Black, Centre, true},
+        {6, QStringLiteral("الباقي"), p.captionX, 1440, 975, 255, SansSerif, 8.25, {}, Right},
+        {7, {}, p.valueX, 1440, 735, 255, Arial, p.valuePt, Red, Centre, true},
+        {8, QStringLiteral("×"), p.timesX, 2520, 375, 375, SansSerif, 13.5},
+        {9, {}, p.productX, y, p.productW, 375, Arial, 15.75, Black, Centre, true},
+        {14, QStringLiteral("+"), p.plusX, y, 255, 255, SansSerif, 13.5},
+        {check.sumRemainderLabel, {}, p.remainderX, y, p.remainderW, 375, Arial, 15.75, Red, Centre, p.sumOnWindowBack},
+        {12, QStringLiteral("="), p.equalsX, y, 375, 255, SansSerif, 13.5},
+        {13, {}, p.dividendX, y, p.dividendW, 375, Arial, 15.75, Black, Centre, p.sumOnWindowBack},
+    };
+}
+
 std::vector<LabelDef> helpLabels()
 {
     const QString font = QStringLiteral("SC_OUHOD");
     return {
-        {10, {}, 240, 360, 2055, 375, font, 20.25, {}, Qt::AlignRight, true},
-        {11, {}, 240, 960, 2055, 375, font, 20.25, {}, Qt::AlignRight, true},
+        {10, {}, 240, 360, 2055, 375, font, 20.25, {}, Right, true},
+        {11, {}, 240, 960, 2055, 375, font, 20.25, {}, Right, true},
     };
 }
 

@@ -3,6 +3,14 @@
 
 namespace corvane {
 
+// The words the worksheet tables are written in.
+using K = BoxKind;
+using S = StepKind;
+inline constexpr Qt::Alignment Right = Qt::AlignRight;
+inline constexpr Qt::Alignment Centre = Qt::AlignCenter;
+inline const QString Arial = QStringLiteral("Arial");
+inline const QString SansSerif = QStringLiteral("MS Sans Serif");
+
 const Sheet &form1Sheet();
 const Sheet &form2Sheet();
 const Sheet &form3Sheet();
@@ -24,10 +32,36 @@ inline FrameDef stepsFrame(int x, int y, int h) { return {2, QStringLiteral("خ�
 inline FrameDef sizesFrame(int x, int y) { return {1, QStringLiteral("إختر القسمة المطلوبة"), x, y, 6135, 975}; }
 inline FrameDef checkFrame(int x, int y, int w, int h) { return {3, QStringLiteral("التحقق من الحل"), x, y, w, h}; }
 
+// Where the check frame's labels stand; their captions, fonts and colours are
+// the same in every worksheet.
+struct CheckLabelPlaces {
+    int caption1X;        // Label1, the identity
+    int quotientCaptionX; // Label2
+    int captionX;         // Label3 and Label6
+    int valueX;           // Label4, Label5, Label7
+    double valuePt = 15.75;
+    int timesX;           // Label8
+    int sumY = 3840;      // the sum row: product + remainder = dividend
+    int productX, productW = 735; // Label9
+    int plusX;                    // Label14
+    int remainderX, remainderW = 375; // the check's sum-row remainder label
+    int equalsX;                      // Label12
+    int dividendX = 240, dividendW = 735; // Label13
+    bool sumOnWindowBack = false; // the remainder and dividend on the window-background colour
+};
+// Fills the check frame's labels; the sum-row remainder is check.sumRemainderLabel.
+void setCheckLabels(CheckDef &check, const CheckLabelPlaces &p);
+
 // The help frame of the two- and three-digit worksheets: hidden, and nothing
 // ever fills its two caption-less labels.
 inline FrameDef helpFrame(int x, int y) { return {4, QStringLiteral("مساعدة :"), x, y, 2535, 2895}; }
 std::vector<LabelDef> helpLabels();
+
+// Adds the rows of a later round to a table.
+template <class T> void append(std::vector<T> &table, const std::vector<T> &rows)
+{
+    table.insert(table.end(), rows.begin(), rows.end());
+}
 
 // Step buttons for steps first..last on consecutive buttons from `button`.
 void addStepButtons(Sheet &s, int firstStep, int lastStep, int firstButton, bool continued = false);

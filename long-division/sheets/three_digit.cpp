@@ -9,12 +9,6 @@
 namespace corvane {
 
 namespace {
-using K = BoxKind;
-using S = StepKind;
-constexpr Qt::Alignment Right = Qt::AlignRight;
-constexpr Qt::Alignment Centre = Qt::AlignCenter;
-const QString Arial = QStringLiteral("Arial");
-const QString SansSerif = QStringLiteral("MS Sans Serif");
 
 // The steps of rounds 1 to 4, on the same boxes in all three worksheets.
 // Two zero rounds come first; round 3 rebuilds its partial dividend.
@@ -65,6 +59,8 @@ const std::vector<ChainLink> chainOneToFour = {
 };
 
 // The hundreds box of the divisor starts the chain and refuses 0.
+const std::vector<ChainLink> RoundFiveChain = {{36, 22}, {44, 23}, {45, 24}, {46, 25}};
+
 std::vector<GuardDef> threeDigitGuards()
 {
     return {
@@ -205,21 +201,7 @@ const Sheet &form8Sheet()
         c.productDigits = {25, 26, 27, 39};
         c.hideable = {22};
         c.sumRemainderLabel = 15;
-        c.labels = {
-            {1, QStringLiteral("المقسوم = الناتج × المقسوم عليه+الباقي"), 120, 360, 3015, 495},
-            {2, QStringLiteral("الناتج"), 2160, 720, 615, 255, SansSerif, 9.75, {}, Right},
-            {4, {}, 960, 720, 735, 255, Arial, 15.75, Blue, Centre, true},
-            {3, QStringLiteral("المقسوم عليه"), 1800, 1080, 975, 255, SansSerif, 9.75, {}, Right},
-            {5, {}, 960, 1080, 735, 255, Arial, 15.75, Black, Centre, true},
-            {6, QStringLiteral("الباقي"), 1800, 1440, 975, 255, SansSerif, 8.25, {}, Right},
-            {7, {}, 960, 1440, 735, 255, Arial, 15.75, Red, Centre, true},
-            {8, QStringLiteral("×"), 1920, 2520, 375, 375, SansSerif, 13.5},
-            {9, {}, 2280, 3840, 735, 375, Arial, 15.75, Black, Centre, true},
-            {14, QStringLiteral("+"), 1920, 3840, 255, 255, SansSerif, 13.5},
-            {15, {}, 1320, 3840, 495, 375, Arial, 15.75, Red, Centre, true},
-            {12, QStringLiteral("="), 960, 3840, 375, 255, SansSerif, 13.5},
-            {13, {}, 240, 3840, 735, 375, Arial, 15.75, Black, Centre, true},
-        };
+        setCheckLabels(c, {.caption1X = 120, .quotientCaptionX = 2160, .captionX = 1800, .valueX = 960, .timesX = 1920, .productX = 2280, .plusX = 1920, .remainderX = 1320, .remainderW = 495, .equalsX = 960, .sumOnWindowBack = true});
         c.lines = {{QStringLiteral("Line8"), -1, 240, 2880, 1800, 2880, 3}};
 
         s.newProblemPos = {2280, 2040};
@@ -342,10 +324,9 @@ const Sheet &form9Sheet()
         addStepButtons(s, 1, 11, 4);
         addStepButtons(s, 12, 19, 18);
         s.steps = roundsOneToFour();
-        for (const StepDef &step : roundFive())
-            s.steps.push_back(step);
+        append(s.steps, roundFive());
         s.chain = chainOneToFour;
-        s.chain.insert(s.chain.end(), {{36, 22}, {44, 23}, {45, 24}, {46, 25}});
+        append(s.chain, RoundFiveChain);
         s.guards = threeDigitGuards();
 
         CheckDef &c = s.check;
@@ -358,21 +339,7 @@ const Sheet &form9Sheet()
         c.productDigits = {25, 26, 27, 39, 54};
         c.hideable = {22, 53};
         c.sumRemainderLabel = 15;
-        c.labels = {
-            {1, QStringLiteral("المقسوم = الناتج × المقسوم عليه+الباقي"), 240, 360, 3015, 495},
-            {2, QStringLiteral("الناتج"), 2400, 720, 615, 255, SansSerif, 9.75, {}, Right},
-            {4, {}, 1200, 720, 735, 255, Arial, 15.75, Blue, Centre, true},
-            {3, QStringLiteral("المقسوم عليه"), 2040, 1080, 975, 255, SansSerif, 9.75, {}, Right},
-            {5, {}, 1200, 1080, 735, 255, Arial, 15.75, Black, Centre, true},
-            {6, QStringLiteral("الباقي"), 2040, 1440, 975, 255, SansSerif, 8.25, {}, Right},
-            {7, {}, 1200, 1440, 735, 255, Arial, 15.75, Red, Centre, true},
-            {8, QStringLiteral("×"), 2160, 2520, 375, 375, SansSerif, 13.5},
-            {9, {}, 2400, 3840, 855, 375, Arial, 15.75, Black, Centre, true},
-            {14, QStringLiteral("+"), 2040, 3840, 255, 255, SansSerif, 13.5},
-            {15, {}, 1440, 3840, 495, 375, Arial, 15.75, Red, Centre, true},
-            {12, QStringLiteral("="), 1080, 3840, 375, 255, SansSerif, 13.5},
-            {13, {}, 240, 3840, 855, 375, Arial, 15.75, Black, Centre, true},
-        };
+        setCheckLabels(c, {.caption1X = 240, .quotientCaptionX = 2400, .captionX = 2040, .valueX = 1200, .timesX = 2160, .productX = 2400, .productW = 855, .plusX = 2040, .remainderX = 1440, .remainderW = 495, .equalsX = 1080, .dividendW = 855, .sumOnWindowBack = true});
         c.lines = {{QStringLiteral("Line8"), -1, 240, 2880, 1920, 2880, 3}};
 
         s.newProblemPos = {1920, 2040};
@@ -513,13 +480,12 @@ const Sheet &form10Sheet()
         addStepButtons(s, 12, 19, 18);
         addStepButtons(s, 20, 23, 26, true);
         s.steps = roundsOneToFour();
-        for (const auto &round : {roundFive(), roundSix()})
-            for (const StepDef &step : round)
-                s.steps.push_back(step);
+        append(s.steps, roundFive());
+        append(s.steps, roundSix());
         s.chain = chainOneToFour;
-        s.chain.insert(s.chain.end(), {{36, 22}, {44, 23}, {45, 24}, {46, 25},
-                                       {50, 26, 5}, // also shows the continued-steps frame
-                                       {56, 27}, {57, 28}, {58, 29}});
+        append(s.chain, RoundFiveChain);
+        append(s.chain, {{50, 26, 5}, // also shows the continued-steps frame
+                         {56, 27}, {57, 28}, {58, 29}});
         s.guards = threeDigitGuards();
 
         CheckDef &c = s.check;
@@ -532,21 +498,7 @@ const Sheet &form10Sheet()
         c.productDigits = {25, 26, 27, 39, 54, 66};
         c.hideable = {22, 53, 65};
         c.sumRemainderLabel = 15;
-        c.labels = {
-            {1, QStringLiteral("المقسوم = الناتج × المقسوم عليه+الباقي"), 240, 360, 3015, 495},
-            {2, QStringLiteral("الناتج"), 2640, 720, 615, 255, SansSerif, 9.75, {}, Right},
-            {4, {}, 1440, 720, 735, 255, Arial, 15.75, Blue, Centre, true},
-            {3, QStringLiteral("المقسوم عليه"), 2280, 1080, 975, 255, SansSerif, 9.75, {}, Right},
-            {5, {}, 1440, 1080, 735, 255, Arial, 15.75, Black, Centre, true},
-            {6, QStringLiteral("الباقي"), 2280, 1440, 975, 255, SansSerif, 8.25, {}, Right},
-            {7, {}, 1440, 1440, 735, 255, Arial, 15.75, Red, Centre, true},
-            {8, QStringLiteral("×"), 2400, 2520, 375, 375, SansSerif, 13.5},
-            {9, {}, 2400, 3840, 975, 375, Arial, 15.75, Black, Centre, true},
-            {14, QStringLiteral("+"), 2040, 3840, 255, 255, SansSerif, 13.5},
-            {15, {}, 1440, 3840, 495, 375, Arial, 15.75, Red},
-            {12, QStringLiteral("="), 1080, 3840, 375, 255, SansSerif, 13.5},
-            {13, {}, 120, 3840, 975, 375, Arial, 15.75, Black},
-        };
+        setCheckLabels(c, {.caption1X = 240, .quotientCaptionX = 2640, .captionX = 2280, .valueX = 1440, .timesX = 2400, .productX = 2400, .productW = 975, .plusX = 2040, .remainderX = 1440, .remainderW = 495, .equalsX = 1080, .dividendX = 120, .dividendW = 975});
         c.lines = {{QStringLiteral("Line8"), -1, 120, 2880, 2160, 2880, 3}};
 
         s.newProblemPos = {1920, 2040};

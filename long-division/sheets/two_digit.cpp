@@ -6,18 +6,12 @@
 namespace corvane {
 
 namespace {
-using K = BoxKind;
-using S = StepKind;
-constexpr Qt::Alignment Right = Qt::AlignRight;
-const QString Arial = QStringLiteral("Arial");
-const QString SansSerif = QStringLiteral("MS Sans Serif");
 
-// Entry tests, guards and the chain every two-digit member shares: the
-// divisor's tens box starts the chain and refuses 0; its units box takes any
-// digit.
-void addDivisorGuards(Sheet &s)
+// The divisor's tens box starts the chain and refuses 0; its units box takes
+// any digit. The dividend may not lead with 0.
+std::vector<GuardDef> twoDigitGuards()
 {
-    s.guards = {
+    return {
         {1, true, {QStringLiteral("0")}, LeadZeroRefused},
         {5, false, {QStringLiteral("0")}, LeadingDividendZero},
     };
@@ -43,37 +37,17 @@ std::vector<StepDef> threeRounds()
     };
 }
 
+// Round 4 of Form6 and Form7: its partial dividend is R3's two boxes and d4.
+const std::vector<StepDef> RoundFour = {
+    {18, S::BringDown, {31}, {30}},                   // d4
+    {19, S::Quotient, {32}, {2, 20, 31}, 0, 0, true}, // q4
+    {20, S::Product, {33, 34, 35}, {}, 32},           // P4
+    {21, S::Difference, {36, 37}, {2, 20, 31}, 32},   // R4
+};
+const std::vector<ChainLink> RoundFourChain = {{20, 18}, {31, 19}, {32, 20}, {33, 21}};
+
 const std::vector<ChainLink> ThreeRoundChain = {{7, 5},   {8, 6},   {9, 7},   {10, 8},  {11, 9},
                                                 {12, 10}, {14, 11}, {16, 12}, {17, 13}, {18, 14}};
-
-// The labels of the check frame, placed from the column of their values.
-struct CheckLabelPlaces {
-    int caption1X;                          // Label1
-    int quotientCaptionX, captionX, valueX; // Label2; Label3 and Label6; Label4, Label5, Label7
-    int timesX;                             // Label8
-    int productX, plusX, remainderX, equalsX; // sum row
-    int productW, remainderW, dividendW;
-};
-
-std::vector<LabelDef> checkLabels(const CheckLabelPlaces &p)
-{
-    return {
-        {1, QStringLiteral("المقسوم = الناتج × المقسوم عليه+الباقي"), p.caption1X, 360, 3015, 495},
-        {2, QStringLiteral("الناتج"), p.quotientCaptionX, 720, 615, 255, SansSerif, 9.75, {}, Right},
-        {4, {}, p.valueX, 720, 735, 255, Arial, 15.75, Blue, Qt::AlignCenter, true},
-        {3, QStringLiteral("المقسوم عليه"), p.captionX, 1080, 975, 255, SansSerif, 9.75, {}, Right},
-        {5, {}, p.valueX, 1080, 735, 255, Arial, 15.75, Black, Qt::AlignCenter, true},
-        {6, QStringLiteral("الباقي"), p.captionX, 1440, 975, 255, SansSerif, 8.25, {}, Right},
-        {7, {}, p.valueX, 1440, 735, 255, Arial, 15.75, Red, Qt::AlignCenter, true},
-        {8, QStringLiteral("×"), p.timesX, 2520, 375, 375, SansSerif, 13.5},
-        {9, {}, p.productX, 3840, p.productW, 375, Arial, 15.75, Black, Qt::AlignCenter, true},
-        {14, QStringLiteral("+"), p.plusX, 3840, 255, 255, SansSerif, 13.5},
-        {15, {}, p.remainderX, 3840, p.remainderW, 375, Arial, 15.75, Red},
-        {12, QStringLiteral("="), p.equalsX, 3840, 375, 255, SansSerif, 13.5},
-        {13, {}, 240, 3840, p.dividendW, 375, Arial, 15.75, Black},
-    };
-}
-
 
 } // namespace
 
@@ -144,7 +118,7 @@ const Sheet &form5Sheet()
         addStepButtons(s, 1, 11, 4);
         s.steps = threeRounds();
         s.chain = ThreeRoundChain;
-        addDivisorGuards(s);
+        s.guards = twoDigitGuards();
 
         CheckDef &c = s.check;
         c.frame = checkFrame(720, 3240, 3255, 4455);
@@ -155,7 +129,7 @@ const Sheet &form5Sheet()
         c.divisorDigits = {24, 29};
         c.productDigits = {25, 26, 27};
         c.hideable = {22, 23};
-        c.labels = checkLabels({120, 2160, 1800, 960, 1920, 2280, 1920, 1440, 960, 735, 375, 735});
+        setCheckLabels(c, {.caption1X = 120, .quotientCaptionX = 2160, .captionX = 1800, .valueX = 960, .timesX = 1920, .productX = 2280, .plusX = 1920, .remainderX = 1440, .equalsX = 960});
         c.lines = {{QStringLiteral("Line8"), -1, 480, 2880, 1800, 2880, 3}};
 
         s.newProblemPos = {2040, 2400};
@@ -261,15 +235,10 @@ const Sheet &form6Sheet()
         addStepButtons(s, 1, 11, 4);
         addStepButtons(s, 12, 15, 18);
         s.steps = threeRounds();
-        s.steps.insert(s.steps.end(), {
-                                          {18, S::BringDown, {31}, {30}},                   // d4
-                                          {19, S::Quotient, {32}, {2, 20, 31}, 0, 0, true}, // q4
-                                          {20, S::Product, {33, 34, 35}, {}, 32},           // P4
-                                          {21, S::Difference, {36, 37}, {2, 20, 31}, 32},   // R4
-                                      });
+        append(s.steps, RoundFour);
         s.chain = ThreeRoundChain;
-        s.chain.insert(s.chain.end(), {{20, 18}, {31, 19}, {32, 20}, {33, 21}});
-        addDivisorGuards(s);
+        append(s.chain, RoundFourChain);
+        s.guards = twoDigitGuards();
 
         CheckDef &c = s.check;
         c.frame = checkFrame(960, 3000, 3255, 4455);
@@ -280,7 +249,7 @@ const Sheet &form6Sheet()
         c.divisorDigits = {24, 29};
         c.productDigits = {25, 26, 27, 39};
         c.hideable = {23};
-        c.labels = checkLabels({120, 2160, 1800, 960, 1920, 2280, 1920, 1440, 960, 735, 375, 735});
+        setCheckLabels(c, {.caption1X = 120, .quotientCaptionX = 2160, .captionX = 1800, .valueX = 960, .timesX = 1920, .productX = 2280, .plusX = 1920, .remainderX = 1440, .equalsX = 960});
         c.lines = {{QStringLiteral("Line8"), -1, 240, 2880, 1800, 2880, 3}};
 
         s.newProblemPos = {2280, 2160};
@@ -399,20 +368,17 @@ const Sheet &form7Sheet()
         addStepButtons(s, 1, 11, 4);
         addStepButtons(s, 12, 19, 18);
         s.steps = threeRounds();
-        s.steps.insert(s.steps.end(), {
-                                          {18, S::BringDown, {31}, {30}},                    // d4
-                                          {19, S::Quotient, {32}, {2, 20, 31}, 0, 0, true},  // q4
-                                          {20, S::Product, {33, 34, 35}, {}, 32},            // P4
-                                          {21, S::Difference, {36, 37}, {2, 20, 31}, 32},    // R4
-                                          {22, S::BringDown, {41}, {40}},                    // d5
-                                          {23, S::Quotient, {42}, {37, 36, 41}, 0, 0, true}, // q5
-                                          {24, S::Product, {43, 44, 45}, {}, 42},            // P5
-                                          {25, S::Difference, {46, 47}, {37, 36, 41}, 42},   // R5
-                                      });
+        append(s.steps, RoundFour);
+        append(s.steps, {
+                            {22, S::BringDown, {41}, {40}},                    // d5
+                            {23, S::Quotient, {42}, {37, 36, 41}, 0, 0, true}, // q5
+                            {24, S::Product, {43, 44, 45}, {}, 42},            // P5
+                            {25, S::Difference, {46, 47}, {37, 36, 41}, 42},   // R5
+                        });
         s.chain = ThreeRoundChain;
-        s.chain.insert(s.chain.end(),
-                       {{20, 18}, {31, 19}, {32, 20}, {33, 21}, {36, 22}, {41, 23}, {42, 24}, {43, 25}});
-        addDivisorGuards(s);
+        append(s.chain, RoundFourChain);
+        append(s.chain, {{36, 22}, {41, 23}, {42, 24}, {43, 25}});
+        s.guards = twoDigitGuards();
 
         CheckDef &c = s.check;
         c.frame = checkFrame(480, 2880, 3495, 4455);
@@ -423,7 +389,7 @@ const Sheet &form7Sheet()
         c.divisorDigits = {24, 29};
         c.productDigits = {25, 26, 27, 39, 48};
         c.hideable = {38};
-        c.labels = checkLabels({240, 2520, 2160, 1320, 2280, 2400, 2040, 1440, 1080, 855, 495, 855});
+        setCheckLabels(c, {.caption1X = 240, .quotientCaptionX = 2520, .captionX = 2160, .valueX = 1320, .timesX = 2280, .productX = 2400, .productW = 855, .plusX = 2040, .remainderX = 1440, .remainderW = 495, .equalsX = 1080, .dividendW = 855});
         c.lines = {{QStringLiteral("Line8"), -1, 240, 2880, 2160, 2880, 3}};
 
         s.newProblemPos = {2040, 2040};

@@ -311,19 +311,7 @@ private slots:
         QFETCH(bool, firstStepShown);
         MessageCatcher catcher;
         Sheetside w{openSheet(form)};
-        formstest::type(w.box(box), typed);
-        if (message.isEmpty()) {
-            QCOMPARE(catcher.count(), 0);
-            QCOMPARE(w.box(box)->text(), typed);
-        } else {
-            QCOMPARE(catcher.count(), 1);
-            QCOMPARE(catcher.last().text, message);
-            QCOMPARE(catcher.last().title, ErrorTitle);
-            QCOMPARE(catcher.last().icon, QMessageBox::Critical);
-            QCOMPARE(catcher.last().buttons.size(), 1);
-            QCOMPARE(w.box(box)->text(), QString());
-        }
-        QCOMPARE(w.button(4)->visibleFlag(), firstStepShown);
+        typeIntoGuardedBox(w, catcher, box, typed, message, firstStepShown);
     }
 
     void guardsKeepWorkingAfterTheFirstSteps_data()

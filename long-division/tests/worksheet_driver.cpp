@@ -81,6 +81,24 @@ StepTutorForm *openSheet(const QString &name)
     return nullptr;
 }
 
+void typeIntoGuardedBox(const Sheetside &w, const formstest::MessageCatcher &catcher, int box, const QString &typed,
+                        const QString &message, bool firstStepShown)
+{
+        formstest::type(w.box(box), typed);
+        if (message.isEmpty()) {
+            QCOMPARE(catcher.count(), 0);
+            QCOMPARE(w.box(box)->text(), typed);
+        } else {
+            QCOMPARE(catcher.count(), 1);
+            QCOMPARE(catcher.last().text, message);
+            QCOMPARE(catcher.last().title, ErrorTitle);
+            QCOMPARE(catcher.last().icon, QMessageBox::Critical);
+            QCOMPARE(catcher.last().buttons.size(), 1);
+            QCOMPARE(w.box(box)->text(), QString());
+        }
+        QCOMPARE(w.button(4)->visibleFlag(), firstStepShown);
+}
+
 StepTutorForm *loadedSheet(const QString &name)
 {
     for (forms::Form *f : forms::loadedForms())

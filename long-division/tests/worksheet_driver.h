@@ -50,6 +50,12 @@ StepTutorForm *openSheet(const QString &name);
 // The worksheet of a name that is loaded now, or nullptr.
 StepTutorForm *loadedSheet(const QString &name);
 
+// Types into an entry box and checks what its guard does: with no message the
+// text stays; with one, a single error box says it and the box is emptied.
+// Either way the first step's button is shown or not as expected.
+void typeIntoGuardedBox(const Sheetside &w, const formstest::MessageCatcher &catcher, int box, const QString &typed,
+                        const QString &message, bool firstStepShown);
+
 // Clears a box with the keyboard and types text into it.
 void retype(QWidget *box, const QString &text);
 // Box numbers written as "7 11 17".
