@@ -5,4 +5,4 @@ cd "$(dirname "$0")/.."
 scripts/setup.sh
 cmake --preset default >/dev/null
 cmake --build --preset default
-exec build/default/long-division/Corvane
+exec build/default/suite/zorurav/Corvane
