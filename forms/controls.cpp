@@ -175,10 +175,12 @@ void Label::mouseReleaseEvent(QMouseEvent *event)
         emit clicked();
 }
 
+// A move over a control is that control's alone: it does not travel on to the window.
 void Label::mouseMoveEvent(QMouseEvent *event)
 {
     emit mouseMoved();
     QLabel::mouseMoveEvent(event);
+    event->accept();
 }
 
 void Label::setForeColor(const QColor &color)
@@ -271,6 +273,7 @@ void Picture::mouseMoveEvent(QMouseEvent *event)
 {
     emit mouseMoved();
     QLabel::mouseMoveEvent(event);
+    event->accept();
 }
 
 Shape::Shape(QWidget *parent, const QString &name, Kind kind, const QColor &border, const QColor &fill)

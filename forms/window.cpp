@@ -190,14 +190,15 @@ bool Form::eventFilter(QObject *watched, QEvent *event)
             if (event == delivering_)
                 return false;
             const int key = keyCode(static_cast<QKeyEvent *>(event));
-            if (key != 0 && previewHandler_(key))
-                return true;
-            QPointer<QWidget> target(w);
-            const QEvent *outer = delivering_;
-            delivering_ = event;
-            if (target)
-                QCoreApplication::sendEvent(target, event);
-            delivering_ = outer;
+            if (key == 0 || !previewHandler_(key)) {
+                QPointer<QWidget> target(w);
+                const QEvent *outer = delivering_;
+                delivering_ = event;
+                if (target)
+                    QCoreApplication::sendEvent(target, event);
+                delivering_ = outer;
+            }
+            event->accept(); // it went its way: the key travels no further
             return true;
         }
         if (w && w->window() == this) {
