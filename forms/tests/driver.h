@@ -58,6 +58,9 @@ void click(QAbstractButton *button);
 // Presses a key on a widget.
 void press(QWidget *w, Qt::Key key, const QString &text = QString());
 
+// The object names of the loaded windows, in load order.
+QStringList loadedNames();
+
 // Whether a control is on screen, its window and every parent shown.
 inline bool shown(const QWidget *w) { return w && w->isVisible(); }
 
