@@ -93,7 +93,8 @@ void TextBox::keyPressEvent(QKeyEvent *event)
         key = QChar(8);
     else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
         key = QChar(13);
-    else if (const QString text = event->text(); text.size() == 1 && text.at(0).isPrint()) {
+    else if (const QString text = event->text();
+             text.size() == 1 && text.at(0).isPrint() && !(event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier))) {
         key = text.at(0);
         control = false;
     }

@@ -82,6 +82,11 @@ private slots:
         QTest::keyClick(f->first, Qt::Key_Delete);
         QVERIFY(f->offered.isEmpty());
         QCOMPARE(f->first->text(), QString());
+        formstest::type(f->first, QStringLiteral("5"));
+        f->offered.clear();
+        QTest::keyClick(f->first, Qt::Key_A, Qt::ControlModifier); // select all is a shortcut, not a character
+        QTest::keyClick(f->first, Qt::Key_Delete);
+        QCOMPARE(f->first->text(), QString());
         QTest::keyClick(f->first, Qt::Key_Tab);
         QVERIFY(f->offered.isEmpty());
         QTRY_VERIFY(f->second->hasFocus());
