@@ -7,7 +7,7 @@ inline QString creditLine() { return QStringLiteral("برنامج القسمة �
 // The two credit lines of the about window.
 inline QString aboutCredit()
 {
-    return QStringLiteral("برنامج القسمة الرأسية\nقسمة عدد من رقمين أو ثلاثة أرقام على عدد من رقم واحد\nخطوة بخطوة");
+    return QStringLiteral("برنامج القسمة الرأسية\nللمرحلة الابتدائية");
 }
 inline QString aboutCreditLatin() { return QStringLiteral("Tolbrin - vertical division"); }
 } // namespace tolbrin

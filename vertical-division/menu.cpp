@@ -62,7 +62,7 @@ Form4::Form4()
     auto *credit = new Label(this, QStringLiteral("Label1"), aboutCredit());
     placeTwips(credit, 1800, 2160, 3855, 3495);
     credit->setFont(designFont(QStringLiteral("Monotype Koufi"), 15.75, true));
-    credit->setAlignment(Qt::AlignCenter);
+    credit->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     auto *latin = new Label(this, QStringLiteral("Label2"), aboutCreditLatin());
     placeTwips(latin, 960, 3960, 5535, 495);
     latin->setFont(designFont(QStringLiteral("Arial"), 18, true));
