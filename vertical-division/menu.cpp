@@ -12,9 +12,12 @@ namespace tolbrin {
 
 namespace {
 // Both round windows show only the circle inside the pixel square (100, 100)-(400, 400).
-void roundWindow(forms::Form *w, int top)
+void roundWindow(forms::Form *w, const QString &name, const QString &caption, int top, const QColor &back)
 {
     using forms::Form;
+    w->setObjectName(name);
+    w->setWindowTitle(caption);
+    w->setBackColor(back);
     w->setWindowIcon(QIcon(QStringLiteral(":/icons/calligraphy.png")));
     w->setBorder(Form::Border::ToolNoCaption, false);
     w->setClientSizeTwips(12000, 7695);
@@ -26,10 +29,7 @@ void cutToCircle(forms::Form *w) { w->setEllipseRegion(100, 100, 400, 400); }
 Form1::Form1()
 {
     using namespace forms;
-    setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Form1"));
-    roundWindow(this, 690);
-    setBackColor(QColor(0xFF, 0x80, 0xFF));
+    roundWindow(this, QStringLiteral("Form1"), QStringLiteral("Form1"), 690, QColor(0xFF, 0x80, 0xFF));
 
     auto *two = new CommandButton(this, QStringLiteral("Command1"), QStringLiteral("قسمة رقمين على رقم"));
     placeTwips(two, 2640, 2400, 2295, 615);
@@ -54,10 +54,7 @@ void Form1::onLoad() { cutToCircle(this); }
 Form4::Form4()
 {
     using namespace forms;
-    setObjectName(QStringLiteral("Form4"));
-    setWindowTitle(QStringLiteral("Form2"));
-    roundWindow(this, 930);
-    setBackColor(QColor(0x00, 0xFF, 0xFF));
+    roundWindow(this, QStringLiteral("Form4"), QStringLiteral("Form2"), 930, QColor(0x00, 0xFF, 0xFF));
 
     auto *credit = new Label(this, QStringLiteral("Label1"), aboutCredit());
     placeTwips(credit, 1800, 2160, 3855, 3495);

@@ -255,14 +255,20 @@ void VerticalDivisionForm::runStep(int index)
         TwoDigitRedirect();
         return;
     }
+    if (reveal(step.shows, step.writes))
+        setShown(step.thenShows, true);
+}
+
+bool VerticalDivisionForm::reveal(const QStringList &shows, const std::vector<Write> &writes)
+{
     QHash<QString, QString> scratch;
     std::vector<std::pair<QString, QString>> values;
-    if (!compute(step.writes, scratch, &values))
-        return;
-    setShown(step.shows, true);
+    if (!compute(writes, scratch, &values))
+        return false;
+    setShown(shows, true);
     for (const auto &[name, value] : values)
         setText(name, value);
-    setShown(step.thenShows, true);
+    return true;
 }
 
 bool VerticalDivisionForm::needsRedirect() const
@@ -294,15 +300,8 @@ void VerticalDivisionForm::play(const std::vector<RunRow> &rows, const QStringLi
     for (const RunRow &row : rows) {
         if (row.pause > 0 && !Delay(row.pause))
             return; // the window is gone: touch nothing
-        if (problem != problem_)
+        if (problem != problem_ || !reveal(row.shows, row.writes))
             return;
-        QHash<QString, QString> scratch;
-        std::vector<std::pair<QString, QString>> values;
-        if (!compute(row.writes, scratch, &values))
-            return;
-        setShown(row.shows, true);
-        for (const auto &[name, value] : values)
-            setText(name, value);
     }
     setShown(atEnd, true);
 }

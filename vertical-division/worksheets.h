@@ -53,6 +53,8 @@ private:
     QString text(const QString &name, const QHash<QString, QString> &scratch) const;
     void setText(const QString &name, const QString &value);
     void setShown(const QStringList &names, bool on);
+    // Shows the boxes and writes them; nothing when the writes cannot be worked.
+    bool reveal(const QStringList &shows, const std::vector<Write> &writes);
     // Plays rows with their pauses; stops when the window goes, a new problem
     // is set, or a row cannot be worked.
     void play(const std::vector<RunRow> &rows, const QStringList &first, const QStringList &atEnd);

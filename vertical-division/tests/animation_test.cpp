@@ -88,18 +88,13 @@ class AnimationTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { forms::initialize(*qobject_cast<QApplication *>(qApp), QStringLiteral("Tolbrin")); }
+    void initTestCase() { startProgramTests(); }
     void init()
     {
-        forms::testing::useManualTime(true);
+        startCase();
         forms::testing::setNow(at(0));
     }
-    void cleanup()
-    {
-        forms::testing::setPauseHook(nullptr);
-        forms::testing::useManualTime(false);
-        forms::resetProgramState();
-    }
+    void cleanup() { endCase(); }
 
     void quickSolutionRevealsOneStepPerPause_data()
     {

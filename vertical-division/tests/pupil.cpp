@@ -2,6 +2,7 @@
 
 #include "menu.h"
 
+#include "forms/app.h"
 #include "forms/timing.h"
 #include "forms/window.h"
 
@@ -9,6 +10,21 @@
 #include <QTest>
 
 namespace tolbrintest {
+
+void startProgramTests() { forms::initialize(*qobject_cast<QApplication *>(qApp), QStringLiteral("Tolbrin")); }
+
+void startCase()
+{
+    forms::testing::useManualTime(true);
+    forms::testing::setNow(QDateTime(QDate(2026, 10, 4), QTime(8, 15, 0)));
+}
+
+void endCase()
+{
+    forms::testing::setPauseHook(nullptr);
+    forms::testing::useManualTime(false);
+    forms::resetProgramState();
+}
 
 QStringList entryBoxes(VerticalDivisionForm *form)
 {
@@ -84,18 +100,5 @@ VerticalDivisionForm *openFromMenu(const QString &name)
     formstest::click(menu->findChild<QPushButton *>(button));
     return loadedSheet(name);
 }
-
-PauseScript::PauseScript()
-{
-    forms::testing::setPauseHook([this](int ms) {
-        lengths_ << ms;
-        const int k = int(lengths_.size());
-        for (const auto &[pause, action] : std::as_const(actions_))
-            if (pause == k)
-                action();
-    });
-}
-
-PauseScript::~PauseScript() { forms::testing::setPauseHook(nullptr); }
 
 } // namespace tolbrintest

@@ -33,6 +33,12 @@ struct Sheetside {
     QStringList shownButtons() const;
 };
 
+// Every test case starts under manual time with the program's title, and
+// ends with no window left.
+void startProgramTests();
+void startCase();
+void endCase();
+
 // Entry boxes of each worksheet, divisor first, then the dividend's digits leading first.
 QStringList entryBoxes(VerticalDivisionForm *form);
 
@@ -40,18 +46,5 @@ QStringList entryBoxes(VerticalDivisionForm *form);
 VerticalDivisionForm *openFromMenu(const QString &name);
 // The worksheet of a name that is loaded now, or nullptr.
 VerticalDivisionForm *loadedSheet(const QString &name);
-
-// Records every pause's length (ms) and lets a test act inside pause k (1-based).
-class PauseScript {
-public:
-    PauseScript();
-    ~PauseScript();
-    void at(int pause, std::function<void()> action) { actions_.append({pause, std::move(action)}); }
-    const QList<int> &lengths() const { return lengths_; }
-
-private:
-    QList<int> lengths_;
-    QList<std::pair<int, std::function<void()>>> actions_;
-};
 
 } // namespace tolbrintest

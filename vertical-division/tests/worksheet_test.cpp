@@ -22,13 +22,9 @@ class WorksheetTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { forms::initialize(*qobject_cast<QApplication *>(qApp), QStringLiteral("Tolbrin")); }
-    void init() { forms::testing::useManualTime(true); }
-    void cleanup()
-    {
-        forms::testing::useManualTime(false);
-        forms::resetProgramState();
-    }
+    void initTestCase() { startProgramTests(); }
+    void init() { startCase(); }
+    void cleanup() { endCase(); }
 
     void opensInItsDesignState_data()
     {
