@@ -177,6 +177,8 @@ void Form::showForm()
                 move(avail.center() - QPoint(width() / 2, height() / 2));
             }
             break;
+        case Placement::WindowSystem:
+            break;
         }
     }
     show();

@@ -13,9 +13,10 @@ public:
     explicit Form(QWidget *parent = nullptr);
 
     enum class Border { Sizable, FixedDialog, ToolNoCaption };
+    // WindowSystem: wherever the window system puts a new window.
     // Stored: the client area at a design position (setStoredPositionTwips).
     // FullScreen: the outer frame over the whole primary screen (placeFullScreen).
-    enum class Placement { CentreScreen, Maximized, Stored, FullScreen };
+    enum class Placement { CentreScreen, Maximized, WindowSystem, Stored, FullScreen };
 
     void setBorder(Border border, bool inTaskbar = true);
     void setPlacement(Placement placement) { placement_ = placement; }
