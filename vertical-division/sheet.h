@@ -103,8 +103,7 @@ struct Clearing {
 struct Sheet {
     QString name;
     QColor background;
-    int clientWidth, clientHeight;
-    int storedLeft, storedTop;
+    int clientWidth, clientHeight; // the window's size when it is not spread over the screen
 
     std::vector<BoxDef> boxes; // entry boxes in tab order
     std::vector<LineDef> lines;

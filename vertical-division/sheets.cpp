@@ -117,8 +117,6 @@ const Sheet &threeDigitSheet()
         s.background = QColor(0xFF, 0xFF, 0x00);
         s.clientWidth = 6210;
         s.clientHeight = 5835;
-        s.storedLeft = 3615;
-        s.storedTop = 1725;
 
         s.boxes = {
             // entry, in tab order: divisor, hundreds, tens, units
@@ -263,8 +261,6 @@ const Sheet &twoDigitSheet()
         s.background = QColor(0x00, 0xFF, 0x00);
         s.clientWidth = 6210;
         s.clientHeight = 5835;
-        s.storedLeft = 2505;
-        s.storedTop = 1965;
 
         s.boxes = {
             // entry, in focus order: divisor, tens, units
