@@ -68,28 +68,42 @@ private slots:
         QVERIFY(w.label(QStringLiteral("Label1"))->isHidden());
     }
 
-    // Each row: the problem, then what the steps show, row by row.
-    void workedByTheSteps_data()
+    // Each row: the problem, how it is worked, then what the worksheet shows, row by row.
+    void workedProblems_data()
     {
         QTest::addColumn<QString>("sheet");
         QTest::addColumn<QString>("divisor");
         QTest::addColumn<QString>("dividend");
+        QTest::addColumn<bool>("quick");       // by the quick solution, else by the steps
         QTest::addColumn<QString>("quotient"); // Text4 Text5 (Text26)
         QTest::addColumn<QString>("first");    // Text6 Text7 Text8
         QTest::addColumn<QString>("second");   // Text9 Text10 Text11 Text12 (Text24)
         QTest::addColumn<QString>("third");    // Text29 Text28 Text30 Text31
-        QTest::newRow("975 / 5") << "Form3" << "5" << "975" << "1 9 5" << "5 4 7" << "4 5 0 2 5" << "2 5 0 0";
-        QTest::newRow("100 / 7") << "Form3" << "7" << "100" << "0 1 4" << "0 1 0" << "0 7 0 3 0" << "2 8 0 2";
-        QTest::newRow("999 / 1") << "Form3" << "1" << "999" << "9 9 9" << "9 0 9" << "0 9 0 0 9" << "0 9 0 0";
-        QTest::newRow("47 / 6") << "Form2" << "6" << "47" << "0 7" << "0 4 7" << "4 2 0 5" << "";
-        QTest::newRow("05 / 5") << "Form2" << "5" << "05" << "0 1" << "0 0 5" << "0 5 0 0" << "";
-        QTest::newRow("99 / 9") << "Form2" << "9" << "99" << "1 1" << "9 0 9" << "0 9 0 0" << "";
+        struct Row {
+            const char *name, *sheet, *divisor, *dividend;
+            std::initializer_list<bool> modes;
+            const char *quotient, *first, *second, *third;
+        };
+        const Row rows[] = {
+            {"975 / 5", "Form3", "5", "975", {false, true}, "1 9 5", "5 4 7", "4 5 0 2 5", "2 5 0 0"},
+            {"100 / 7", "Form3", "7", "100", {false, true}, "0 1 4", "0 1 0", "0 7 0 3 0", "2 8 0 2"},
+            {"075 / 3", "Form3", "3", "075", {true}, "0 2 5", "0 0 7", "0 6 0 1 5", "1 5 0 0"},
+            {"999 / 1", "Form3", "1", "999", {false}, "9 9 9", "9 0 9", "0 9 0 0 9", "0 9 0 0"},
+            {"47 / 6", "Form2", "6", "47", {false, true}, "0 7", "0 4 7", "4 2 0 5", ""},
+            {"05 / 5", "Form2", "5", "05", {false, true}, "0 1", "0 0 5", "0 5 0 0", ""},
+            {"99 / 9", "Form2", "9", "99", {false}, "1 1", "9 0 9", "0 9 0 0", ""},
+        };
+        for (const Row &r : rows)
+            for (bool quick : r.modes)
+                QTest::addRow("%s %s %s", r.sheet, r.name, quick ? "by quick solution" : "by the steps")
+                    << r.sheet << r.divisor << r.dividend << quick << r.quotient << r.first << r.second << r.third;
     }
-    void workedByTheSteps()
+    void workedProblems()
     {
         QFETCH(QString, sheet);
         QFETCH(QString, divisor);
         QFETCH(QString, dividend);
+        QFETCH(bool, quick);
         QFETCH(QString, quotient);
         QFETCH(QString, first);
         QFETCH(QString, second);
@@ -99,14 +113,22 @@ private slots:
         w.typeProblem(divisor, dividend);
         const bool three = sheet == QLatin1String("Form3");
         const auto &steps = w.form->sheetDef().steps;
-        for (int k = 0; k < int(steps.size()); ++k) {
-            QVERIFY2(w.press(steps[k].button), qPrintable(steps[k].button));
-            // Every button so far stays, and the next one is offered.
-            for (int j = 1; j <= k + 1 && j < int(steps.size()); ++j)
-                QVERIFY(w.button(steps[j].button)->isVisible());
-            if (k + 2 < int(steps.size()))
-                QVERIFY(w.button(steps[k + 2].button)->isHidden());
-            QCOMPARE(w.button(QStringLiteral("Command10"))->isVisible(), k + 1 == int(steps.size()));
+        if (quick) {
+            QVERIFY(w.press(QStringLiteral("Command9")));
+            // The quick solution shows and hides no step button.
+            for (size_t k = 1; k < steps.size(); ++k)
+                QVERIFY(w.button(steps[k].button)->isHidden());
+        } else {
+            for (int k = 0; k < int(steps.size()); ++k) {
+                QVERIFY2(w.press(steps[k].button), qPrintable(steps[k].button));
+                // Every button so far stays, and the next one is offered.
+                for (int j = 1; j <= k + 1 && j < int(steps.size()); ++j)
+                    QVERIFY(w.button(steps[j].button)->isVisible());
+                if (k + 2 < int(steps.size()))
+                    QVERIFY(w.button(steps[k + 2].button)->isHidden());
+                QCOMPARE(w.button(QStringLiteral("Command10"))->isVisible(), k + 1 == int(steps.size()));
+            }
+            QCOMPARE(w.shownButtons().size(), int(w.form->sheetDef().buttons.size())); // every button
         }
         QCOMPARE(catcher.count(), 0);
         QCOMPARE(w.row(three ? "Text4 Text5 Text26" : "Text4 Text5"), quotient);
@@ -114,9 +136,9 @@ private slots:
         QCOMPARE(w.row(three ? "Text9 Text10 Text11 Text12 Text24" : "Text9 Text10 Text11 Text12"), second);
         if (three)
             QCOMPARE(w.row("Text29 Text28 Text30 Text31"), third);
+        QVERIFY(w.button(QStringLiteral("Command10"))->isVisible());
         QCOMPARE(w.row("Label1 Label2 Label3 Label4"),
                  QStringLiteral("خارج القسمة الباقي المقسوم عليه المقسوم"));
-        QCOMPARE(w.shownButtons().size(), int(w.form->sheetDef().buttons.size())); // every button
     }
 
     void typedKeys_data()
