@@ -2,8 +2,12 @@
 
 #include "geometry.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QImage>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
@@ -82,18 +86,124 @@ void TextBox::setLocked(bool on)
 
 void TextBox::keyPressEvent(QKeyEvent *event)
 {
-    const QString text = event->text();
-    if (keyFilter_ && text.size() == 1 && text.at(0).isPrint()) {
-        const QChar replacement = keyFilter_(text.at(0));
+    if (!keyFilter_) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    if (event->matches(QKeySequence::Paste)
+        || (event->key() == Qt::Key_Insert && event->modifiers() == Qt::ShiftModifier)) {
+        insertFiltered(QGuiApplication::clipboard()->text());
+        return;
+    }
+    QChar key;
+    bool control = true;
+    if (event->key() == Qt::Key_Backspace)
+        key = QChar(8);
+    else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        key = QChar(13);
+    else if (const QString text = event->text();
+             text.size() == 1 && text.at(0).isPrint() && !(event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier))) {
+        key = text.at(0);
+        control = false;
+    }
+    if (!key.isNull()) {
+        const QChar replacement = keyFilter_(key);
         if (replacement.isNull())
             return;
-        if (replacement != text.at(0)) {
-            QKeyEvent changed(event->type(), event->key(), event->modifiers(), QString(replacement));
+        if (replacement != key) {
+            const int code = replacement == QChar(8) ? Qt::Key_Backspace
+                : replacement == QChar(13)           ? Qt::Key_Return
+                : control                            ? Qt::Key_unknown
+                                                     : event->key();
+            QKeyEvent changed(event->type(), code, event->modifiers(), QString(replacement));
             QLineEdit::keyPressEvent(&changed);
             return;
         }
     }
     QLineEdit::keyPressEvent(event);
+}
+
+std::optional<QString> TextBox::filtered(const QString &text) const
+{
+    QString out;
+    for (QChar c : text) {
+        const QChar r = keyFilter_(c);
+        if (r.isNull())
+            return std::nullopt;
+        out += r;
+    }
+    return out;
+}
+
+void TextBox::insertFiltered(const QString &text)
+{
+    if (isReadOnly())
+        return;
+    if (const auto t = filtered(text))
+        insert(*t);
+}
+
+void TextBox::contextMenuEvent(QContextMenuEvent *event)
+{
+    if (!keyFilter_) {
+        QLineEdit::contextMenuEvent(event);
+        return;
+    }
+    QMenu *menu = createStandardContextMenu();
+    // The menu's paste goes through the filter too; its action carries the line edit's own caption.
+    const QString pasteCaption = QLineEdit::tr("&Paste");
+    for (QAction *action : menu->actions()) {
+        if (!action->text().startsWith(pasteCaption))
+            continue;
+        disconnect(action, &QAction::triggered, nullptr, nullptr);
+        connect(action, &QAction::triggered, this, [this] { insertFiltered(QGuiApplication::clipboard()->text()); });
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
+}
+
+void TextBox::dropEvent(QDropEvent *event)
+{
+    if (keyFilter_ && event->mimeData()->hasText()) {
+        const QString text = event->mimeData()->text();
+        const auto t = filtered(text);
+        if (!t || isReadOnly()) {
+            event->ignore();
+            return;
+        }
+        if (*t != text) {
+            setCursorPosition(cursorPositionAt(event->position().toPoint()));
+            insert(*t);
+            event->acceptProposedAction();
+            return;
+        }
+    }
+    QLineEdit::dropEvent(event);
+}
+
+void TextBox::mouseReleaseEvent(QMouseEvent *event)
+{
+    // The middle button pastes the selection where the window system has one.
+    if (keyFilter_ && event->button() == Qt::MiddleButton) {
+        if (QGuiApplication::clipboard()->supportsSelection()) {
+            deselect();
+            insertFiltered(QGuiApplication::clipboard()->text(QClipboard::Selection));
+        }
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+void TextBox::inputMethodEvent(QInputMethodEvent *event)
+{
+    if (keyFilter_ && !event->commitString().isEmpty()) {
+        const auto t = filtered(event->commitString());
+        QInputMethodEvent changed(event->preeditString(), event->attributes());
+        changed.setCommitString(t.value_or(QString()), event->replacementStart(), event->replacementLength());
+        QLineEdit::inputMethodEvent(&changed);
+        return;
+    }
+    QLineEdit::inputMethodEvent(event);
 }
 
 // A box nobody types into shows its text centred over its whole width, as

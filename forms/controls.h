@@ -34,8 +34,9 @@ public:
 
     void setTextColor(const QColor &color);
 
-    // A key-press handler: given each typed character, it returns the one to
-    // insert, or a null QChar to drop the key.
+    // A key-press handler: given each typed character, Backspace (8) and
+    // Enter (13), it returns the key to use, or a null QChar to drop it. Text
+    // pasted or dropped into the box goes in only if every character passes.
     void setKeyFilter(std::function<QChar(QChar)> filter) { keyFilter_ = std::move(filter); }
 
     // A locked box keeps its text as it is but still takes the focus, unlike
@@ -52,8 +53,15 @@ signals:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
 
 private:
+    // The text as the key filter maps it; empty when a character is refused.
+    std::optional<QString> filtered(const QString &text) const;
+    void insertFiltered(const QString &text);
     std::function<QChar(QChar)> keyFilter_;
 };
 

@@ -1,6 +1,7 @@
 #include "msgbox.h"
 
 #include "app.h"
+#include "window.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -29,6 +30,8 @@ void ensureArabicButtons()
 int msgBox(QWidget *owner, const QString &text, int style, const QString &title)
 {
     ensureArabicButtons();
+    // The owner is not freed under its open box, even if it is unloaded meanwhile.
+    FormHold hold(owner);
     QMessageBox box(owner);
     box.setObjectName(QStringLiteral("AlertMessage"));
     box.setLayoutDirection(Qt::RightToLeft);

@@ -130,6 +130,19 @@ void useManualTime(bool on)
 bool manualTime() { return TimeControl::get().manual; }
 void advance(int ms) { TimeControl::get().advance(ms); }
 void setPauseHook(std::function<void(int)> hook) { TimeControl::get().pauseHook = std::move(hook); }
+void setNow(const QDateTime &instant)
+{
+    TimeControl &tc = TimeControl::get();
+    tc.base = instant.addMSecs(-tc.virtualMs);
+}
 } // namespace testing
+
+namespace detail {
+void callPauseHook(int ms)
+{
+    if (TimeControl::get().pauseHook)
+        TimeControl::get().pauseHook(ms);
+}
+} // namespace detail
 
 } // namespace forms

@@ -53,6 +53,8 @@ void advance(int ms);
 // Called by pause() under manual time before time moves on, so a test can act
 // in the middle of a pause.
 void setPauseHook(std::function<void(int ms)> hook);
+// Sets the manual clock to an instant (it starts at the real clock's time).
+void setNow(const QDateTime &instant);
 } // namespace testing
 
 } // namespace forms

@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPointer>
+#include <QWindow>
 #include <QScreen>
 
 #include <algorithm>
@@ -53,10 +54,25 @@ void unload(Form *form)
     if (it == r.end())
         return;
     r.erase(it);
+    form->unloaded_ = true;
+    emit form->unloaded();
     form->hide();
-    form->deleteLater();
+    if (form->holds_ == 0)
+        form->deleteLater();
     if (r.empty())
         detail::programEndedByUnload();
+}
+
+FormHold::FormHold(QWidget *window) : form_(window ? qobject_cast<Form *>(window->window()) : nullptr)
+{
+    if (form_)
+        ++form_->holds_;
+}
+
+FormHold::~FormHold()
+{
+    if (form_ && --form_->holds_ == 0 && form_->unloaded_)
+        form_->deleteLater();
 }
 
 Form::Form(QWidget *parent) : QWidget(parent, Qt::Window)
@@ -100,20 +116,73 @@ void Form::setKeyPreview(bool on)
         qApp->removeEventFilter(this);
 }
 
+void Form::setStoredPositionTwips(int left, int top)
+{
+    placement_ = Placement::Stored;
+    storedPosition_ = QPoint(twips(left), twips(top));
+}
+
+void Form::setEllipseRegion(int left, int top, int right, int bottom)
+{
+    setMask(QRegion(QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)), QRegion::Ellipse));
+}
+
+void Form::placeFullScreen()
+{
+    setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen));
+    QScreen *s = QGuiApplication::primaryScreen();
+    if (!s) {
+        show();
+        return;
+    }
+    const QRect screen = s->geometry();
+    // The frame's margins are known once the window has its native window.
+    auto fit = [this, screen] {
+        const QMargins m = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+        setGeometry(screen.marginsRemoved(m));
+    };
+    create();
+    fit();
+    show();
+    raise();
+    activateWindow();
+    // Some window managers tell the frame's size only once the window is mapped.
+    QPointer<Form> self(this);
+    QMetaObject::invokeMethod(
+        this,
+        [self, fit, screen] {
+            if (self && !self->isUnloaded() && self->frameGeometry() != screen)
+                fit();
+        },
+        Qt::QueuedConnection);
+}
+
 void Form::showForm()
 {
     if (!shownOnce_) {
         shownOnce_ = true;
-        if (placement_ == Placement::Maximized) {
+        switch (placement_) {
+        case Placement::Maximized:
             showMaximized();
             return;
-        }
-        if (QScreen *s = placement_ == Placement::CentreScreen ? QGuiApplication::primaryScreen() : nullptr) {
-            const QRect avail = s->availableGeometry();
-            move(avail.center() - QPoint(width() / 2, height() / 2));
+        case Placement::FullScreen:
+            placeFullScreen();
+            return;
+        case Placement::Stored:
+            setGeometry(QRect(storedPosition_, size()));
+            break;
+        case Placement::CentreScreen:
+            if (QScreen *s = QGuiApplication::primaryScreen()) {
+                const QRect avail = s->availableGeometry();
+                move(avail.center() - QPoint(width() / 2, height() / 2));
+            }
+            break;
+        case Placement::WindowSystem:
+            break;
         }
     }
     show();
+    raise();
     activateWindow();
 }
 

@@ -14,10 +14,20 @@ public:
 
     enum class Border { Sizable, FixedDialog, ToolNoCaption };
     // WindowSystem: wherever the window system puts a new window.
-    enum class Placement { CentreScreen, Maximized, WindowSystem };
+    // Stored: the client area at a design position (setStoredPositionTwips).
+    // FullScreen: the outer frame over the whole primary screen (placeFullScreen).
+    enum class Placement { CentreScreen, Maximized, WindowSystem, Stored, FullScreen };
 
     void setBorder(Border border, bool inTaskbar = true);
     void setPlacement(Placement placement) { placement_ = placement; }
+    void setStoredPositionTwips(int left, int top);
+    // Cuts the window to the ellipse inside the rectangle (left, top)-(right,
+    // bottom), in pixels from its top-left corner, right and bottom excluded:
+    // outside it the window neither paints nor takes the mouse.
+    void setEllipseRegion(int left, int top, int right, int bottom);
+    // Leaves any maximized state and puts the outer frame, caption bar and
+    // border included, over the whole primary screen, raised and shown.
+    void placeFullScreen();
     void setClientSizeTwips(int width, int height);
     void setKeyPreview(bool on);
     bool keyPreview() const { return keyPreview_; }
@@ -49,9 +59,14 @@ public:
     // Runs once, after the constructor, when the window is loaded.
     virtual void onLoad() {}
 
+    // Whether unload() has run for this window (it may still wait to be freed).
+    bool isUnloaded() const { return unloaded_; }
+
 signals:
     // A character key the window sees first (key preview).
     void previewKeyPress(QChar key);
+    // Raised by unload(), before the window is hidden.
+    void unloaded();
     // The pointer moved over the window's own background.
     void mouseMoved();
 
@@ -62,13 +77,32 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
+    friend class FormHold;
+    friend void unload(Form *form);
     Placement placement_ = Placement::CentreScreen;
+    QPoint storedPosition_;
     bool shownOnce_ = false;
     bool keyPreview_ = false;
     std::function<bool(int)> previewHandler_;
     std::function<void(int)> keyHandler_;
     CloseAction closeAction_ = CloseAction::Unload;
     const QEvent *delivering_ = nullptr;
+    bool unloaded_ = false;
+    int holds_ = 0; // handlers of this window waiting in a nested event loop
+};
+
+// Held by a handler of a window while it waits in a nested event loop (a
+// pause, a message box): unloading the window then hides it at once but frees
+// it only once the last hold is released.
+class FormHold {
+public:
+    explicit FormHold(QWidget *window);
+    ~FormHold();
+    FormHold(const FormHold &) = delete;
+    FormHold &operator=(const FormHold &) = delete;
+
+private:
+    Form *form_;
 };
 
 // The key code of a key press for the key handlers: Enter 13, Esc 27,
@@ -99,7 +133,8 @@ template <class T> T *show()
     return f;
 }
 
-// Unloads a window: it is hidden and destroyed; its state is lost.
+// Unloads a window: it is hidden and destroyed; its state is lost. A window
+// held by a waiting handler is freed when that handler has stopped waiting.
 // The program ends when no window is left loaded.
 void unload(Form *form);
 template <class T> void unload()

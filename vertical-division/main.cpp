@@ -1,0 +1,13 @@
+#include "tolbrin.h"
+
+#include "forms/app.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    forms::initialize(app, QStringLiteral("Tolbrin"));
+    tolbrin::start();
+    return forms::exec();
+}
