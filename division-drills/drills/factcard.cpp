@@ -21,12 +21,9 @@ int factAnswer(const FactCardTable &table, int x, int y)
     return table.fact == FactCardTable::Fact::Division ? x : x * y;
 }
 
-// The card is always whole, on one line in its design font: it takes the size
-// of its text, centred on the box it was given.
 FactCard::FactCard(forms::Form *window, forms::Label *card, const FactCardTable &table)
     : QObject(window), window_(window), card_(card), table_(table)
 {
-    card_->setAutoSize(true, forms::Label::Anchor::Centre);
 }
 
 void FactCard::start()
