@@ -57,14 +57,14 @@ void FactCard::newCard(const FactCardTable::Draw &draw)
     answer_ = factAnswer(table_, x_, y_);
     turned_ = false;
     card_->setForeColor(table_.faceColor);
-    card_->setText(factText(table_, x_, y_));
+    card_->setCaption(factText(table_, x_, y_));
 }
 
 void FactCard::reveal()
 {
     turned_ = true;
     card_->setForeColor(table_.answerColor);
-    card_->setText(forms::numberText(answer_));
+    card_->setCaption(forms::numberText(answer_));
 }
 
 } // namespace drills
