@@ -21,10 +21,10 @@ void addScoreBoard(QWidget *window, int questionsLeft)
     using drills::LabelDesign;
     const Qt::Alignment right = Qt::AlignRight;
     for (const LabelDesign &d : {
-             LabelDesign{"Label4", " عدد الاجابات الصحيحة : 0", 15.75, 0, 8760, 360, 3000, 600, right},
-             LabelDesign{"Label5", "عدد الاجابات الخاطئة :  0", 15.75, 0, 5280, 360, 2900, 600, right},
-             LabelDesign{"Label6", "عدد الاسئلة", 15.75, 0, questionsLeft, 360, 5180 - questionsLeft, 600, right},
-             LabelDesign{"Label9", "التقدير", 15.75, 0, 240, 360, 2760, 600},
+             LabelDesign{"Label4", " عدد الاجابات الصحيحة : 0", 15.75, 0, 9120, 240, 2760, 960, right},
+             LabelDesign{"Label5", "عدد الاجابات الخاطئة :  0", 15.75, 0, 6120, 240, 2760, 960, right},
+             LabelDesign{"Label6", "عدد الاسئلة", 15.75, 0, questionsLeft, 240, 5880 - questionsLeft, 960, right},
+             LabelDesign{"Label9", "التقدير", 15.75, 0, 120, 240, 2760, 960},
          })
         drills::addLabel(window, d);
 }

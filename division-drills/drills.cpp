@@ -29,7 +29,7 @@ void backToModeMenu(drills::QuestionWindow *w)
 Form2::Form2() : QuestionWindow(QStringLiteral("Form2"), settingsFor(drills::AnswerMode::Write))
 {
     addBackdrop(this, 720, 8220);
-    addScoreBoard(this, 3360);
+    addScoreBoard(this, 3120);
     for (const LabelDesign &d : {
              LabelDesign{"Label1", "اكتب ناتج ما يلي :", 36, LightYellow, 3000, 1560, 6000, 900},
              LabelDesign{"Label2", "", 72, White, 0, 2400, 12000, 1800},
@@ -56,7 +56,7 @@ drills::Question Form2::drawQuestion(bool)
 Form4::Form4() : QuestionWindow(QStringLiteral("Form4"), settingsFor(drills::AnswerMode::Choose))
 {
     addBackdrop(this, 720, 8220);
-    addScoreBoard(this, 3360);
+    addScoreBoard(this, 3120);
     for (const LabelDesign &d : {
              LabelDesign{"Label8", "اختر الاجابة الصحيحة مما يلي:", 27.75, White, 1500, 1440, 9000, 720},
              LabelDesign{"Label2", "", 48, LightYellow, 0, 2400, 12000, 1400},
@@ -92,8 +92,8 @@ drills::Question Form4::drawQuestion(bool first)
 Form3::Form3() : QuestionWindow(QStringLiteral("Form3"), settingsFor(drills::AnswerMode::Judge))
 {
     auto *picture = addBackdrop(this, 720, 8220);
-    addScoreBoard(this, 3240);
-    drills::addLabel(this, {"Label1", "", 26.25, LightYellow, 500, 1440, 11000, 700});
+    addScoreBoard(this, 3120);
+    drills::addLabel(this, {"Label1", "", 26.25, LightYellow, 0, 1440, 12000, 840});
     drills::addLabel(this, {"Label2", "", 48, White, 0, 2280, 12000, 1400});
     const QColor plain = forms::windowBackgroundColor();
     auto *shape2 = new forms::Shape(this, QStringLiteral("Shape2"), forms::Shape::Circle, Qt::black, plain);
