@@ -28,11 +28,15 @@ CardWindow::CardWindow(const QString &formName, drills::FactCardTable::Fact fact
     : DrillWindow(formName, true)
 {
     addBackdrop(this, -120, 8700);
-    auto *card = drills::addLabel(this, {"Label1", "", 150, drills::bgr(0x00FFFFFF), 1568, 2160, 8864, 3700});
+    auto *card = drills::addLabel(this, {"Label1", "", 150, drills::bgr(0x00FFFFFF), 1568, 2160, 9000, 3700});
     auto *hint = drills::addLabel(this, {"Label2", "اضغط ادخال او Enter لتغيير السؤال و اضغط المسافة لتعرف الاجابة ",
-                                         12, drills::bgr(0x0000FFFF), 1500, 6720, 9000, 400});
+                                         12, drills::bgr(0x0000FFFF), 3780, 6720, 6000, 400});
     hint->setFont(forms::designFont(QStringLiteral("Arial"), 12, true));
     hint->setCaption(hint->caption());
+    // The card and the instruction take the size of their text from their
+    // design Left: whole, on one line, never drawn smaller.
+    card->setAutoSize(true);
+    hint->setAutoSize(true);
     auto *back = drills::addLabel(this, {"Label7", "الواجهة", 18, 0, 1420, 7560, 1500, 500});
     connect(back, &forms::Label::clicked, this, [this] {
         forms::show<Form7>();

@@ -5,6 +5,7 @@
 #include "factcards.h"
 #include "modemenu.h"
 #include "remainderdrill.h"
+#include "stepdrill.h"
 
 #include "drills/feedbacksound.h"
 #include "forms/app.h"
@@ -69,6 +70,7 @@ Form7::Form7() : DrillWindow(QStringLiteral("Form7"))
     auto *first = findChild<CommandButton *>(QStringLiteral("Command1"));
     connect(first, &QPushButton::clicked, this, &Form7::Command1_Click);
     openOnClick<Form6>(this, "Command2");
+    openOnClick<Form8>(this, "Command3");
     openOnClick<Form9>(this, "Command4");
     openOnClick<Form10>(this, "Command5");
     connect(findChild<CommandButton *>(QStringLiteral("Command7")), &QPushButton::clicked, this,

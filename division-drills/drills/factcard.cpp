@@ -21,12 +21,9 @@ int factAnswer(const FactCardTable &table, int x, int y)
     return table.fact == FactCardTable::Fact::Division ? x : x * y;
 }
 
-// The card is always whole, on one line in its design font: it takes the size
-// of its text, centred on the box it was given.
 FactCard::FactCard(forms::Form *window, forms::Label *card, const FactCardTable &table)
     : QObject(window), window_(window), card_(card), table_(table)
 {
-    card_->setAutoSize(true, forms::Label::Anchor::Centre);
 }
 
 void FactCard::start()
@@ -60,14 +57,14 @@ void FactCard::newCard(const FactCardTable::Draw &draw)
     answer_ = factAnswer(table_, x_, y_);
     turned_ = false;
     card_->setForeColor(table_.faceColor);
-    card_->setText(factText(table_, x_, y_));
+    card_->setCaption(factText(table_, x_, y_));
 }
 
 void FactCard::reveal()
 {
     turned_ = true;
     card_->setForeColor(table_.answerColor);
-    card_->setText(forms::numberText(answer_));
+    card_->setCaption(forms::numberText(answer_));
 }
 
 } // namespace drills

@@ -41,8 +41,7 @@ int factAnswer(const FactCardTable &table, int x, int y);
 // turning key shows the answer in the answer colour; Enter then draws a new
 // card, and Esc closes the window where the table says so. Keys that type no
 // character change nothing. It takes the keys through the window's key
-// preview, which start() turns on. The card label sizes itself to its text,
-// centred on the geometry it has when the card is made.
+// preview, which start() turns on.
 class FactCard : public QObject {
     Q_OBJECT
 public:

@@ -59,6 +59,11 @@ private slots:
         QVERIFY(!forms::instance<Form7>()->isVisible());
         QCOMPARE(caption(w, "Label1"), face);
         QCOMPARE(colourOf(w, "Label1"), White);
+        // Whole, on one line, in its design size, from its design Left.
+        auto *card = label(w, "Label1");
+        QCOMPARE(card->font().pointSizeF(), 150.0);
+        QCOMPARE(card->x(), 105);
+        QVERIFY(card->width() >= QFontMetrics(card->font()).horizontalAdvance(face));
         QTest::keyClick(w, Qt::Key_Shift);
         QTest::keyClick(w, Qt::Key_Right);
         QCOMPARE(caption(w, "Label1"), face);
@@ -111,7 +116,6 @@ private slots:
         QCOMPARE(w->palette().color(QPalette::Window), QColor(Qt::black));
         auto *board = control<forms::Picture>(w, QStringLiteral("Image1"));
         QCOMPARE(board->geometry(), QRect(0, -8, 807, 580));
-        QCOMPARE(label(w, "Label1")->font().pointSizeF(), 150.0);
         QCOMPARE(caption(w, "Label2"),
                  QStringLiteral("اضغط ادخال او Enter لتغيير السؤال و اضغط المسافة لتعرف الاجابة "));
         QCOMPARE(colourOf(w, "Label2"), Yellow);

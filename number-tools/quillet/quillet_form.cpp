@@ -25,7 +25,9 @@ Form1::Form1() : DrillWindow(QStringLiteral("Form1"), true)
     using namespace forms;
     setClientSizeTwips(11880, 8595);
 
+    // The card is whole, on one line in its design size, centred on its design box.
     auto *card = drills::addLabel(this, {"Label1", "", 180, drills::bgr(0x00C00000), 720, 2160, 10515, 4230});
+    card->setAutoSize(true, Label::Anchor::Centre);
 
     // The instruction runs from its design Left to the window's right margin,
     // clear of "خروج"; where its font makes it wider, it is drawn smaller.
