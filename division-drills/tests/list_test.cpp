@@ -16,18 +16,6 @@ forms::Form *loadedNamed(const QString &name)
             return f;
     return nullptr;
 }
-
-// Every shown caption lies whole inside its label and its window.
-void checkWhole(forms::Form *w)
-{
-    for (forms::Label *l : w->findChildren<forms::Label *>()) {
-        if (!l->isVisible() || l->text().isEmpty())
-            continue;
-        const QString where = w->objectName() + "." + l->objectName() + ": " + l->text();
-        QVERIFY2(w->rect().contains(l->geometry()), qPrintable(where));
-        QVERIFY2(formstest::captionWhole(l), qPrintable(where));
-    }
-}
 } // namespace
 
 class ListTest : public QObject {
@@ -74,35 +62,6 @@ private slots:
         QCOMPARE(forms::testing::scriptedDrawsLeft(), drawsLeft); // not loaded again, nothing drawn
         QCoreApplication::processEvents();
         QVERIFY(!forms::programEnded());
-    }
-
-    // With the longest texts each window shows.
-    void everyCaptionWhole()
-    {
-        auto *drill = openFromList<Form6>(*pupil, "Command2", {21, 2});
-        checkWhole(drill);
-        QTest::keyClick(control<forms::TextBox>(drill, "Text1"), Qt::Key_Return);
-        QCOMPARE(caption(drill, "Label3"), QStringLiteral("أخطأت الاجابة الصحيحة هي  10 و الباقي 1"));
-        checkWhole(drill);
-        clickLabel(drill, "Label7");
-
-        auto *steps = openFromList<Form8>(*pupil, "Command3");
-        checkWhole(steps);
-        forms::testing::scriptDraws({89, 9});
-        formstest::click(control<QPushButton>(steps, "Comq"));
-        forms::testing::advance(100);
-        formstest::click(control<QPushButton>(steps, "Comhelp"));
-        formstest::type(control<forms::TextBox>(steps, "Txtnatj1"), "1");
-        formstest::click(control<QPushButton>(steps, "enter1"));
-        QCOMPARE(caption(steps, "Label3"), QStringLiteral("أخطأت حاول مرة أخرى"));
-        checkWhole(steps);
-        clickLabel(steps, "Label7");
-
-        // The cards whose text fits the screen at the card's design size.
-        auto *cards = openFromList<Form10>(*pupil, "Command5", {9, 9});
-        checkWhole(cards);
-        QTest::keyClick(cards, Qt::Key_Space);
-        checkWhole(cards);
     }
 
     void theWindowsStayApartAndKeepTheirState()
