@@ -87,6 +87,7 @@ Form8::Form8() : DrillWindow(QStringLiteral("Form8")), score_(this)
     help_->setFont(boldFont(15.75));
     placeTwips(help_, 8040, 3120, 2415, 2655);
     helpText_ = new MultiLineTextBox(help_, QStringLiteral("Txthelp"));
+    helpText_->setFont(designFont(QStringLiteral("MS Sans Serif"), 8.25)); // its own, not the frame's
     placeTwips(helpText_, 120, 360, 2175, 2175);
     help_->hide();
 

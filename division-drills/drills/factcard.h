@@ -39,15 +39,17 @@ int factAnswer(const FactCardTable &table, int x, int y);
 
 // A flash card on a label of a window: shows a fact in the face colour; a
 // turning key shows the answer in the answer colour; Enter then draws a new
-// card, and Esc closes the window where the table says so. Keys that type no
-// character change nothing. It takes the keys through the window's key
-// preview, which start() turns on.
+// card, and Esc closes (unloads) the window where the table says so. Keys that
+// type no character change nothing. It takes the keys through the window's key
+// preview, which start() turns on, as the window's key preview handler. The
+// window sizes the label (an auto-sized label keeps every card whole).
 class FactCard : public QObject {
     Q_OBJECT
 public:
     FactCard(forms::Form *window, forms::Label *card, const FactCardTable &table);
 
-    // Draws and shows the first card.
+    // Takes the window's keys and draws and shows the first card; call it
+    // when the window loads.
     void start();
 
     // A key press, by its code as forms::keyCode gives it (0: no character).

@@ -1,6 +1,10 @@
 // Every caption of every window lies whole inside its label and its window,
 // with the longest texts each window shows.
+#include "factcards.h"
 #include "halverytest.h"
+#include "listtest.h"
+#include "remainderdrill.h"
+#include "stepdrill.h"
 
 using namespace halverytest;
 
@@ -93,6 +97,34 @@ private slots:
         QCOMPARE(caption(w, "Label2"), QStringLiteral("990000÷10=990000"));
         QCOMPARE(caption(w, "Label3"), QStringLiteral("أخطأت الاجابة الصحيحة هي  99000"));
         checkWhole(w);
+    }
+
+    void theListWindowsLongestTexts()
+    {
+        auto *drill = openFromList<halvery::Form6>(*pupil, "Command2", {21, 2});
+        checkWhole(drill);
+        QTest::keyClick(control<forms::TextBox>(drill, "Text1"), Qt::Key_Return);
+        QCOMPARE(caption(drill, "Label3"), QStringLiteral("أخطأت الاجابة الصحيحة هي  10 و الباقي 1"));
+        checkWhole(drill);
+        clickLabel(drill, "Label7");
+
+        auto *steps = openFromList<halvery::Form8>(*pupil, "Command3");
+        checkWhole(steps);
+        forms::testing::scriptDraws({89, 9});
+        formstest::click(control<QPushButton>(steps, "Comq"));
+        forms::testing::advance(100);
+        formstest::click(control<QPushButton>(steps, "Comhelp"));
+        formstest::type(control<forms::TextBox>(steps, "Txtnatj1"), "1");
+        formstest::click(control<QPushButton>(steps, "enter1"));
+        QCOMPARE(caption(steps, "Label3"), QStringLiteral("أخطأت حاول مرة أخرى"));
+        checkWhole(steps);
+        clickLabel(steps, "Label7");
+
+        // A card as wide as the test screen lets it be at its design size.
+        auto *cards = openFromList<halvery::Form10>(*pupil, "Command5", {9, 9});
+        checkWhole(cards);
+        QTest::keyClick(cards, Qt::Key_Space);
+        checkWhole(cards);
     }
 };
 

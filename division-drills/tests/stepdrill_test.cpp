@@ -1,5 +1,7 @@
 // The step-division drill: a problem asked for with "مسألة جديدة", worked in
 // three entered steps with help, counts, grades and feedback.
+#include <QScrollBar>
+
 #include "forms/multiline.h"
 #include "listtest.h"
 #include "stepdrill.h"
@@ -322,6 +324,10 @@ private slots:
         QVERIFY(control<QGroupBox>(drill, "help")->isVisible());
         QCOMPARE(control<QGroupBox>(drill, "help")->title(), QStringLiteral("المساعدة"));
         QCOMPARE(helpText(drill), stepOneHelp("47", "6", CrLf + CrLf));
+        // The whole help shows in its box, which has no scroll bars.
+        auto *box = control<forms::MultiLineTextBox>(drill, QStringLiteral("Txthelp"));
+        QCoreApplication::processEvents();
+        QCOMPARE(box->verticalScrollBar()->maximum(), 0);
         formstest::click(help);
         QCOMPARE(help->text(), QStringLiteral("مساعدة"));
         QVERIFY(hidden(drill, "help"));

@@ -57,6 +57,7 @@ public:
         resize(600, 400);
         label = new forms::Label(this, QStringLiteral("Label1"));
         label->setGeometry(0, 0, 600, 200);
+        label->setAutoSize(true);
         card = new FactCard(this, label, nextTable);
     }
     void onLoad() override { card->start(); }
