@@ -94,9 +94,23 @@ QString programFolder()
     return dir;
 }
 
+namespace {
+std::function<bool(const QString &)> &startHook()
+{
+    static std::function<bool(const QString &)> hook;
+    return hook;
+}
+} // namespace
+
 bool startProgram(const QString &path)
 {
+    if (startHook())
+        return startHook()(path);
     return QProcess::startDetached(path, {});
 }
+
+namespace testing {
+void setStartProgramHook(std::function<bool(const QString &)> hook) { startHook() = std::move(hook); }
+} // namespace testing
 
 } // namespace forms

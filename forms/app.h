@@ -2,6 +2,8 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
+
 class QApplication;
 
 namespace forms {
@@ -28,8 +30,14 @@ QString programTitle();
 // The folder that holds the program file; ends in "/" only at the root.
 QString programFolder();
 
-// Starts a program file by path, detached, and returns at once.
+// Starts a program file by path, detached, with no arguments and not through
+// a shell, and returns at once: false when it could not be started.
 bool startProgram(const QString &path);
+
+namespace testing {
+// While a hook is set, startProgram() hands it the path and returns its answer.
+void setStartProgramHook(std::function<bool(const QString &path)> hook);
+} // namespace testing
 
 // Emits ended() when the program ends.
 class ProgramEvents : public QObject {

@@ -175,16 +175,20 @@ void Label::mouseReleaseEvent(QMouseEvent *event)
         emit clicked();
 }
 
+// A move over a control is that control's alone: it does not travel on to the window.
 void Label::mouseMoveEvent(QMouseEvent *event)
 {
     emit mouseMoved();
     QLabel::mouseMoveEvent(event);
+    event->accept();
 }
 
 void Label::setForeColor(const QColor &color)
 {
     QPalette p = palette();
-    p.setColor(QPalette::WindowText, color);
+    p.setColor(QPalette::Active, QPalette::WindowText, color);
+    p.setColor(QPalette::Inactive, QPalette::WindowText, color);
+    p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x80, 0x80, 0x80));
     setPalette(p);
 }
 
@@ -200,6 +204,31 @@ Frame::Frame(QWidget *parent, const QString &name, const QString &caption) : QGr
 {
     setObjectName(name);
     setLayoutDirection(Qt::RightToLeft); // the caption starts at the right
+}
+
+void Frame::setBackColor(const QColor &color)
+{
+    back_ = color;
+    update();
+}
+
+void Frame::setForeColor(const QColor &color)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, color);
+    setPalette(p);
+}
+
+// The background fills the frame below the middle of its caption line, as the
+// frame's border does.
+void Frame::paintEvent(QPaintEvent *event)
+{
+    if (back_.isValid()) {
+        QPainter p(this);
+        const int top = title().isEmpty() ? 0 : fontMetrics().height() / 2;
+        p.fillRect(rect().adjusted(0, top, 0, 0), back_);
+    }
+    QGroupBox::paintEvent(event);
 }
 
 LineControl::LineControl(QWidget *parent, const QString &name, int x1, int y1, int x2, int y2, int widthPx,
@@ -237,6 +266,14 @@ Picture::Picture(QWidget *parent, const QString &name, const QString &resource) 
     setObjectName(name);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setPixmap(QPixmap(resource));
+    setMouseTracking(true);
+}
+
+void Picture::mouseMoveEvent(QMouseEvent *event)
+{
+    emit mouseMoved();
+    QLabel::mouseMoveEvent(event);
+    event->accept();
 }
 
 Shape::Shape(QWidget *parent, const QString &name, Kind kind, const QColor &border, const QColor &fill)
@@ -246,20 +283,49 @@ Shape::Shape(QWidget *parent, const QString &name, Kind kind, const QColor &bord
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
+void Shape::setFillColor(const QColor &fill)
+{
+    fill_ = fill;
+    update();
+}
+
+void Shape::setBorderColor(const QColor &border)
+{
+    border_ = border;
+    update();
+}
+
+void Shape::setBorderWidth(int pixels)
+{
+    borderWidth_ = std::max(0, pixels);
+    update();
+}
+
 void Shape::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(border_);
-    p.setBrush(fill_.isValid() ? QBrush(fill_) : Qt::NoBrush);
-    const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-    if (kind_ == Oval)
-        p.drawEllipse(r);
+    const bool border = borderWidth_ > 0 && border_.isValid();
+    if (border)
+        p.setPen(QPen(border_, borderWidth_));
     else
+        p.setPen(Qt::NoPen);
+    p.setBrush(fill_.isValid() ? QBrush(fill_) : Qt::NoBrush);
+    QRectF r = QRectF(rect());
+    if (kind_ == Circle) {
+        const qreal d = std::min(r.width(), r.height());
+        r = QRectF(r.center().x() - d / 2, r.center().y() - d / 2, d, d);
+    }
+    const qreal inset = border ? borderWidth_ / 2.0 : 0.0;
+    r = r.adjusted(inset, inset, -inset, -inset);
+    if (kind_ == Rectangle)
         p.drawRect(r);
+    else
+        p.drawEllipse(r);
 }
 
 QColor activeTitleBarColor() { return QColor(0x00, 0x54, 0xE3); }
+QColor inactiveTitleBarColor() { return QColor(0x7A, 0x96, 0xDF); }
 QColor windowTextColor() { return QColor(Qt::black); }
 QColor windowBackgroundColor() { return QColor(Qt::white); }
 

@@ -69,6 +69,7 @@ class Label : public QLabel {
     Q_OBJECT
 public:
     Label(QWidget *parent, const QString &name, const QString &caption = QString());
+    // The text colour; a disabled label shows its text greyed.
     void setForeColor(const QColor &color);
     void setBackColor(const QColor &color);
     QString caption() const { return text(); }
@@ -96,6 +97,14 @@ class Frame : public QGroupBox {
 public:
     Frame(QWidget *parent, const QString &name, const QString &caption);
     bool visibleFlag() const { return !isHidden(); }
+    void setBackColor(const QColor &color);
+    void setForeColor(const QColor &color);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QColor back_;
 };
 
 // A straight line between two points given in twips, relative to the parent.
@@ -115,19 +124,34 @@ private:
     QColor color_;
 };
 
-// A picture drawn from the top-left corner of its control.
+// A picture drawn from the top-left corner of its control, or stretched over it.
 class Picture : public QLabel {
     Q_OBJECT
 public:
     Picture(QWidget *parent, const QString &name, const QString &resource);
+    void setStretch(bool on) { setScaledContents(on); }
+
+signals:
+    void mouseMoved();
+
+protected:
+    void mouseMoveEvent(QMouseEvent *event) override;
 };
 
-// A filled or outlined rectangle or ellipse.
+// A filled or outlined rectangle, ellipse or circle (the largest circle
+// centred in the control). The fill, border colour and width can change at
+// run time; a border width of 0 draws no border.
 class Shape : public QWidget {
     Q_OBJECT
 public:
-    enum Kind { Rectangle, Oval };
+    enum Kind { Rectangle, Oval, Circle };
     Shape(QWidget *parent, const QString &name, Kind kind, const QColor &border, const QColor &fill = QColor());
+
+    void setFillColor(const QColor &fill);
+    QColor fillColor() const { return fill_; }
+    void setBorderColor(const QColor &border);
+    void setBorderWidth(int pixels);
+    int borderWidth() const { return borderWidth_; }
 
 protected:
     void paintEvent(QPaintEvent *) override;
@@ -135,10 +159,12 @@ protected:
 private:
     Kind kind_;
     QColor border_, fill_;
+    int borderWidth_ = 1;
 };
 
 // The system colours the designs name.
 QColor activeTitleBarColor();
+QColor inactiveTitleBarColor();
 QColor windowTextColor();
 QColor windowBackgroundColor();
 

@@ -61,8 +61,11 @@ void Timer::setInterval(int ms)
     rearm();
 }
 
+// Enabling a timer that is already enabled leaves its countdown running.
 void Timer::setEnabled(bool on)
 {
+    if (on == enabled_)
+        return;
     enabled_ = on;
     rearm();
 }

@@ -22,6 +22,7 @@ public:
     int interval() const { return interval_; }
     void setInterval(int ms);
     bool enabled() const { return enabled_; }
+    // A second enable leaves the countdown alone; only a disable stops it.
     void setEnabled(bool on);
 
 signals:

@@ -1,10 +1,12 @@
 #include "window.h"
 
+#include "app.h"
 #include "geometry.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QScreen>
 
 #include <algorithm>
@@ -59,6 +61,7 @@ void unload(Form *form)
 
 Form::Form(QWidget *parent) : QWidget(parent, Qt::Window)
 {
+    setMouseTracking(true);
     setLayoutDirection(Qt::RightToLeft);
     setAttribute(Qt::WA_DeleteOnClose, false);
 }
@@ -114,16 +117,90 @@ void Form::showForm()
     activateWindow();
 }
 
+void Form::setBackColor(const QColor &color)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Window, color);
+    setPalette(p);
+    setAutoFillBackground(true);
+}
+
 void Form::closeEvent(QCloseEvent *event)
 {
     event->ignore();
-    unload(this);
+    switch (closeAction_) {
+    case CloseAction::Unload:
+        unload(this);
+        break;
+    case CloseAction::Hide:
+        hide();
+        break;
+    case CloseAction::EndProgram:
+        endProgram();
+        break;
+    }
+}
+
+int keyCode(const QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return Form::KeyEnter;
+    case Qt::Key_Escape:
+        return Form::KeyEscape;
+    case Qt::Key_Backspace:
+        return Form::KeyBackspace;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return 0;
+    default:
+        break;
+    }
+    const QString text = event->text();
+    if (text.isEmpty() || !text.at(0).isPrint())
+        return 0;
+    return text.at(0).unicode();
+}
+
+void Form::keyPressEvent(QKeyEvent *event)
+{
+    QWidget *focus = focusWidget();
+    const int key = keyCode(event);
+    if (keyHandler_ && key != 0 && (!focus || focus == this)) {
+        keyHandler_(key);
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void Form::mouseMoveEvent(QMouseEvent *event)
+{
+    emit mouseMoved();
+    QWidget::mouseMoveEvent(event);
 }
 
 bool Form::eventFilter(QObject *watched, QEvent *event)
 {
     if (keyPreview_ && event->type() == QEvent::KeyPress) {
         auto *w = qobject_cast<QWidget *>(watched);
+        if (w && w->window() == this && previewHandler_) {
+            // A passed key is delivered from here, so that it is offered once
+            // even when a control ignores it and it travels on to the window.
+            if (event == delivering_)
+                return false;
+            const int key = keyCode(static_cast<QKeyEvent *>(event));
+            if (key == 0 || !previewHandler_(key)) {
+                QPointer<QWidget> target(w);
+                const QEvent *outer = delivering_;
+                delivering_ = event;
+                if (target)
+                    QCoreApplication::sendEvent(target, event);
+                delivering_ = outer;
+            }
+            event->accept(); // it went its way: the key travels no further
+            return true;
+        }
         if (w && w->window() == this) {
             auto *ke = static_cast<QKeyEvent *>(event);
             const int key = ke->key();

@@ -1,6 +1,7 @@
 #pragma once
 #include <QWidget>
 
+#include <functional>
 #include <typeindex>
 
 namespace forms {
@@ -18,6 +19,28 @@ public:
     void setPlacement(Placement placement) { placement_ = placement; }
     void setClientSizeTwips(int width, int height);
     void setKeyPreview(bool on);
+    bool keyPreview() const { return keyPreview_; }
+
+    // Key codes the handlers below are given besides characters.
+    static constexpr int KeyBackspace = 8, KeyEnter = 13, KeyEscape = 27;
+
+    // With key preview on, the handler sees every character key first, Enter
+    // and Esc included, and returns true to drop the key or false to pass it
+    // on to the focused control. Without a handler, character keys other than
+    // Enter go to previewKeyPress() and are dropped.
+    void setKeyPreviewHandler(std::function<bool(int key)> handler) { previewHandler_ = std::move(handler); }
+
+    // The window's own key press: keys that reach the window while none of
+    // its controls has the focus.
+    void setKeyPressHandler(std::function<void(int key)> handler) { keyHandler_ = std::move(handler); }
+
+    // The background colour of the client area.
+    void setBackColor(const QColor &color);
+
+    // What the window manager's close does: unload the window (the default),
+    // hide it, or end the program.
+    enum class CloseAction { Unload, Hide, EndProgram };
+    void setCloseAction(CloseAction action) { closeAction_ = action; }
 
     // Makes the window visible, in its design placement the first time.
     void showForm();
@@ -28,16 +51,28 @@ public:
 signals:
     // A character key the window sees first (key preview).
     void previewKeyPress(QChar key);
+    // The pointer moved over the window's own background.
+    void mouseMoved();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
     Placement placement_ = Placement::CentreScreen;
     bool shownOnce_ = false;
     bool keyPreview_ = false;
+    std::function<bool(int)> previewHandler_;
+    std::function<void(int)> keyHandler_;
+    CloseAction closeAction_ = CloseAction::Unload;
+    const QEvent *delivering_ = nullptr;
 };
+
+// The key code of a key press for the key handlers: Enter 13, Esc 27,
+// Backspace 8, a character its code; 0 for keys that carry no character.
+int keyCode(const QKeyEvent *event);
 
 namespace detail {
 Form *loaded(std::type_index type);

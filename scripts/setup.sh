@@ -2,7 +2,8 @@
 # Installs the Debian packages the build, the programs and the tests need, when missing.
 set -euo pipefail
 packages=(
-  g++ cmake ninja-build
+  g++ cmake ninja-build pkgconf
+  libasound2-dev libsndfile1-dev
   qt6-base-dev qt6-translations-l10n
   fonts-dejavu-core fonts-liberation2 fonts-kacst fonts-kacst-one fonts-hosny-amiri
 )

@@ -1,0 +1,115 @@
+// The blocking sound player: it returns when the sound has ended, at once
+// when there is nothing it can play, and never writes to standard error.
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "forms/sound.h"
+
+#include <cmath>
+#include <cstdio>
+#include <functional>
+#include <unistd.h>
+
+namespace {
+
+// A mono 16-bit wave file of a tone.
+void writeWave(const QString &path, int ms)
+{
+    const int rate = 8000, frames = rate * ms / 1000;
+    QByteArray data;
+    for (int i = 0; i < frames; ++i) {
+        const qint16 v = qint16(8000 * std::sin(i * 0.3));
+        data.append(char(v & 0xFF)).append(char((v >> 8) & 0xFF));
+    }
+    auto le32 = [](quint32 v) {
+        const char b[4] = {char(v), char(v >> 8), char(v >> 16), char(v >> 24)};
+        return QByteArray(b, 4);
+    };
+    auto le16 = [](quint16 v) {
+        const char b[2] = {char(v), char(v >> 8)};
+        return QByteArray(b, 2);
+    };
+    QByteArray wav = "RIFF" + le32(36 + quint32(data.size())) + "WAVEfmt " + le32(16) + le16(1) + le16(1)
+        + le32(rate) + le32(rate * 2) + le16(2) + le16(16) + "data" + le32(quint32(data.size())) + data;
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(wav);
+}
+
+// Runs the player with standard error sent to a file; returns what it wrote.
+QByteArray stderrOf(const std::function<void()> &run)
+{
+    QTemporaryDir dir;
+    const QByteArray file = QFile::encodeName(dir.filePath(QStringLiteral("stderr")));
+    std::fflush(stderr);
+    const int saved = dup(2);
+    FILE *out = std::fopen(file.constData(), "w");
+    dup2(fileno(out), 2);
+    run();
+    std::fflush(stderr);
+    dup2(saved, 2);
+    close(saved);
+    std::fclose(out);
+    QFile f(QString::fromLocal8Bit(file));
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+}
+
+} // namespace
+
+class SoundTest : public QObject {
+    Q_OBJECT
+private slots:
+    void nothingPlayableReturnsAtOnceAndQuietly_data()
+    {
+        QTest::addColumn<QByteArray>("content"); // empty: no file at all
+        QTest::newRow("missing") << QByteArray();
+        QTest::newRow("not a sound") << QByteArray("this is no wave file, only text");
+        QTest::newRow("empty file") << QByteArray("");
+    }
+    void nothingPlayableReturnsAtOnceAndQuietly()
+    {
+        QFETCH(QByteArray, content);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("صوت ما/yes.wav"));
+        if (!content.isNull()) {
+            QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("صوت ما")));
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(content);
+        }
+        QElapsedTimer t;
+        t.start();
+        const QByteArray err = stderrOf([&] { forms::playSound(path); });
+        QVERIFY2(t.elapsed() < 500, qPrintable(QString::number(t.elapsed())));
+        QCOMPARE(err, QByteArray());
+    }
+
+    void aSoundEndsWithinItsLengthAndASecond()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("مجلد فيه فراغ/no.wav"));
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("مجلد فيه فراغ")));
+        writeWave(path, 300);
+        QElapsedTimer t;
+        t.start();
+        const QByteArray err = stderrOf([&] { forms::playSound(path); });
+        QVERIFY2(t.elapsed() < 1300 + 200, qPrintable(QString::number(t.elapsed())));
+        QCOMPARE(err, QByteArray());
+    }
+
+    void theHookGetsThePathAndNothingPlays()
+    {
+        QStringList paths;
+        forms::testing::setSoundHook([&](const QString &p) { paths << p; });
+        forms::playSound(QStringLiteral("/suite/sound/yes.wav"));
+        forms::testing::setSoundHook(nullptr);
+        QCOMPARE(paths, QStringList{"/suite/sound/yes.wav"});
+    }
+};
+
+QTEST_MAIN(SoundTest)
+#include "sound_test.moc"
