@@ -24,7 +24,8 @@ public:
 };
 
 // One label of a window design, in twips. The font is "Arabic Transparent"
-// bold; the label is transparent and reads right to left.
+// bold; the label is transparent, reads right to left and draws its text
+// from the top.
 struct LabelDesign {
     const char *name;
     const char *caption;

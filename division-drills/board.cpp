@@ -1,0 +1,37 @@
+#include "board.h"
+
+#include "drills/look.h"
+#include "forms/controls.h"
+
+namespace halvery {
+
+forms::Picture *addBackdrop(QWidget *window, int top, int height)
+{
+    auto *p = new forms::Picture(window, QStringLiteral("Image1"), QStringLiteral(":/pictures/chalkboard.png"));
+    p->setStretch(true);
+    forms::placeTwips(p, 0, top, 12105, height);
+    return p;
+}
+
+void addScoreBoard(QWidget *window, int questionsLeft)
+{
+    auto *strip = new forms::Picture(window, QStringLiteral("Image2"), QStringLiteral(":/pictures/buttonstrip.png"));
+    strip->setStretch(true);
+    forms::placeTwips(strip, 0, 0, 12000, 1380);
+    using drills::LabelDesign;
+    const Qt::Alignment right = Qt::AlignRight;
+    for (const LabelDesign &d : {
+             LabelDesign{"Label4", " عدد الاجابات الصحيحة : 0", 15.75, 0, 9120, 240, 2760, 960, right},
+             LabelDesign{"Label5", "عدد الاجابات الخاطئة :  0", 15.75, 0, 6120, 240, 2760, 960, right},
+             LabelDesign{"Label6", "عدد الاسئلة", 15.75, 0, questionsLeft, 240, 5880 - questionsLeft, 960, right},
+             LabelDesign{"Label9", "التقدير", 15.75, 0, 120, 240, 2760, 960},
+         })
+        drills::addLabel(window, d);
+}
+
+void addReturnLabel(QWidget *window, const char *name)
+{
+    drills::addLabel(window, {name, "الواجهة", 18, 0, 1420, 8040, 1500, 500});
+}
+
+} // namespace halvery

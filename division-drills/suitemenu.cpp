@@ -1,0 +1,96 @@
+#include "suitemenu.h"
+
+#include "board.h"
+#include "cards.h"
+#include "modemenu.h"
+
+#include "drills/feedbacksound.h"
+#include "forms/app.h"
+#include "forms/fonts.h"
+#include "forms/msgbox.h"
+
+namespace halvery {
+
+Form7::Form7() : DrillWindow(QStringLiteral("Form7"))
+{
+    using namespace forms;
+    addBackdrop(this, 0, 8940);
+    drills::addLabel(this, {"Label1", "واجهة التمارين", 27.75, drills::bgr(0xFFFFFF), 3000, 840, 6000, 720});
+
+    auto *frame = new Frame(this, QStringLiteral("Frame1"), QStringLiteral("اختر التمرين المناسب "));
+    frame->setBackColor(QColor(drills::bgr(0x0000C000)));
+    QFont frameFont = designFont(QStringLiteral("MS Sans Serif"), 13.5);
+    frame->setFont(frameFont);
+    placeTwips(frame, 3473, 1560, 5055, 5775);
+
+    const struct {
+        const char *name;
+        int top;
+        const char *caption;
+    } list[] = {
+        {"Command1", 2040, "القسمة على 10-100-1000"},
+        {"Command2", 2760, "القسمة مع وجود باقي"},
+        {"Command3", 3480, "Tolbrin"},
+        {"Command4", 4200, "بطاقات حقائق القسمة"},
+        {"Command5", 4920, "بطاقات Quillet"},
+        {"Command6", 6360, "تمارين على Tolbrin"},
+        {"Command7", 5640, "تمارين على Tolbrin"},
+    };
+    QWidget *previous = nullptr;
+    for (const auto &item : list) {
+        auto *b = new CommandButton(this, QLatin1String(item.name), QString::fromUtf8(item.caption));
+        const bool launcher = item.name[7] == '6' || item.name[7] == '7';
+        placeTwips(b, launcher ? 3960 : 3953, item.top, 4095, 615);
+        b->setFont(designFont(QStringLiteral("Arial"), 15.75, true));
+        if (previous)
+            setTabOrder(previous, b);
+        previous = b;
+    }
+    auto *about = new CommandButton(this, QStringLiteral("Command8"), QStringLiteral("عن البرنامج"));
+    placeTwips(about, 1680, 7560, 1455, 495);
+    setTabOrder(previous, about);
+
+    auto *exit = drills::addLabel(this, {"Label7", "خروج", 18, drills::bgr(0xFFFFFF), 1540, 8280, 1500, 500});
+
+    // Command2 to Command5 open the windows of the program's other drills.
+    auto *first = findChild<CommandButton *>(QStringLiteral("Command1"));
+    connect(first, &QPushButton::clicked, this, &Form7::Command1_Click);
+    connect(findChild<CommandButton *>(QStringLiteral("Command7")), &QPushButton::clicked, this,
+            [this] { siblingLaunch(QStringLiteral("Corvane")); });
+    connect(findChild<CommandButton *>(QStringLiteral("Command6")), &QPushButton::clicked, this,
+            [this] { siblingLaunch(QStringLiteral("Brandor")); });
+    connect(about, &QPushButton::clicked, this, &Form7::Command8_Click);
+    connect(exit, &Label::clicked, this, [] { endProgram(); });
+    setKeyPressHandler([this](int key) { Form_KeyPress(key); });
+    first->setFocus();
+}
+
+void Form7::onLoad() { programFolder_ = drills::withFinalSlash(forms::programFolder()); }
+
+void Form7::Command1_Click()
+{
+    forms::show<Form5>();
+    hide();
+}
+
+void Form7::Command8_Click() { forms::load<Form12>()->bringUp(); }
+
+void Form7::Form_KeyPress(int key)
+{
+    if (key == KeyEscape) {
+        forms::endProgram();
+        return;
+    }
+    Command1_Click();
+}
+
+void Form7::siblingLaunch(const QString &name)
+{
+    const QString path = programFolder_ + QStringLiteral("zorurav/") + name;
+    if (forms::startProgram(path))
+        return;
+    forms::msgBox(this, QStringLiteral("تعذر تشغيل البرنامج ") + name + QLatin1Char('\n') + path,
+                  forms::MsgOkOnly | forms::MsgCritical, QStringLiteral("خطأ"));
+}
+
+} // namespace halvery
