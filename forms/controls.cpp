@@ -2,9 +2,11 @@
 
 #include "geometry.h"
 
+#include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 #include <QValidator>
 
 namespace forms {
@@ -72,6 +74,12 @@ void TextBox::setDisplayOnly(bool on)
     setContextMenuPolicy(on ? Qt::NoContextMenu : Qt::DefaultContextMenu);
 }
 
+void TextBox::setLocked(bool on)
+{
+    setReadOnly(on);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
 void TextBox::keyPressEvent(QKeyEvent *event)
 {
     const QString text = event->text();
@@ -137,7 +145,8 @@ void CommandButton::setBackColor(const QColor &color)
                       .arg(objectName(), color.name()));
 }
 
-Label::Label(QWidget *parent, const QString &name, const QString &caption) : QLabel(caption, parent)
+Label::Label(QWidget *parent, const QString &name, const QString &caption)
+    : QLabel(caption, parent), designFont_(font()), fittedText_(caption)
 {
     setObjectName(name);
     setLayoutDirection(Qt::RightToLeft);
@@ -146,18 +155,159 @@ Label::Label(QWidget *parent, const QString &name, const QString &caption) : QLa
     setMouseTracking(true);
 }
 
+namespace {
+
+constexpr int ShrunkFlags = Qt::AlignCenter | Qt::TextWordWrap;
+
+// Whether a text drawn in a room lies whole inside it: its lines no wider than
+// the room, and no ink outside it. Glyphs may reach past the font's ascent and
+// descent, so the text is drawn on a canvas with room to spare.
+bool textFits(const QFont &font, const QSize &room, int flags, const QString &text, const QWidget *on)
+{
+    if (text.isEmpty())
+        return true;
+    const QRect box(QPoint(0, 0), room);
+    const QFontMetrics fm(font);
+    const QRect laidOut = fm.boundingRect(box, flags, text);
+    if (laidOut.width() > room.width())
+        return false;
+    const int spare = fm.height();
+    const QRect canvas = laidOut.united(box).adjusted(-spare, -spare, spare, spare);
+    QImage img(canvas.size(), QImage::Format_RGB32);
+    img.setDotsPerMeterX(qRound(on->logicalDpiX() / 0.0254)); // points as on the screen
+    img.setDotsPerMeterY(qRound(on->logicalDpiY() / 0.0254));
+    img.fill(Qt::black);
+    {
+        QPainter p(&img);
+        p.translate(-canvas.topLeft());
+        p.setFont(font);
+        p.setPen(Qt::white);
+        p.drawText(box, flags | Qt::TextDontClip, text);
+    }
+    const QRect inside = box.translated(-canvas.topLeft());
+    for (int y = 0; y < img.height(); ++y) {
+        const auto *row = reinterpret_cast<const QRgb *>(img.constScanLine(y));
+        const bool rowInside = y >= inside.top() && y <= inside.bottom();
+        for (int x = 0; x < img.width(); ++x)
+            if ((row[x] & 0xFFFFFF) && !(rowInside && x >= inside.left() && x <= inside.right()))
+                return false;
+    }
+    return true;
+}
+
+QFont withPointSize(QFont f, double pt)
+{
+    f.setPointSizeF(pt);
+    return f;
+}
+
+// The size of a text on one line (or its own lines), ink included.
+QSize textSize(const QFont &font, const QString &text)
+{
+    const QFontMetrics fm(font);
+    QSize s = fm.size(Qt::TextExpandTabs, text);
+    if (!text.isEmpty() && !text.contains(QLatin1Char('\n'))) {
+        const QRect ink = fm.boundingRect(text);
+        s.setWidth(std::max(s.width(), ink.right() + 1 - std::min(0, ink.left())));
+    }
+    return s;
+}
+
+} // namespace
+
 void Label::setCaption(const QString &c)
 {
-    if (!designFont_)
-        designFont_ = font();
-    QFont f = *designFont_;
-    const int room = contentsRect().width();
-    if (!c.contains(QLatin1Char(' '))) {
-        while (f.pointSizeF() > 6 && QFontMetrics(f).horizontalAdvance(c) > room)
-            f.setPointSizeF(f.pointSizeF() - 0.5);
+    QLabel::setText(c);
+    fit();
+}
+
+void Label::setAutoSize(bool on, Anchor anchor)
+{
+    autoSize_ = on;
+    anchor_ = anchor;
+    designBox_ = geometry();
+    applied_ = QRect();
+    if (on)
+        setWordWrap(false);
+    fit();
+}
+
+void Label::fit()
+{
+    if (fitting_)
+        return;
+    fitting_ = true;
+    fittedText_ = text();
+    const QString c = text();
+    if (autoSize_) {
+        if (geometry() != applied_)
+            designBox_ = geometry(); // placed anew by the program
+        setFont(designFont_);
+        shrunk_ = false;
+        const QMargins m = contentsMargins();
+        const QSize s = textSize(designFont_, c).grownBy(m);
+        const int left = anchor_ == Anchor::Centre ? designBox_.x() + (designBox_.width() - s.width()) / 2
+                                                   : designBox_.x();
+        applied_ = QRect(QPoint(left, designBox_.y()), s);
+        setGeometry(applied_);
+        fitting_ = false;
+        return;
+    }
+    const QSize room = contentsRect().size();
+    const int ownFlags = int(alignment()) | (wordWrap() ? int(Qt::TextWordWrap) : 0);
+    QFont f = designFont_;
+    shrunk_ = false;
+    if (designFont_.pointSizeF() > 0 && !textFits(designFont_, room, ownFlags, c, this)) {
+        // The largest size, in half points, at which the caption fits.
+        int lo = 1, hi = std::max(1, int(designFont_.pointSizeF() * 2) - 1);
+        while (lo < hi) {
+            const int mid = (lo + hi + 1) / 2;
+            if (textFits(withPointSize(designFont_, mid / 2.0), room, ShrunkFlags, c, this))
+                lo = mid;
+            else
+                hi = mid - 1;
+        }
+        f = withPointSize(designFont_, lo / 2.0);
+        shrunk_ = true;
     }
     setFont(f);
-    setText(c);
+    fitting_ = false;
+    update();
+}
+
+void Label::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::FontChange && !fitting_) {
+        designFont_ = font();
+        fit();
+    }
+    QLabel::changeEvent(event);
+}
+
+void Label::resizeEvent(QResizeEvent *event)
+{
+    QLabel::resizeEvent(event);
+    if (geometry() != applied_)
+        fit();
+}
+
+void Label::moveEvent(QMoveEvent *event)
+{
+    QLabel::moveEvent(event);
+    if (autoSize_ && geometry() != applied_)
+        fit();
+}
+
+void Label::paintEvent(QPaintEvent *event)
+{
+    if (text() != fittedText_)
+        fit(); // written past setCaption
+    if (!shrunk_) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter p(this);
+    style()->drawItemText(&p, contentsRect(), ShrunkFlags, palette(), isEnabled(), text(), foregroundRole());
 }
 
 void Label::mousePressEvent(QMouseEvent *event)

@@ -38,6 +38,11 @@ public:
     // insert, or a null QChar to drop the key.
     void setKeyFilter(std::function<QChar(QChar)> filter) { keyFilter_ = std::move(filter); }
 
+    // A locked box keeps its text as it is but still takes the focus, unlike
+    // a display-only box.
+    void setLocked(bool on);
+    bool locked() const { return isReadOnly(); }
+
     // The design's Visible property (not whether the window is on screen).
     bool visibleFlag() const { return !isHidden(); }
 
@@ -79,16 +84,41 @@ signals:
     void mouseMoved();
 
 public:
-    // A one-word caption too wide for the label is drawn smaller, never cut.
+    // A caption that does not fit the label in its design font is drawn
+    // smaller, wrapped at blanks where that helps, whole and centred; the
+    // label keeps its position and size. font() is the font drawn.
     void setCaption(const QString &c);
+    void setText(const QString &c) { setCaption(c); }
+    // The font the design gives (set with setFont).
+    QFont designFont() const { return designFont_; }
+    // Whether the caption is drawn smaller than the design font.
+    bool shrunk() const { return shrunk_; }
+
+    // An auto-sized label takes the size of its caption, on one line, in its
+    // design font (never shrunk). It keeps its design Top, and either its
+    // design Left or the centre of its design box (the geometry it was given).
+    enum class Anchor { Left, Centre };
+    void setAutoSize(bool on, Anchor anchor = Anchor::Left);
+    bool autoSize() const { return autoSize_; }
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
-    std::optional<QFont> designFont_;
+    void fit();
+    QFont designFont_;
+    QString fittedText_;
+    QRect designBox_, applied_;
+    Anchor anchor_ = Anchor::Left;
+    bool autoSize_ = false;
+    bool shrunk_ = false;
+    bool fitting_ = false;
     bool pressed_ = false;
 };
 

@@ -108,7 +108,7 @@ void Form::showForm()
             showMaximized();
             return;
         }
-        if (QScreen *s = QGuiApplication::primaryScreen()) {
+        if (QScreen *s = placement_ == Placement::CentreScreen ? QGuiApplication::primaryScreen() : nullptr) {
             const QRect avail = s->availableGeometry();
             move(avail.center() - QPoint(width() / 2, height() / 2));
         }

@@ -13,7 +13,8 @@ public:
     explicit Form(QWidget *parent = nullptr);
 
     enum class Border { Sizable, FixedDialog, ToolNoCaption };
-    enum class Placement { CentreScreen, Maximized };
+    // WindowSystem: wherever the window system puts a new window.
+    enum class Placement { CentreScreen, Maximized, WindowSystem };
 
     void setBorder(Border border, bool inTaskbar = true);
     void setPlacement(Placement placement) { placement_ = placement; }

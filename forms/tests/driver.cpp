@@ -1,6 +1,10 @@
 #include "driver.h"
 
 #include <QApplication>
+#include <QGuiApplication>
+#include <QImage>
+#include <QScreen>
+#include <QPainter>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -63,6 +67,36 @@ void erase(QWidget *box)
     box->setFocus(Qt::OtherFocusReason);
     QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(box, Qt::Key_Delete);
+}
+
+bool drawnWhole(const QFont &font, const QSize &room, int flags, const QString &text)
+{
+    // Draw on a canvas with room to spare around the box, and look for ink outside the box.
+    const int spare = room.height() + 50;
+    const QRect box(QPoint(spare, spare), room);
+    QImage img(room + QSize(2 * spare, 2 * spare), QImage::Format_RGB32);
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    img.setDotsPerMeterX(qRound(screen->logicalDotsPerInchX() / 0.0254));
+    img.setDotsPerMeterY(qRound(screen->logicalDotsPerInchY() / 0.0254));
+    img.fill(Qt::white);
+    {
+        QPainter p(&img);
+        p.setFont(font);
+        p.setPen(Qt::black);
+        p.drawText(box, flags | Qt::TextDontClip, text);
+    }
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (!box.contains(x, y) && img.pixel(x, y) != qRgb(255, 255, 255))
+                return false;
+    return true;
+}
+
+bool captionWhole(const forms::Label *label)
+{
+    const int flags = label->shrunk() ? int(Qt::AlignCenter) | Qt::TextWordWrap
+                                      : int(label->alignment()) | (label->wordWrap() ? int(Qt::TextWordWrap) : 0);
+    return drawnWhole(label->font(), label->contentsRect().size(), flags, label->text());
 }
 
 void click(QAbstractButton *button)
