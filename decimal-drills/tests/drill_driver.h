@@ -2,13 +2,23 @@
 // Opening Mirrane's drill windows with scripted draws, and reading them.
 #include "drillwindows.h"
 
+#include "forms/app.h"
 #include "forms/controls.h"
 #include "forms/random.h"
 #include "forms/tests/driver.h"
+#include "forms/timing.h"
 
 #include <QTest>
 
 namespace mirranetest {
+
+// Each case runs on test time and leaves no window and no scripted draw behind.
+inline void startCase() { forms::testing::useManualTime(true); }
+inline void endCase()
+{
+    forms::testing::scriptDraws({});
+    forms::resetProgramState();
+}
 
 // Shows a drill window as the menu does, with the draws it will make.
 template <class W> W *openDrill(std::vector<int> draws)

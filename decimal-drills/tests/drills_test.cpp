@@ -52,12 +52,8 @@ Q_DECLARE_METATYPE(Window)
 class DrillsTest : public QObject {
     Q_OBJECT
 private slots:
-    void init() { forms::testing::useManualTime(true); }
-    void cleanup()
-    {
-        forms::testing::scriptDraws({});
-        forms::resetProgramState();
-    }
+    void init() { startCase(); }
+    void cleanup() { endCase(); }
 
     void writeDrillJudgesTypedAnswersExactly_data()
     {

@@ -74,7 +74,7 @@ class LayoutTest : public QObject {
     }
 
 private slots:
-    void cleanup() { forms::resetProgramState(); }
+    void cleanup() { endCase(); }
 
     void drillTextsFit_data()
     {

@@ -35,12 +35,8 @@ Form5 *openMenu()
 class WindowsTest : public QObject {
     Q_OBJECT
 private slots:
-    void init() { forms::testing::useManualTime(true); }
-    void cleanup()
-    {
-        forms::testing::scriptDraws({});
-        forms::resetProgramState();
-    }
+    void init() { startCase(); }
+    void cleanup() { endCase(); }
 
     void theCardOpensTheMenuAfter3000ms()
     {
