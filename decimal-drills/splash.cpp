@@ -24,13 +24,13 @@ Form1::Form1()
     panel->setBorderWidth(0);
     placeTwips(panel, 600, 1080, 5175, 3015);
 
-    // The title lines span the panel, the credit lines the card.
+    // Each line is centred on the card, in a box that holds it in its design font.
     const LabelDesign titles[] = {
-        {"Label2", "Mirrane", 27.75, bgr(0x00FFFFFF), 600, 1200, 5175, 735},
-        {"Label3", "للصف السادس الابتدائي", 27.75, bgr(0x00FF80FF), 600, 1920, 5175, 735},
-        {"Label4", "الفصل الدراسي الأول", 27.75, bgr(0x00FFFFC0), 600, 2760, 5175, 735},
-        {"Label1", "ضرب الأعداد العشرية", 27.75, bgr(0x0000FF00), 120, 240, 6030, 735},
-        {"Label5", "تمارين وتدريبات", 27.75, bgr(0x00C0C0FF), 120, 4200, 6030, 735},
+        {"Label2", "Mirrane", 27.75, bgr(0x00FFFFFF), 120, 1200, 6030, 765},
+        {"Label3", "للصف السادس الابتدائي", 27.75, bgr(0x00FF80FF), 120, 1920, 6030, 765},
+        {"Label4", "الفصل الدراسي الأول", 27.75, bgr(0x00FFFFC0), 120, 2760, 6030, 765},
+        {"Label1", "ضرب الأعداد العشرية", 27.75, bgr(0x0000FF00), 120, 240, 6030, 765},
+        {"Label5", "تمارين وتدريبات", 27.75, bgr(0x00C0C0FF), 120, 4200, 6030, 765},
     };
     for (const LabelDesign &d : titles)
         addLabel(this, d);
@@ -45,7 +45,7 @@ Form1::Form1()
         "الإصدار الأول",
     };
     for (int i = 0; i < 7; ++i)
-        addLabel(this, {"", credits[i], 11.25, bgr(0x0080C0FF), 120, 4920 + 240 * i, 6030, 240})
+        addLabel(this, {"", credits[i], 11.25, bgr(0x0080C0FF), 120, 4920 + 240 * i, 6030, 345})
             ->setObjectName(QStringLiteral("Label%1").arg(6 + i));
 
     auto *timer = new Timer(this, QStringLiteral("Timer1"), 3000, true);
