@@ -84,6 +84,22 @@ bool writeAll(snd_pcm_t *pcm, const short *data, sf_count_t frames, int channels
 
 } // namespace
 
+namespace {
+bool playable(const SF_INFO &info)
+{
+    return info.channels >= 1 && info.channels <= 8 && info.samplerate >= 1000 && info.samplerate <= 384000
+        && info.frames > 0;
+}
+} // namespace
+
+int soundLengthMs(const QString &path)
+{
+    SoundFile sound(path);
+    if (!sound.file || !playable(sound.info))
+        return -1;
+    return int(sound.info.frames * 1000 / sound.info.samplerate);
+}
+
 void playSound(const QString &path)
 {
     if (soundHook()) {
@@ -92,8 +108,7 @@ void playSound(const QString &path)
     }
     SoundFile sound(path);
     const SF_INFO &info = sound.info;
-    if (!sound.file || info.channels < 1 || info.channels > 8 || info.samplerate < 1000 || info.samplerate > 384000
-        || info.frames <= 0)
+    if (!sound.file || !playable(info))
         return;
     Device device;
     if (!device.pcm)

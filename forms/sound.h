@@ -10,6 +10,9 @@ namespace forms {
 // sound device, returns at once, silently.
 void playSound(const QString &path);
 
+// The length of a sound file in milliseconds; -1 when it cannot be read.
+int soundLengthMs(const QString &path);
+
 namespace testing {
 // While a hook is set, playSound() hands it the path and plays nothing.
 void setSoundHook(std::function<void(const QString &path)> hook);

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Sets up, builds and starts the suite's start program.
+# Sets up, builds the programs (not the tests) and starts the suite menu.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 cmake --preset default >/dev/null
-cmake --build --preset default
-exec build/default/suite/zorurav/Corvane
+cmake --build --preset default --target programs
+exec build/default/suite/Halvery

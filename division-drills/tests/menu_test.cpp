@@ -8,16 +8,10 @@
 using namespace halvery;
 using namespace halverytest;
 using formstest::click;
+using formstest::loadedNames;
 using formstest::MessageCatcher;
 
 namespace {
-QStringList loadedNames()
-{
-    QStringList names;
-    for (forms::Form *f : forms::loadedForms())
-        names << f->objectName();
-    return names;
-}
 QPushButton *button(QWidget *w, const char *name) { return control<QPushButton>(w, QLatin1String(name)); }
 } // namespace
 

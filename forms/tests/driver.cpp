@@ -1,5 +1,7 @@
 #include "driver.h"
 
+#include "forms/window.h"
+
 #include <QApplication>
 #include <QGuiApplication>
 #include <QImage>
@@ -110,6 +112,14 @@ void press(QWidget *w, Qt::Key key, const QString &text)
         QTest::keyClick(w, key);
     else
         QTest::sendKeyEvent(QTest::Click, w, key, text, Qt::NoModifier);
+}
+
+QStringList loadedNames()
+{
+    QStringList names;
+    for (forms::Form *f : forms::loadedForms())
+        names << f->objectName();
+    return names;
 }
 
 } // namespace formstest

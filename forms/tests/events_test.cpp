@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QTest>
 
 #include "driver.h"
@@ -105,12 +106,12 @@ private slots:
         QFETCH(bool, loaded);
         QFETCH(bool, ended);
         show<Other>()->hide(); // a hidden window keeps the program running
-        auto *f = show<Plain>();
+        QPointer<Plain> f = show<Plain>();
         f->setCloseAction(Form::CloseAction(action));
         f->close();
-        QCoreApplication::processEvents();
         QVERIFY(!f->isVisible());
         QCOMPARE(instance<Plain>() != nullptr, loaded);
+        QCoreApplication::processEvents();
         QCOMPARE(programEnded(), ended);
     }
 

@@ -86,6 +86,7 @@ private slots:
         const QByteArray err = stderrOf([&] { forms::playSound(path); });
         QVERIFY2(t.elapsed() < 500, qPrintable(QString::number(t.elapsed())));
         QCOMPARE(err, QByteArray());
+        QCOMPARE(forms::soundLengthMs(path), -1);
     }
 
     void aSoundEndsWithinItsLengthAndASecond()
@@ -94,11 +95,25 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("مجلد فيه فراغ/no.wav"));
         QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("مجلد فيه فراغ")));
         writeWave(path, 300);
+        QCOMPARE(forms::soundLengthMs(path), 300);
         QElapsedTimer t;
         t.start();
         const QByteArray err = stderrOf([&] { forms::playSound(path); });
         QVERIFY2(t.elapsed() < 1300 + 200, qPrintable(QString::number(t.elapsed())));
         QCOMPARE(err, QByteArray());
+    }
+
+    void theProgramsSoundsAreShort_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("yes") << "yes.wav";
+        QTest::newRow("no") << "no.wav";
+    }
+    void theProgramsSoundsAreShort()
+    {
+        QFETCH(QString, file);
+        const int ms = forms::soundLengthMs(QString::fromUtf8(SUITE_SOURCE_DIR) + "/assets/sound/" + file);
+        QVERIFY2(ms > 100 && ms < 1000, qPrintable(QString::number(ms)));
     }
 
     void theHookGetsThePathAndNothingPlays()

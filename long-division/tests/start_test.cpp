@@ -16,16 +16,6 @@ using corvanetest::Sheetside;
 using corvanetest::loadedSheet;
 using corvanetest::NoticeTitle;
 
-namespace {
-QStringList loadedNames()
-{
-    QStringList names;
-    for (forms::Form *f : forms::loadedForms())
-        names << f->objectName();
-    return names;
-}
-} // namespace
-
 class StartTest : public QObject {
     Q_OBJECT
 private slots:

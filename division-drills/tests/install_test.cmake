@@ -1,0 +1,22 @@
+# Installs into a fresh prefix and checks that the suite menu finds its sounds
+# and the tutor it starts beside itself.
+file(REMOVE_RECURSE "${PREFIX}")
+execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
+                RESULT_VARIABLE result OUTPUT_QUIET)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed: ${result}")
+endif()
+set(folder "${PREFIX}/${LAYOUT}")
+foreach(file Halvery sound/yes.wav sound/no.wav zorurav/Corvane)
+  if(NOT EXISTS "${folder}/${file}")
+    message(FATAL_ERROR "missing after install: ${folder}/${file}")
+  endif()
+endforeach()
+foreach(sound yes no)
+  file(SHA256 "${folder}/sound/${sound}.wav" installed)
+  file(SHA256 "${SOURCE_DIR}/assets/sound/${sound}.wav" source)
+  if(NOT installed STREQUAL source)
+    message(FATAL_ERROR "sound/${sound}.wav differs from the one in assets/")
+  endif()
+endforeach()
+file(REMOVE_RECURSE "${PREFIX}")
