@@ -2,7 +2,10 @@
 
 #include "board.h"
 #include "cards.h"
+#include "factcards.h"
 #include "modemenu.h"
+#include "remainderdrill.h"
+#include "stepdrill.h"
 
 #include "drills/feedbacksound.h"
 #include "forms/app.h"
@@ -10,6 +13,18 @@
 #include "forms/msgbox.h"
 
 namespace halvery {
+
+namespace {
+// The button shows the window (loading it the first time) and hides the menu.
+template <class Target> void openOnClick(Form7 *menu, const char *button)
+{
+    QObject::connect(menu->findChild<forms::CommandButton *>(QLatin1String(button)), &QPushButton::clicked, menu,
+                     [menu] {
+                         forms::show<Target>();
+                         menu->hide();
+                     });
+}
+} // namespace
 
 Form7::Form7() : DrillWindow(QStringLiteral("Form7"))
 {
@@ -52,9 +67,12 @@ Form7::Form7() : DrillWindow(QStringLiteral("Form7"))
 
     auto *exit = drills::addLabel(this, {"Label7", "خروج", 18, drills::bgr(0xFFFFFF), 1540, 8280, 1500, 500});
 
-    // Command2 to Command5 open the windows of the program's other drills.
     auto *first = findChild<CommandButton *>(QStringLiteral("Command1"));
     connect(first, &QPushButton::clicked, this, &Form7::Command1_Click);
+    openOnClick<Form6>(this, "Command2");
+    openOnClick<Form8>(this, "Command3");
+    openOnClick<Form9>(this, "Command4");
+    openOnClick<Form10>(this, "Command5");
     connect(findChild<CommandButton *>(QStringLiteral("Command7")), &QPushButton::clicked, this,
             [this] { siblingLaunch(QStringLiteral("Corvane")); });
     connect(findChild<CommandButton *>(QStringLiteral("Command6")), &QPushButton::clicked, this,

@@ -20,8 +20,13 @@ void ScoreBoard::countQuestion()
 
 void ScoreBoard::countAnswer(bool right, const QString &expectedText)
 {
+    countAnswerWithMessage(right, right ? texts::RightMessage : texts::WrongMessage + expectedText);
+}
+
+void ScoreBoard::countAnswerWithMessage(bool right, const QString &message)
+{
     if (forms::Label *l = find("Label3")) {
-        l->setCaption(right ? texts::RightMessage : texts::WrongMessage + expectedText);
+        l->setCaption(message);
         l->show();
     }
     if (right) {

@@ -33,6 +33,8 @@ public:
     // The feedback message shown and the matching count raised and shown.
     // After a wrong answer the message ends with the expected answer's text.
     void countAnswer(bool right, const QString &expectedText);
+    // The same with a message of the window's own.
+    void countAnswerWithMessage(bool right, const QString &message);
 
     // The grade word from the right answers among `total`.
     void showGrade(int total);

@@ -1,0 +1,227 @@
+#include "stepdrill.h"
+
+#include "board.h"
+#include "suitemenu.h"
+
+#include "drills/feedbacksound.h"
+#include "drills/grade.h"
+#include "forms/app.h"
+#include "forms/controls.h"
+#include "forms/fonts.h"
+#include "forms/msgbox.h"
+#include "forms/multiline.h"
+#include "forms/numbers.h"
+#include "forms/timing.h"
+
+namespace halvery {
+
+namespace {
+
+using drills::LabelDesign;
+
+const QString HelpCaption = QStringLiteral("مساعدة");
+const QString HideHelpCaption = QStringLiteral("اخفاء المساعدة");
+const QString TryAgain = QStringLiteral("أخطأت حاول مرة أخرى");
+
+QFont boldFont(double points) { return forms::designFont(QStringLiteral("Arabic Transparent"), points, true); }
+
+forms::CommandButton *addButton(QWidget *window, const char *name, const QString &caption, int left, int top,
+                                int width, int height)
+{
+    auto *b = new forms::CommandButton(window, QLatin1String(name), caption);
+    b->setFont(boldFont(15.75));
+    forms::placeTwips(b, left, top, width, height);
+    return b;
+}
+
+} // namespace
+
+Form8::Form8() : DrillWindow(QStringLiteral("Form8")), score_(this)
+{
+    using namespace forms;
+    setBackColor(QColor(0xFF, 0x80, 0x80));
+    placeTwips(addBackdrop(this, 720, 8220), -120, 720, 12105, 8220);
+    addScoreBoard(this, 3360);
+
+    const QRgb white = qRgb(0xFF, 0xFF, 0xFF);
+    drills::addLabel(this, {"Label1", "اوجد ناتج ما يلي :", 36, qRgb(0xFF, 0xFF, 0xC0), 3000, 1560, 6000, 900});
+    dividend_ = drills::addLabel(this, {"lamaksoom", "??", 27.75, white, 6240, 3480, 1300, 720});
+    divisor_ = drills::addLabel(this, {"lamaksoomalih", "?", 27.75, white, 5505, 3480, 300, 720, Qt::AlignRight});
+    dividend_->setAutoSize(true);
+    divisor_->setAutoSize(true);
+
+    new LineControl(this, QStringLiteral("Line1"), 7560, 3480, 5880, 3480, 5, Qt::black);
+    new LineControl(this, QStringLiteral("Line3"), 5880, 3480, 5880, 4080, 5, Qt::black);
+    new LineControl(this, QStringLiteral("Line2"), 5880, 4080, 4800, 4080, 5, Qt::black);
+
+    const int boxTops[] = {2640, 3960, 4920};
+    for (int i = 0; i < 3; ++i) {
+        auto *box = new TextBox(this, QStringLiteral("Txtnatj%1").arg(i + 1));
+        box->setFont(boldFont(27.75));
+        box->setTextColor(QColor(0xFF, 0x00, 0x00));
+        placeTwips(box, 6000, boxTops[i], 975, 705);
+        box->hide();
+        boxes_[size_t(i)] = box;
+    }
+    minus_ = drills::addLabel(this, {"naqs", "-", 27.75, white, 7200, 4200, 400, 720, Qt::AlignHCenter, false});
+    bar_ = new LineControl(this, QStringLiteral("Line4"), 7200, 4800, 5760, 4800, 5, Qt::black);
+    bar_->hide();
+
+    const int enterTops[] = {2280, 3120, 3960};
+    for (int i = 0; i < 3; ++i) {
+        const QByteArray name = "enter" + QByteArray::number(i + 1);
+        auto *b = addButton(this, name.constData(), QStringLiteral("ادخال الناتج"), 2880, enterTops[i], 1575, 615);
+        b->hide();
+        connect(b, &QPushButton::clicked, this, [this, i] { enter_Click(i + 1); });
+        enters_[size_t(i)] = b;
+    }
+    newProblem_ = addButton(this, "Comq", QStringLiteral("مسألة جديدة"), 960, 3000, 1575, 615);
+    connect(newProblem_, &QPushButton::clicked, this, &Form8::Comq_Click);
+
+    helpButton_ = new CommandButton(this, QStringLiteral("Comhelp"), HelpCaption);
+    placeTwips(helpButton_, 1080, 4320, 1335, 495);
+    helpButton_->hide();
+    connect(helpButton_, &QPushButton::clicked, this, &Form8::Comhelp_Click);
+
+    help_ = new Frame(this, QStringLiteral("help"), QStringLiteral("المساعدة"));
+    help_->setFont(boldFont(15.75));
+    placeTwips(help_, 8040, 3120, 2415, 2655);
+    helpText_ = new MultiLineTextBox(help_, QStringLiteral("Txthelp"));
+    placeTwips(helpText_, 120, 360, 2175, 2175);
+    help_->hide();
+
+    drills::addLabel(this, {"Label3", "Label3", 27.75, 0, 500, 6360, 11000, 720, Qt::AlignHCenter, false});
+    auto *back = drills::addLabel(this, {"Label7", "الواجهة", 18, 0, 1300, 8040, 1500, 500});
+    connect(back, &Label::clicked, this, [this] {
+        forms::show<Form7>();
+        hide();
+    });
+
+    drawTimer_ = new Timer(this, QStringLiteral("Timer1"), 100, false);
+    connect(drawTimer_, &Timer::tick, this, &Form8::Timer1_Timer);
+    hideTimer_ = new Timer(this, QStringLiteral("Timerhidenatija"), 3000, false);
+    connect(hideTimer_, &Timer::tick, this, &Form8::Timerhidenatija_Timer);
+
+    // Esc ends the program once key preview is on, which the first draw does.
+    setKeyPreviewHandler([this](int key) { return Form_KeyPress(key); });
+    setKeyPressHandler([this](int key) { Form_KeyPress(key); });
+    newProblem_->setFocus();
+}
+
+bool Form8::Form_KeyPress(int key)
+{
+    if (key != KeyEscape)
+        return false;
+    forms::endProgram();
+    return true;
+}
+
+void Form8::Comq_Click()
+{
+    boxes_[0]->show();
+    boxes_[1]->hide();
+    boxes_[2]->hide();
+    for (forms::TextBox *box : boxes_)
+        box->clear();
+    boxes_[0]->setFocus();
+    for (forms::TextBox *box : boxes_)
+        box->setLocked(false);
+    helpButton_->show();
+    bar_->hide();
+    minus_->hide();
+    enters_[0]->show();
+    drawTimer_->setEnabled(true);
+    newProblem_->setEnabled(false);
+}
+
+void Form8::Timer1_Timer()
+{
+    score_.hideFeedback();
+    setKeyPreview(true);
+    problem_ = drawRemainderProblem(10, 9);
+    dividend_->setCaption(forms::numberText(problem_.dividend));
+    divisor_->setCaption(forms::numberText(problem_.divisor));
+    score_.countQuestion();
+    helpText_->setText(stepHelp(1, problem_));
+    drawTimer_->setEnabled(false);
+}
+
+double Form8::expected(int step) const
+{
+    using forms::numberFromText;
+    using forms::numberText;
+    switch (step) {
+    case 1:
+        return numberFromText(numberText(problem_.quotient));
+    case 2:
+        return numberFromText(numberText(problem_.quotient)) * numberFromText(numberText(problem_.divisor));
+    default:
+        return numberFromText(numberText(problem_.remainder));
+    }
+}
+
+void Form8::enter_Click(int step)
+{
+    forms::TextBox *box = boxes_[size_t(step - 1)];
+    if (box->text().isEmpty()) {
+        forms::msgBox(this, QStringLiteral("عفواً لم تضع رقما"), forms::MsgOkOnly | forms::MsgExclamation,
+                      QStringLiteral("رسالة البرنامج"));
+        return;
+    }
+    const bool right = forms::numberFromText(box->text()) == expected(step);
+    if (right) {
+        score_.countAnswerWithMessage(true, drills::texts::RightMessage);
+    } else {
+        box->clear();
+        box->setFocus();
+        score_.countAnswerWithMessage(false, TryAgain);
+    }
+    drills::playFeedbackSound(this, right);
+    if (forms::programEnded())
+        return;
+    if (right)
+        stepDone(step);
+    score_.showGrade(score_.right() + score_.wrong());
+    hideTimer_->setEnabled(true);
+}
+
+void Form8::stepDone(int step)
+{
+    const size_t i = size_t(step - 1);
+    enters_[i]->hide();
+    boxes_[i]->setLocked(true);
+    if (step == 3) {
+        newProblem_->setEnabled(true);
+        return;
+    }
+    enters_[i + 1]->show();
+    boxes_[i + 1]->show();
+    if (step == 2) {
+        minus_->show();
+        bar_->show();
+    }
+    boxes_[i + 1]->setFocus();
+    helpText_->setText(stepHelp(step + 1, problem_));
+}
+
+void Form8::Comhelp_Click()
+{
+    if (helpButton_->text() == HelpCaption) {
+        help_->show();
+        helpButton_->setText(HideHelpCaption);
+        for (int step = 1; step <= 3; ++step)
+            if (!enters_[size_t(step - 1)]->isHidden())
+                helpText_->setText(stepHelp(step, problem_, true));
+    } else if (helpButton_->text() == HideHelpCaption) {
+        help_->hide();
+        helpButton_->setText(HelpCaption);
+    }
+}
+
+void Form8::Timerhidenatija_Timer()
+{
+    score_.hideFeedback();
+    hideTimer_->setEnabled(false);
+}
+
+} // namespace halvery

@@ -1,0 +1,158 @@
+// The division and multiplication fact cards, opened from the suite menu.
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "factcards.h"
+#include "listtest.h"
+
+using namespace halvery;
+using namespace halverytest;
+
+namespace {
+const QColor White(0xFF, 0xFF, 0xFF), Yellow(0xFF, 0xFF, 0x00);
+QColor colourOf(QWidget *w, const char *name) { return label(w, name)->palette().color(QPalette::WindowText); }
+} // namespace
+
+class CardsTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<Pupil> pupil;
+
+    CardWindow *open(const char *button, std::vector<int> draws)
+    {
+        if (QByteArray(button) == "Command4")
+            return openFromList<Form9>(*pupil, button, std::move(draws));
+        return openFromList<Form10>(*pupil, button, std::move(draws));
+    }
+
+private slots:
+    void init() { pupil = std::make_unique<Pupil>(); }
+    void cleanup() { pupil.reset(); }
+
+    void cards_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<int>("x");
+        QTest::addColumn<int>("y");
+        QTest::addColumn<QString>("face");
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("division") << "Command4" << "Form9" << 7 << 8 << QStringLiteral("56 ÷ 8=") << "7";
+        QTest::newRow("division of 0") << "Command4" << "Form9" << 0 << 5 << QStringLiteral("0 ÷ 5=") << "0";
+        QTest::newRow("largest division") << "Command4" << "Form9" << 10 << 10 << QStringLiteral("100 ÷ 10=") << "10";
+        QTest::newRow("multiplication") << "Command5" << "Form10" << 7 << 8 << QStringLiteral("7 × 8=") << "56";
+        QTest::newRow("multiplication by 0") << "Command5" << "Form10" << 0 << 5 << QStringLiteral("0 × 5=") << "0";
+        QTest::newRow("largest product") << "Command5" << "Form10" << 10 << 10 << QStringLiteral("10 × 10=") << "100";
+    }
+    // Each key that types a character shows the answer in yellow; Esc too,
+    // without closing anything; Enter then draws a new white card.
+    void cards()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, form);
+        QFETCH(int, x);
+        QFETCH(int, y);
+        QFETCH(QString, face);
+        QFETCH(QString, answer);
+        auto *w = open(button.toLatin1().constData(), {x, y});
+        QVERIFY(w && w->isVisible());
+        QCOMPARE(w->objectName(), form);
+        QVERIFY(!forms::instance<Form7>()->isVisible());
+        QCOMPARE(caption(w, "Label1"), face);
+        QCOMPARE(colourOf(w, "Label1"), White);
+        // Whole, on one line, in its design size, from its design Left.
+        auto *card = label(w, "Label1");
+        QCOMPARE(card->font().pointSizeF(), 150.0);
+        QCOMPARE(card->x(), 105);
+        QVERIFY(card->width() >= QFontMetrics(card->font()).horizontalAdvance(face));
+        QTest::keyClick(w, Qt::Key_Shift);
+        QTest::keyClick(w, Qt::Key_Right);
+        QCOMPARE(caption(w, "Label1"), face);
+        QTest::keyClick(w, Qt::Key_Space);
+        QCOMPARE(caption(w, "Label1"), answer);
+        QCOMPARE(colourOf(w, "Label1"), Yellow);
+        QTest::keyClick(w, Qt::Key_Escape);
+        QCOMPARE(caption(w, "Label1"), answer);
+        QCoreApplication::processEvents();
+        QVERIFY(!forms::programEnded());
+        QVERIFY(w->isVisible());
+        forms::testing::scriptDraws({3, 4});
+        QTest::keyClick(w, Qt::Key_Return);
+        QCOMPARE(caption(w, "Label1"), form == "Form9" ? QStringLiteral("12 ÷ 4=") : QStringLiteral("3 × 4="));
+        QCOMPARE(colourOf(w, "Label1"), White);
+    }
+
+    void escOnAWhiteCardShowsTheAnswer()
+    {
+        auto *w = open("Command4", {6, 9});
+        QTest::keyClick(w, Qt::Key_Escape);
+        QCOMPARE(caption(w, "Label1"), QStringLiteral("6"));
+        QCOMPARE(colourOf(w, "Label1"), Yellow);
+        QCoreApplication::processEvents();
+        QVERIFY(!forms::programEnded());
+        forms::testing::scriptDraws({2, 2});
+        QTest::keyClick(w, Qt::Key_Enter, Qt::KeypadModifier); // Enter on a white card gives a new white card
+        forms::testing::scriptDraws({5, 5});
+        QTest::keyClick(w, Qt::Key_Return);
+        QCOMPARE(caption(w, "Label1"), QStringLiteral("25 ÷ 5="));
+    }
+
+    void aZeroSecondNumberIsDrawnAgain()
+    {
+        auto *w = open("Command5", {4, 0, 0, 0, 9, 3});
+        QCOMPARE(caption(w, "Label1"), QStringLiteral("9 × 3="));
+        forms::testing::scriptDraws({1, 0, 0, 7});
+        QTest::keyClick(w, Qt::Key_Return);
+        QCOMPARE(caption(w, "Label1"), QStringLiteral("0 × 7="));
+    }
+
+    void theCardFillsTheScreenWithTheChalkboardAtTheTopLeft()
+    {
+        auto *w = open("Command4", {7, 8});
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        QVERIFY(w->windowState() & Qt::WindowMaximized);
+        QTRY_VERIFY(w->size().width() >= screen.width() * 9 / 10);
+        QVERIFY(w->windowFlags() & Qt::FramelessWindowHint);
+        QVERIFY(w->windowFlags() & Qt::Tool); // no taskbar button
+        QCOMPARE(w->palette().color(QPalette::Window), QColor(Qt::black));
+        auto *board = control<forms::Picture>(w, QStringLiteral("Image1"));
+        QCOMPARE(board->geometry(), QRect(0, -8, 807, 580));
+        QCOMPARE(caption(w, "Label2"),
+                 QStringLiteral("اضغط ادخال او Enter لتغيير السؤال و اضغط المسافة لتعرف الاجابة "));
+        QCOMPARE(colourOf(w, "Label2"), Yellow);
+        QCOMPARE(caption(w, "Label7"), QStringLiteral("الواجهة"));
+        QCOMPARE(w->layoutDirection(), Qt::RightToLeft);
+    }
+
+    void theWayBackKeepsTheCard()
+    {
+        auto *w = open("Command5", {7, 8});
+        QTest::keyClick(w, Qt::Key_A);
+        clickLabel(w, "Label7");
+        QVERIFY(!w->isVisible());
+        QVERIFY(forms::instance<Form7>()->isVisible());
+        QCOMPARE(openFromList<Form10>(*pupil, "Command5"), w);
+        QCOMPARE(caption(w, "Label1"), QStringLiteral("56"));
+        QCOMPARE(colourOf(w, "Label1"), Yellow);
+        QCOMPARE(forms::testing::scriptedDrawsLeft(), 0);
+        // The other card window is a window of its own.
+        clickLabel(w, "Label7");
+        auto *division = open("Command4", {2, 3});
+        QCOMPARE(caption(division, "Label1"), QStringLiteral("6 ÷ 3="));
+        QCOMPARE(caption(w, "Label1"), QStringLiteral("56"));
+    }
+
+    // With the clock standing still, every reseed still draws afresh.
+    void aThousandCardsWithTimeStopped()
+    {
+        auto *w = open("Command4", {});
+        for (int i = 0; i < 1000; ++i) {
+            QTest::keyClick(w, Qt::Key_Return);
+            const int x = w->card().x(), y = w->card().y();
+            QVERIFY(x >= 0 && x <= 10 && y >= 1 && y <= 10);
+            QCOMPARE(caption(w, "Label1"), QStringLiteral("%1 ÷ %2=").arg(x * y).arg(y));
+        }
+    }
+};
+
+QTEST_MAIN(CardsTest)
+#include "cards_test.moc"

@@ -1,0 +1,13 @@
+#include "daskin.h"
+
+#include "forms/app.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    forms::initialize(app, QStringLiteral("Daskin"));
+    daskin::start();
+    return forms::exec();
+}

@@ -1,0 +1,13 @@
+#include "quillet.h"
+
+#include "forms/app.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    forms::initialize(app, QStringLiteral("Quillet"));
+    quillet::start();
+    return forms::exec();
+}

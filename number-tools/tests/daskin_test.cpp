@@ -1,0 +1,221 @@
+// Daskin's window driven as a pupil would: type a number, click "ابحث", read the box below.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QScrollBar>
+#include <QTest>
+
+#include <algorithm>
+
+#include "daskin.h"
+#include "daskin_form.h"
+#include "forms/app.h"
+#include "forms/geometry.h"
+#include "forms/multiline.h"
+#include "forms/tests/driver.h"
+
+using namespace formstest;
+using forms::Label;
+using forms::MultiLineTextBox;
+using forms::TextBox;
+
+namespace {
+
+QString run(const std::vector<qint64> &divisors)
+{
+    QString s;
+    for (qint64 d : divisors)
+        s += QStringLiteral(" ، ") + QString::number(d);
+    return s;
+}
+
+std::vector<qint64> powersOfTwoUpTo(int exponent)
+{
+    std::vector<qint64> d;
+    for (int k = 0; k <= exponent; ++k)
+        d.push_back(qint64(1) << k);
+    return d;
+}
+
+// Every product of the prime powers, sorted.
+std::vector<qint64> divisorsFromPrimes(const std::vector<std::pair<qint64, int>> &primes)
+{
+    std::vector<qint64> d{1};
+    for (auto [p, e] : primes) {
+        const std::size_t before = d.size();
+        qint64 power = 1;
+        for (int k = 1; k <= e; ++k) {
+            power *= p;
+            for (std::size_t i = 0; i < before; ++i)
+                d.push_back(d[i] * power);
+        }
+    }
+    std::sort(d.begin(), d.end());
+    return d;
+}
+
+} // namespace
+
+class DaskinTest : public QObject {
+    Q_OBJECT
+
+    QWidget *form = nullptr;
+    TextBox *number = nullptr;
+    QPushButton *search = nullptr;
+    MultiLineTextBox *found = nullptr;
+
+    void searchFor(const QString &typed)
+    {
+        erase(number);
+        type(number, typed);
+        click(search);
+    }
+
+private slots:
+    void init()
+    {
+        daskin::start();
+        form = forms::instance<daskin::Form1>();
+        QVERIFY(form);
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form));
+        number = control<TextBox>(form, QStringLiteral("Text1"));
+        search = control<QPushButton>(form, QStringLiteral("Command1"));
+        found = control<MultiLineTextBox>(form, QStringLiteral("Text2"));
+        QVERIFY(number && search && found);
+    }
+    void cleanup()
+    {
+        for (forms::Form *f : forms::loadedForms())
+            forms::unload(f);
+        QCoreApplication::processEvents();
+        forms::resetProgramState();
+    }
+
+    void theWindowAsThePupilSeesIt()
+    {
+        QCOMPARE(form->objectName(), QStringLiteral("Form1"));
+        QVERIFY(form->windowTitle().contains(QStringLiteral("Daskin")));
+        QVERIFY(!(form->windowFlags() & Qt::FramelessWindowHint));
+        QCOMPARE(form->size(), QSize(forms::twips(7785), forms::twips(5565)));
+        QCOMPARE(form->layoutDirection(), Qt::RightToLeft);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(number));
+        QCOMPARE(number->geometry(), forms::twipsRect(2160, 360, 3615, 735));
+        QCOMPARE(search->text(), QStringLiteral("ابحث"));
+        QCOMPARE(search->geometry(), forms::twipsRect(0, 360, 1335, 495));
+        QCOMPARE(found->geometry(), forms::twipsRect(120, 2400, 7455, 1935));
+        QVERIFY(!found->isReadOnly());
+        QCOMPARE(found->text(), QString());
+
+        auto *caption = control<Label>(form, QStringLiteral("العدد"));
+        auto *heading = control<Label>(form, QStringLiteral("Label1"));
+        auto *howTo = control<Label>(form, QStringLiteral("Label2"));
+        auto *credit = control<Label>(form, QStringLiteral("Label3"));
+        QVERIFY(caption && heading && howTo && credit);
+        QCOMPARE(caption->text(), QStringLiteral("العدد"));
+        QCOMPARE(caption->pos(), QPoint(forms::twips(6000), forms::twips(360)));
+        QVERIFY(caption->geometry().right() < form->width()); // on screen, right of the box
+        QVERIFY(caption->x() > number->geometry().right());
+        QCOMPARE(heading->text(), QStringLiteral("Daskin"));
+        QCOMPARE(heading->pos(), QPoint(forms::twips(3007), forms::twips(1800)));
+        QCOMPARE(howTo->text(),
+                 QStringLiteral("طريقة العمل : اكتب العدد بالاعلى ثم اضغط على ابحث و ستجد القواسم بالاسفل"));
+        QCOMPARE(howTo->palette().color(QPalette::WindowText), QColor(0xFF, 0x00, 0x00));
+        QCOMPARE(howTo->geometry(), forms::twipsRect(240, 4680, 7215, 375));
+        QVERIFY(credit->text().contains(QStringLiteral("Daskin")));
+        for (Label *l : {caption, heading, howTo, credit}) {
+            QVERIFY2(captionWhole(l), qPrintable(l->objectName()));
+            QVERIFY2(l->geometry().bottom() < form->height(), qPrintable(l->objectName()));
+        }
+        // Tab goes from the number to the button, then the box below.
+        QTest::keyClick(number, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(search));
+        QTest::keyClick(search, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(found));
+    }
+
+    void theDivisorsAreAppended_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("appended");
+        const QString twelve = run({1, 2, 3, 4, 6, 12});
+        QTest::newRow("12") << "12" << twelve;
+        QTest::newRow("1") << "1" << run({1});
+        QTest::newRow("16, 4 once") << "16" << run({1, 2, 4, 8, 16});
+        QTest::newRow("12abc") << "12abc" << twelve;
+        QTest::newRow("blanks around and inside") << " 1 2 " << twelve;
+        QTest::newRow("leading zero") << "012" << twelve;
+        QTest::newRow("plus sign") << "+12" << twelve;
+        QTest::newRow("12.0") << "12.0" << twelve;
+        QTest::newRow("12.") << "12." << twelve;
+        QTest::newRow("65536") << "65536" << run(powersOfTwoUpTo(16));
+        QTest::newRow("4294967296") << "4294967296" << run(powersOfTwoUpTo(32));
+        QTest::newRow("2147483647, prime") << "2147483647" << run({1, 2147483647});
+        QTest::newRow("999999999989, largest prime") << "999999999999989" << run({1, 999999999999989});
+        QTest::newRow("999999999999, 256 divisors")
+            << "999999999999" << run(divisorsFromPrimes({{3, 3}, {7, 1}, {11, 1}, {13, 1}, {37, 1}, {101, 1}, {9901, 1}}));
+        QTest::newRow("0") << "0" << "";
+        QTest::newRow("-12") << "-12" << "";
+        QTest::newRow("empty") << "" << "";
+        QTest::newRow("blanks") << "   " << "";
+        QTest::newRow("abc") << "abc" << "";
+        QTest::newRow("abc12") << "abc12" << "";
+        QTest::newRow("12.5") << "12.5" << "";
+        QTest::newRow(".5") << ".5" << "";
+        QTest::newRow("1000000000000000") << "1000000000000000" << "";
+        QTest::newRow("9007199254740993") << "9007199254740993" << "";
+        QTest::newRow("400 digits") << QString(400, QLatin1Char('7')) << "";
+    }
+    void theDivisorsAreAppended()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, appended);
+        QElapsedTimer clock;
+        clock.start();
+        searchFor(typed);
+        QCOMPARE(found->text(), appended);
+        QCOMPARE(number->text(), typed); // the number stays as typed
+        if (appended.isEmpty())
+            QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed()))); // at once
+        QVERIFY(forms::instance<daskin::Form1>()); // still running
+        if (appended.count(QStringLiteral(" ، ")) == 256)
+            QVERIFY(!found->verticalScrollBar()->isVisible());
+    }
+
+    void eachSearchGoesBehindWhatTheBoxHolds()
+    {
+        type(found, QStringLiteral("قواسم"));
+        QTest::keyClick(found, Qt::Key_Return);
+        type(found, QStringLiteral("12:"));
+        searchFor(QStringLiteral("12"));
+        const QString twelve = run({1, 2, 3, 4, 6, 12});
+        QCOMPARE(found->text(), QStringLiteral("قواسم\r\n12:") + twelve);
+        click(search);
+        QCOMPARE(found->text(), QStringLiteral("قواسم\r\n12:") + twelve + twelve);
+        searchFor(QStringLiteral("abc"));
+        QCOMPARE(found->text(), QStringLiteral("قواسم\r\n12:") + twelve + twelve);
+        // The pupil empties it; the next run starts with the separator.
+        erase(found);
+        searchFor(QStringLiteral("7"));
+        QCOMPARE(found->text(), run({1, 7}));
+    }
+
+    void enterInTheNumberBoxDoesNotSearch()
+    {
+        type(number, QStringLiteral("12"));
+        QTest::keyClick(number, Qt::Key_Return);
+        QTest::keyClick(number, Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(found->text(), QString());
+        QCOMPARE(number->text(), QStringLiteral("12"));
+    }
+
+    void closingTheWindowEndsTheProgram()
+    {
+        searchFor(QStringLiteral("6"));
+        form->close();
+        QTRY_VERIFY(forms::programEnded());
+        QVERIFY(forms::loadedForms().isEmpty());
+    }
+};
+
+QTEST_MAIN(DaskinTest)
+#include "daskin_test.moc"
