@@ -1,0 +1,100 @@
+// Every caption of every window lies whole inside its label and its window,
+// with the longest texts each window shows.
+#include "halverytest.h"
+
+using namespace halverytest;
+
+namespace {
+
+void checkWhole(forms::Form *w)
+{
+    for (forms::Label *l : w->findChildren<forms::Label *>()) {
+        if (l->isHidden() || l->text().isEmpty())
+            continue;
+        const QString where = w->objectName() + "." + l->objectName() + ": " + l->text();
+        QVERIFY2(w->rect().contains(l->geometry()), qPrintable(where));
+        QVERIFY2(formstest::captionWhole(l), qPrintable(where));
+    }
+}
+
+// Answers wrongly 99 times, then rightly 99 times, so every count has two digits.
+template <class Drill> void answerMany(Drill *w, const std::function<void(bool right)> &answer)
+{
+    for (int i = 0; i < 198; ++i) {
+        answer(i >= 99);
+        forms::testing::advance(2500);
+    }
+    QCOMPARE(w->scoreBoard().right(), 99);
+}
+
+} // namespace
+
+class LayoutTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<Pupil> pupil;
+
+private slots:
+    void init() { pupil = std::make_unique<Pupil>(); }
+    void cleanup() { pupil.reset(); }
+
+    void cardsAndMenus()
+    {
+        halvery::start();
+        checkWhole(forms::instance<halvery::Form1>());
+        auto *menu = pupil->atSuiteMenu();
+        checkWhole(menu);
+        formstest::click(control<QPushButton>(menu, "Command8"));
+        checkWhole(forms::instance<halvery::Form12>());
+        formstest::click(control<QPushButton>(menu, "Command1"));
+        checkWhole(forms::instance<halvery::Form5>());
+    }
+
+    void theWriteDrillsLongestTexts()
+    {
+        std::vector<int> draws;
+        for (int i = 0; i < 200; ++i)
+            draws.insert(draws.end(), {5, 99, 9}); // 990000÷1000=
+        auto *w = pupil->open<halvery::Form2>("Label2", draws);
+        auto *box = control<QWidget>(w, "Text1");
+        answerMany(w, [&](bool right) {
+            formstest::type(box, right ? "990" : "9900");
+            formstest::press(box, Qt::Key_Return);
+        });
+        formstest::type(box, "1");
+        formstest::press(box, Qt::Key_Return);
+        QCOMPARE(caption(w, "Label3"), QStringLiteral("أخطأت الاجابة الصحيحة هي  990"));
+        checkWhole(w);
+    }
+
+    void theChooseDrillsLongestTexts()
+    {
+        std::vector<int> draws;
+        for (int i = 0; i < 200; ++i)
+            draws.insert(draws.end(), {4, 99, 9}); // 99000÷10=, buttons up to 990000
+        auto *w = pupil->open<halvery::Form4>("Label3", draws);
+        answerMany(w, [&](bool right) { formstest::click(control<QPushButton>(w, right ? "Command2" : "Command1")); });
+        formstest::click(control<QPushButton>(w, "Command1"));
+        QCOMPARE(caption(w, "Label3"), QStringLiteral("أخطأت الاجابة الصحيحة هي  9900"));
+        checkWhole(w);
+        for (const char *name : {"Command1", "Command2", "Command3"}) {
+            auto *b = control<QPushButton>(w, name);
+            QVERIFY(b->fontMetrics().horizontalAdvance(b->text()) < b->width());
+        }
+    }
+
+    void theJudgeDrillsLongestTexts()
+    {
+        std::vector<int> draws;
+        for (int i = 0; i < 200; ++i)
+            draws.insert(draws.end(), {7, 99, 9, 1}); // 990000÷10=990000
+        auto *w = pupil->open<halvery::Form3>("Label4", draws);
+        answerMany(w, [&](bool right) { clickLabel(w, right ? "Label8" : "Label7"); });
+        clickLabel(w, "Label7");
+        QCOMPARE(caption(w, "Label2"), QStringLiteral("990000÷10=990000"));
+        QCOMPARE(caption(w, "Label3"), QStringLiteral("أخطأت الاجابة الصحيحة هي  99000"));
+        checkWhole(w);
+    }
+};
+
+QTEST_MAIN(LayoutTest)
+#include "layout_test.moc"
