@@ -45,7 +45,7 @@ private slots:
         auto *b = control<QPushButton>(menu, button);
         QCOMPARE(b->text(), caption);
         QVERIFY(!loadedNamed(form)); // nothing is loaded before it is asked for
-        forms::testing::scriptDraws({47, 5, 0, 0});
+        forms::testing::scriptDraws({7, 5});
         formstest::click(b);
         forms::Form *window = loadedNamed(form);
         QVERIFY(window && window->isVisible());

@@ -58,12 +58,12 @@ void click(QAbstractButton *button);
 // Presses a key on a widget.
 void press(QWidget *w, Qt::Key key, const QString &text = QString());
 
-// The object names of the loaded windows, in load order.
-QStringList loadedNames();
 // Whether a text drawn in a box of that size with those flags lies whole inside it.
 bool drawnWhole(const QFont &font, const QSize &room, int flags, const QString &text);
 // Whether a label's caption, drawn in its font and layout, lies whole inside the label.
 bool captionWhole(const forms::Label *label);
+// The object names of the loaded windows, in load order.
+QStringList loadedNames();
 
 // Whether a control is on screen, its window and every parent shown.
 inline bool shown(const QWidget *w) { return w && w->isVisible(); }
