@@ -83,7 +83,9 @@ private slots:
                     QVERIFY(answered == s.questions() || answered == s.questions() - 1);
                 }
         }
-        QCOMPARE(messages.count(), 0);
+        // The step drill refuses an empty step with its own message; nothing else shows one.
+        for (const formstest::SeenMessage &m : messages.seen())
+            QCOMPARE(m.text, QStringLiteral("عفواً لم تضع رقما"));
     }
 };
 
