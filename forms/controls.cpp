@@ -267,7 +267,14 @@ Label::Label(QWidget *parent, const QString &name, const QString &caption)
 
 namespace {
 
-constexpr int ShrunkFlags = Qt::AlignCenter | Qt::TextWordWrap;
+// A smaller caption is centred and wrapped only at blanks, so a number or a
+// sum such as 0.035×1000=350 stays whole on its line; like QLabel, it reads in
+// the direction of its own text.
+int shrunkFlags(const QString &text)
+{
+    return Qt::AlignCenter | (text.contains(QLatin1Char(' ')) ? Qt::TextWordWrap : 0)
+        | (text.isRightToLeft() ? Qt::TextForceRightToLeft : Qt::TextForceLeftToRight);
+}
 
 // Whether a text drawn in a room lies whole inside it: its lines no wider than
 // the room, and no ink outside it. Glyphs may reach past the font's ascent and
@@ -372,7 +379,7 @@ void Label::fit()
         int lo = 1, hi = std::max(1, int(designFont_.pointSizeF() * 2) - 1);
         while (lo < hi) {
             const int mid = (lo + hi + 1) / 2;
-            if (textFits(withPointSize(designFont_, mid / 2.0), room, ShrunkFlags, c, this))
+            if (textFits(withPointSize(designFont_, mid / 2.0), room, shrunkFlags(c), c, this))
                 lo = mid;
             else
                 hi = mid - 1;
@@ -417,7 +424,7 @@ void Label::paintEvent(QPaintEvent *event)
         return;
     }
     QPainter p(this);
-    style()->drawItemText(&p, contentsRect(), ShrunkFlags, palette(), isEnabled(), text(), foregroundRole());
+    style()->drawItemText(&p, contentsRect(), shrunkFlags(text()), palette(), isEnabled(), text(), foregroundRole());
 }
 
 void Label::mousePressEvent(QMouseEvent *event)

@@ -5,33 +5,39 @@
 
 namespace forms {
 
-double numberFromText(const QString &text)
+ScannedNumber scanNumber(const QString &text)
 {
-    QString s;
-    s.reserve(text.size());
-    for (QChar c : text)
-        if (c != QLatin1Char(' ') && c != QLatin1Char('\t'))
-            s.append(c);
-
-    int i = 0;
-    QString num;
-    if (i < s.size() && (s[i] == QLatin1Char('-') || s[i] == QLatin1Char('+')))
-        num.append(s[i++]);
-    bool digits = false, point = false;
-    for (; i < s.size(); ++i) {
-        const QChar c = s[i];
-        if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
-            num.append(c);
-            digits = true;
-        } else if (c == QLatin1Char('.') && !point) {
-            num.append(c);
-            point = true;
+    ScannedNumber n;
+    bool started = false; // a sign or a digit or the point has been read
+    for (QChar c : text) {
+        if (c == QLatin1Char(' ') || c == QLatin1Char('\t'))
+            continue;
+        if (!started && (c == QLatin1Char('-') || c == QLatin1Char('+'))) {
+            n.sign = c;
+            n.negative = c == QLatin1Char('-');
+        } else if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
+            (n.point ? n.fraction : n.whole).append(c);
+        } else if (c == QLatin1Char('.') && !n.point) {
+            n.point = true;
         } else {
             break;
         }
+        started = true;
     }
-    if (!digits)
+    return n;
+}
+
+double numberFromText(const QString &text)
+{
+    const ScannedNumber n = scanNumber(text);
+    if (n.whole.isEmpty() && n.fraction.isEmpty())
         return 0.0;
+    QString num;
+    if (!n.sign.isNull())
+        num.append(n.sign);
+    num += n.whole;
+    if (n.point)
+        num += QLatin1Char('.') + n.fraction;
     bool ok = false;
     const double v = num.toDouble(&ok);
     return ok && std::isfinite(v) ? v : 0.0;

@@ -4,6 +4,17 @@
 // Reading and writing numbers the way the programs' designs expect.
 namespace forms {
 
+// The number at the start of a text, as numberFromText reads it: blanks
+// anywhere skipped, an optional sign, then digits with at most one ".".
+struct ScannedNumber {
+    QChar sign;       // '+', '-' or none
+    bool negative = false;
+    QString whole;    // digits before the point
+    bool point = false;
+    QString fraction; // digits after the point
+};
+ScannedNumber scanNumber(const QString &text);
+
 // Blanks anywhere are skipped, then the longest leading decimal number
 // ("." as the point, an optional sign) is read; no number reads as 0.
 double numberFromText(const QString &text);

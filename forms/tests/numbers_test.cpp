@@ -21,6 +21,18 @@ private slots:
         QTest::newRow("second point ends it") << "1.2.3" << 1.2;
         QTest::newRow("negative") << "-7" << -7.0;
         QTest::newRow("blank then empty joins") << " " << 0.0;
+        QTest::newRow("plus sign") << "+ 4" << 4.0;
+        QTest::newRow("sign alone") << "-" << 0.0;
+        QTest::newRow("second sign ends it") << "--4" << 0.0;
+        QTest::newRow("sign after a digit ends it") << "4-2" << 4.0;
+        QTest::newRow("point first") << ".5" << 0.5;
+        QTest::newRow("negative point first") << "- .5" << -0.5;
+        QTest::newRow("point last") << "7." << 7.0;
+        QTest::newRow("point alone") << "." << 0.0;
+        QTest::newRow("tab skipped") << "1\t2" << 12.0;
+        QTest::newRow("comma ends it") << "0,7" << 0.0;
+        QTest::newRow("forty digits") << QString(40, QLatin1Char('9')) << 1e40;
+        QTest::newRow("too long for a double") << QString(400, QLatin1Char('9')) << 0.0;
     }
     void readsText()
     {

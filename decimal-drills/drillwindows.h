@@ -1,0 +1,52 @@
+#pragma once
+#include "questions.h"
+
+#include "drills/questionwindow.h"
+
+namespace mirrane {
+
+// A multiplication drill on the drill library's question cycle: no sound,
+// nothing blocked during the feedback, answers read as exact decimals.
+class MultiplicationDrill : public drills::QuestionWindow {
+    Q_OBJECT
+public:
+    MultiplicationDrill(const QString &formName, Drill drill);
+
+    Decimal product() const { return product_; }
+
+protected:
+    drills::Question drawQuestion(bool first) override;
+    bool isRight(const QString &answer) const override;
+
+    // The score board, from the Left of each of Label4, Label5, Label6, Label9.
+    void addScoreBoard(int right, int wrong, int questions, int grade);
+    // The feedback label Label3 and the question label Label2.
+    void addQuestionLabels(int questionLeft, int questionTop, int feedbackLeft, int feedbackTop);
+
+private:
+    Drill drill_;
+    Decimal product_;
+};
+
+// Type the product and press Enter.
+class Form2 : public MultiplicationDrill {
+    Q_OBJECT
+public:
+    Form2();
+};
+
+// Choose the product among three buttons.
+class Form4 : public MultiplicationDrill {
+    Q_OBJECT
+public:
+    Form4();
+};
+
+// Judge a product statement right or wrong.
+class Form3 : public MultiplicationDrill {
+    Q_OBJECT
+public:
+    Form3();
+};
+
+} // namespace mirrane

@@ -1,0 +1,13 @@
+#include "mirrane.h"
+
+#include "forms/app.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    forms::initialize(app, QStringLiteral("Mirrane"));
+    mirrane::start();
+    return forms::exec();
+}

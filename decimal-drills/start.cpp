@@ -1,0 +1,7 @@
+#include "mirrane.h"
+
+#include "splash.h"
+
+namespace mirrane {
+void start() { forms::show<Form1>(); }
+} // namespace mirrane

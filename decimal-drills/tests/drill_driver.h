@@ -1,0 +1,46 @@
+#pragma once
+// Opening Mirrane's drill windows with scripted draws, and reading them.
+#include "drillwindows.h"
+
+#include "forms/app.h"
+#include "forms/controls.h"
+#include "forms/random.h"
+#include "forms/tests/driver.h"
+#include "forms/timing.h"
+
+#include <QTest>
+
+namespace mirranetest {
+
+// Each case runs on test time and leaves no window and no scripted draw behind.
+inline void startCase() { forms::testing::useManualTime(true); }
+inline void endCase()
+{
+    forms::testing::scriptDraws({});
+    forms::resetProgramState();
+}
+
+// Shows a drill window as the menu does, with the draws it will make.
+template <class W> W *openDrill(std::vector<int> draws)
+{
+    forms::testing::scriptDraws(std::move(draws));
+    return forms::show<W>();
+}
+
+inline forms::Label *label(QWidget *w, const char *name) { return formstest::control<forms::Label>(w, name); }
+inline QString caption(QWidget *w, const char *name)
+{
+    forms::Label *l = label(w, name);
+    return l ? l->caption() : QStringLiteral("(missing %1)").arg(QLatin1String(name));
+}
+inline void clickLabel(QWidget *w, const char *name) { QTest::mouseClick(label(w, name), Qt::LeftButton); }
+
+// Types into Text1 and presses Enter.
+inline void answerTyped(QWidget *w, const QString &text)
+{
+    auto *box = formstest::control<forms::TextBox>(w, "Text1");
+    formstest::type(box, text);
+    formstest::press(box, Qt::Key_Return);
+}
+
+} // namespace mirranetest

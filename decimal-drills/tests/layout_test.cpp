@@ -1,0 +1,146 @@
+// The longest texts the draws give are shown whole inside their labels.
+#include <QFontMetrics>
+#include <QTest>
+
+#include "drill_driver.h"
+#include "forms/app.h"
+#include "menu.h"
+#include "splash.h"
+
+#include <set>
+
+using namespace mirrane;
+using namespace mirranetest;
+using formstest::captionWhole;
+using formstest::control;
+
+namespace {
+
+// Every question or statement text a drill can show, and every product.
+struct DrillTexts {
+    std::set<QString> questions;
+    std::set<QString> products;
+};
+DrillTexts textsOf(Drill drill)
+{
+    DrillTexts t;
+    for (int k = 0; k < kindCount(drill); ++k)
+        for (bool first : {true, false})
+            for (int x = 1; x < kind(drill, k, first).rangeX; ++x) {
+                const Question q = question(drill, k, x, first);
+                t.products.insert(q.product.text());
+                if (drill == Drill::RightWrong) {
+                    for (int c = 0; c < 3; ++c)
+                        t.questions.insert(q.text() + statement(q.product, c).shown.text());
+                } else {
+                    t.questions.insert(q.text());
+                }
+            }
+    return t;
+}
+
+// The widest few of some texts in a label's design font.
+QStringList widest(const forms::Label *l, const std::set<QString> &texts, int n = 3)
+{
+    QStringList all(texts.begin(), texts.end());
+    const QFontMetrics fm(l->designFont());
+    std::sort(all.begin(), all.end(),
+              [&fm](const QString &a, const QString &b) { return fm.horizontalAdvance(a) > fm.horizontalAdvance(b); });
+    return all.mid(0, n);
+}
+
+const QString WrongIs = QStringLiteral("أخطأت الاجابة الصحيحة هي  ");
+
+} // namespace
+
+Q_DECLARE_METATYPE(mirrane::Drill)
+
+class LayoutTest : public QObject {
+    Q_OBJECT
+
+    // Writes each text into the label and checks it is drawn whole, legibly,
+    // inside the window.
+    void checkShownWhole(QWidget *window, const char *name, const QStringList &texts, double smallest = 12)
+    {
+        forms::Label *l = label(window, name);
+        QVERIFY2(l, name);
+        for (const QString &t : texts) {
+            l->setCaption(t);
+            const QString what = QStringLiteral("%1: %2 at %3 pt").arg(QLatin1String(name), t).arg(l->font().pointSizeF());
+            QVERIFY2(captionWhole(l), qPrintable(what));
+            QVERIFY2(l->font().pointSizeF() >= smallest, qPrintable(what));
+            QVERIFY2(window->rect().contains(l->geometry()), qPrintable(what));
+        }
+    }
+
+private slots:
+    void cleanup() { endCase(); }
+
+    void drillTextsFit_data()
+    {
+        QTest::addColumn<Drill>("drill");
+        QTest::newRow("write") << Drill::Write;
+        QTest::newRow("choose") << Drill::Choose;
+        QTest::newRow("right or wrong") << Drill::RightWrong;
+    }
+    void drillTextsFit()
+    {
+        QFETCH(Drill, drill);
+        MultiplicationDrill *w = drill == Drill::Write    ? static_cast<MultiplicationDrill *>(forms::show<Form2>())
+                                 : drill == Drill::Choose ? static_cast<MultiplicationDrill *>(forms::show<Form4>())
+                                                          : forms::show<Form3>();
+        const DrillTexts texts = textsOf(drill);
+        checkShownWhole(w, "Label2", widest(label(w, "Label2"), texts.questions), 24);
+
+        std::set<QString> feedback{QStringLiteral("أحسنت إجابة صحيحة ")};
+        for (const QString &p : texts.products)
+            feedback.insert(WrongIs + p);
+        checkShownWhole(w, "Label3", widest(label(w, "Label3"), feedback));
+
+        checkShownWhole(w, "Label4", {QStringLiteral("عدد الاجابات الصحيحة :  999")});
+        checkShownWhole(w, "Label5", {QStringLiteral("عدد الاجابات الخاطئة :  999")});
+        checkShownWhole(w, "Label6", {QStringLiteral("عدد الأسئلة :  999")});
+        checkShownWhole(w, "Label9", {QStringLiteral("ممتاز"), QStringLiteral("جيد جدا"), QStringLiteral("جيد"),
+                                      QStringLiteral("مقبول"), QStringLiteral("تدرب أكثر"),
+                                      QStringLiteral("راسب ، لماذا ؟ ")});
+        if (drill == Drill::RightWrong) {
+            // The instruction's box is small for its text: it is drawn much smaller.
+            checkShownWhole(w, "Label1", {QStringLiteral("اختر صح او خطأ لتحصل على عبارة صحيحة مما يلي :")}, 6);
+            for (const char *name : {"Label7", "Label8", "Label11"})
+                checkShownWhole(w, name, {label(w, name)->caption()});
+            QVERIFY(!label(w, "Label11")->shrunk());
+        } else {
+            checkShownWhole(w, "Label7", {QStringLiteral("الواجهة")});
+            QVERIFY(!label(w, "Label7")->shrunk());
+        }
+        if (drill == Drill::Choose) {
+            for (const char *name : {"Command1", "Command2", "Command3"}) {
+                auto *b = control<QPushButton>(w, name);
+                const QFontMetrics fm(b->font());
+                for (const QString &p : texts.products)
+                    for (const QString &t : {p, p + "00"}) // the decoys run to 100 times the product
+                        if (forms::decimalFromText(t) <= forms::Decimal::fromThousandths(9900000))
+                            QVERIFY2(fm.horizontalAdvance(t) < b->width() - 8, qPrintable(t));
+            }
+        }
+    }
+
+    void menuAndCardTextsFit()
+    {
+        auto *card = forms::show<Form1>();
+        for (const char *name : {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7", "Label8",
+                                 "Label9", "Label10", "Label11", "Label12"})
+            checkShownWhole(card, name, {label(card, name)->caption()}, 8);
+        auto *menu = forms::show<Form5>();
+        for (const char *name : {"Label1", "Label2", "Label3", "Label4", "Label7"})
+            checkShownWhole(menu, name, {label(menu, name)->caption()});
+        // Each mode label inside its oval.
+        const std::pair<const char *, const char *> framed[] = {{"Label2", "Shape1"}, {"Label3", "Shape3"},
+                                                                {"Label4", "Shape2"}};
+        for (auto [l, oval] : framed)
+            QVERIFY2(control<QWidget>(menu, oval)->geometry().contains(label(menu, l)->geometry()), l);
+    }
+};
+
+QTEST_MAIN(LayoutTest)
+#include "layout_test.moc"

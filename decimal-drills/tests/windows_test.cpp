@@ -1,0 +1,151 @@
+// The start card and the mode menu.
+#include <QApplication>
+#include <QTest>
+
+#include "drill_driver.h"
+#include "forms/app.h"
+#include "forms/timing.h"
+#include "menu.h"
+#include "mirrane.h"
+#include "splash.h"
+
+using namespace mirrane;
+using namespace mirranetest;
+using formstest::control;
+using formstest::press;
+
+namespace {
+QStringList shownWindows()
+{
+    QStringList names;
+    for (forms::Form *f : forms::loadedForms())
+        if (f->isVisible())
+            names << f->objectName();
+    return names;
+}
+
+Form5 *openMenu()
+{
+    mirrane::start();
+    forms::testing::advance(3000);
+    return forms::instance<Form5>();
+}
+} // namespace
+
+class WindowsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { startCase(); }
+    void cleanup() { endCase(); }
+
+    void theCardOpensTheMenuAfter3000ms()
+    {
+        mirrane::start();
+        auto *card = forms::instance<Form1>();
+        QCOMPARE(shownWindows(), QStringList{"Form1"});
+        QCOMPARE(card->size(), QSize(418, 458));
+        QVERIFY(card->windowFlags() & Qt::FramelessWindowHint);
+        QVERIFY(card->windowIcon().isNull());
+        QCOMPARE(caption(card, "Label2"), QStringLiteral("Mirrane"));
+        QCOMPARE(caption(card, "Label3"), QStringLiteral("للصف السادس الابتدائي"));
+        QCOMPARE(caption(card, "Label4"), QStringLiteral("الفصل الدراسي الأول"));
+
+        // Keys on the card do nothing.
+        for (Qt::Key key : {Qt::Key_A, Qt::Key_Return, Qt::Key_Space, Qt::Key_Escape})
+            press(card, key);
+        forms::testing::advance(2999);
+        QCoreApplication::processEvents();
+        QVERIFY(!forms::programEnded());
+        QCOMPARE(shownWindows(), QStringList{"Form1"});
+        QVERIFY(!forms::instance<Form5>()); // the menu is not loaded before it is needed
+
+        forms::testing::advance(1);
+        QCOMPARE(shownWindows(), QStringList{"Form5"});
+        QVERIFY(forms::instance<Form1>()); // hidden, still loaded
+        QVERIFY(!control<forms::Timer>(card, "Timer1")->enabled());
+        forms::testing::advance(6000);
+        QCOMPARE(shownWindows(), QStringList{"Form5"});
+    }
+
+    void theMenuOpensEachDrill_data()
+    {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("drill");
+        QTest::addColumn<QString>("back");
+        QTest::newRow("write") << "Label2" << "Form2" << "Label7";
+        QTest::newRow("choose") << "Label3" << "Form4" << "Label7";
+        QTest::newRow("right or wrong") << "Label4" << "Form3" << "Label11";
+    }
+    void theMenuOpensEachDrill()
+    {
+        QFETCH(QString, label);
+        QFETCH(QString, drill);
+        QFETCH(QString, back);
+        Form5 *menu = openMenu();
+        forms::testing::scriptDraws({1, 11, 1, 0, 5, 7, 1, 1, 0});
+        clickLabel(menu, qPrintable(label));
+        QCOMPARE(shownWindows(), QStringList{drill});
+        forms::Form *w = forms::loadedForms().last();
+        const QString question = caption(w, "Label2");
+        QCOMPARE(caption(w, "Label6"), QStringLiteral("عدد الأسئلة :  1"));
+
+        // Back to the menu and in again: the same question, loaded once.
+        clickLabel(w, qPrintable(back));
+        QCOMPARE(shownWindows(), QStringList{"Form5"});
+        clickLabel(menu, qPrintable(label));
+        QCOMPARE(shownWindows(), QStringList{drill});
+        QCOMPARE(forms::loadedForms().last(), w);
+        QCOMPARE(caption(w, "Label2"), question);
+        QCOMPARE(caption(w, "Label6"), QStringLiteral("عدد الأسئلة :  1"));
+    }
+
+    void exitEndsTheProgramWithEveryWindow_data()
+    {
+        QTest::addColumn<bool>("byEsc");
+        QTest::newRow("خروج") << false;
+        QTest::newRow("Esc") << true;
+    }
+    void exitEndsTheProgramWithEveryWindow()
+    {
+        QFETCH(bool, byEsc);
+        Form5 *menu = openMenu();
+        for (const char *l : {"Label2", "Label3", "Label4"}) {
+            clickLabel(menu, l);
+            clickLabel(forms::loadedForms().last(), forms::loadedForms().last()->objectName() == "Form3" ? "Label11"
+                                                                                                          : "Label7");
+        }
+        QCOMPARE(forms::loadedForms().size(), 5);
+        QCOMPARE(caption(menu, "Label7"), QStringLiteral("خروج"));
+        if (byEsc)
+            press(menu, Qt::Key_Escape);
+        else
+            clickLabel(menu, "Label7");
+        QVERIFY(forms::programEnded());
+        QVERIFY(forms::loadedForms().isEmpty());
+    }
+
+    void otherKeysLeaveTheMenuAsItWas()
+    {
+        Form5 *menu = openMenu();
+        for (Qt::Key key : {Qt::Key_A, Qt::Key_Return, Qt::Key_Space, Qt::Key_1, Qt::Key_Tab})
+            press(menu, key);
+        QCoreApplication::processEvents();
+        QVERIFY(!forms::programEnded());
+        QCOMPARE(shownWindows(), QStringList{"Form5"});
+    }
+
+    void theMenuHasNoHover()
+    {
+        Form5 *menu = openMenu();
+        auto *oval = control<forms::Shape>(menu, "Shape1");
+        const QColor before = oval->fillColor();
+        QTest::mouseMove(label(menu, "Label2"));
+        QTest::mouseMove(label(menu, "Label1"));
+        QCOMPARE(oval->fillColor(), before);
+        QCOMPARE(oval->borderWidth(), 6);
+        QVERIFY(!menu->findChild<forms::Label *>("Label5")); // no back label
+    }
+};
+
+QTEST_MAIN(WindowsTest)
+#include "windows_test.moc"
