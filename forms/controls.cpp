@@ -302,10 +302,11 @@ bool textFits(const QFont &font, const QSize &room, int flags, const QString &te
         p.drawText(box, flags | Qt::TextDontClip, text);
     }
     const QRect inside = box.translated(-canvas.topLeft());
-    for (int y = 0; y < img.height(); ++y) {
+    const int width = img.width(), height = img.height();
+    for (int y = 0; y < height; ++y) {
         const auto *row = reinterpret_cast<const QRgb *>(img.constScanLine(y));
         const bool rowInside = y >= inside.top() && y <= inside.bottom();
-        for (int x = 0; x < img.width(); ++x)
+        for (int x = 0; x < width; ++x)
             if ((row[x] & 0xFFFFFF) && !(rowInside && x >= inside.left() && x <= inside.right()))
                 return false;
     }
@@ -372,18 +373,43 @@ void Label::fit()
     }
     const QSize room = contentsRect().size();
     const int ownFlags = int(alignment()) | (wordWrap() ? int(Qt::TextWordWrap) : 0);
+    // Not placed yet: the caption is measured once the label has its size.
+    if (!testAttribute(Qt::WA_Resized)) {
+        setFont(designFont_);
+        shrunk_ = false;
+        measured_.reset();
+        fitting_ = false;
+        return;
+    }
+    const Measured now{c, designFont_, room, ownFlags};
+    if (measured_ == now) {
+        fitting_ = false;
+        return;
+    }
+    measured_ = now;
     QFont f = designFont_;
     shrunk_ = false;
     if (designFont_.pointSizeF() > 0 && !textFits(designFont_, room, ownFlags, c, this)) {
-        // The largest size, in half points, at which the caption fits.
-        int lo = 1, hi = std::max(1, int(designFont_.pointSizeF() * 2) - 1);
+        // The largest size, in half points, at which the caption fits. Text
+        // scales with its size, so the search lays out the design font in a
+        // room grown in proportion (one font loaded, not one per size tried);
+        // the size found is then checked as drawn.
+        const double design = designFont_.pointSizeF();
+        const auto fitsAt = [&](int halfPoints) {
+            const double scale = halfPoints / 2.0 / design;
+            const QSize grown(int(room.width() / scale), int(room.height() / scale));
+            return textFits(designFont_, grown, shrunkFlags(c), c, this);
+        };
+        int lo = 1, hi = std::max(1, int(design * 2) - 1);
         while (lo < hi) {
             const int mid = (lo + hi + 1) / 2;
-            if (textFits(withPointSize(designFont_, mid / 2.0), room, shrunkFlags(c), c, this))
+            if (fitsAt(mid))
                 lo = mid;
             else
                 hi = mid - 1;
         }
+        while (lo > 1 && !textFits(withPointSize(designFont_, lo / 2.0), room, shrunkFlags(c), c, this))
+            --lo;
         f = withPointSize(designFont_, lo / 2.0);
         shrunk_ = true;
     }

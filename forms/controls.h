@@ -123,6 +123,15 @@ private:
     QFont designFont_;
     QString fittedText_;
     QRect designBox_, applied_;
+    // What the last fit measured, so an unchanged caption, font and room are not measured again.
+    struct Measured {
+        QString text;
+        QFont font;
+        QSize room;
+        int flags = 0;
+        bool operator==(const Measured &) const = default;
+    };
+    std::optional<Measured> measured_;
     Anchor anchor_ = Anchor::Left;
     bool autoSize_ = false;
     bool shrunk_ = false;
