@@ -42,6 +42,9 @@ struct LabelDef {
     QColor color;
     Qt::Alignment align;
     bool hidden = true;
+    // Where the caption's own room begins (twips from the window's left), for a
+    // caption whose box reaches under the values of its row; 0: the whole box.
+    int clearOf = 0;
 };
 
 enum class ButtonRole { Step, NewProblem, QuickSolution, SolutionCheck, About, Exit, Return };

@@ -5,6 +5,7 @@
 
 #include "forms/app.h"
 #include "forms/fonts.h"
+#include "forms/geometry.h"
 #include "forms/msgbox.h"
 #include "forms/numbers.h"
 #include "forms/pause.h"
@@ -17,6 +18,9 @@ using forms::numberFromText;
 using forms::numberText;
 
 namespace {
+
+// Pixels kept free between a check caption and the values of its row.
+constexpr int CaptionGap = 6;
 
 const QString RedirectMessage = QStringLiteral("استخدم البرنامج الخاص بقسمة رقمين أفضل");
 
@@ -69,6 +73,8 @@ void VerticalDivisionForm::build()
         l->setFont(designFont(def.font, def.points, true));
         l->setForeColor(def.color);
         l->setAlignment(def.align | Qt::AlignVCenter);
+        if (def.clearOf > def.left)
+            l->setContentsMargins(forms::twips(def.clearOf - def.left) + CaptionGap, 0, 0, 0);
         l->setVisible(!def.hidden);
         controls_.insert(def.name, l);
     }

@@ -3,6 +3,7 @@
 // an emptied box, a new problem or a window that is gone.
 #include <QApplication>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QTest>
 
 #include "forms/app.h"
@@ -233,6 +234,37 @@ private slots:
         QCOMPARE(again.lengths, f.lengths);
         QCOMPARE(onShow(w), onShow(w));
         QCOMPARE(again.frames.join(QString()), QString()); // nothing new to see
+    }
+
+    // The captions of the check rows keep to the room beside the values, so no
+    // caption is drawn under a value.
+    void checkCaptionsStayClearOfTheValues_data()
+    {
+        QTest::addColumn<QString>("sheet");
+        QTest::addColumn<QString>("divisor");
+        QTest::addColumn<QString>("dividend");
+        QTest::newRow("Form3 975 / 5") << "Form3" << "5" << "975";
+        QTest::newRow("Form2 47 / 6") << "Form2" << "6" << "47";
+    }
+    void checkCaptionsStayClearOfTheValues()
+    {
+        QFETCH(QString, sheet);
+        QFETCH(QString, divisor);
+        QFETCH(QString, dividend);
+        Sheetside w{openFromMenu(sheet)};
+        w.typeProblem(divisor, dividend);
+        QVERIFY(w.workAll());
+        film(w, QStringLiteral("Command10"));
+        static const QRegularExpression value(QStringLiteral("^(Label(7|8|9|10|11|12)|Text(17|18|19|20|21|22))$"));
+        for (const QString &name : {QStringLiteral("Label5"), QStringLiteral("Label6")}) {
+            forms::Label *caption = w.label(name);
+            QVERIFY(caption->isVisible());
+            QVERIFY2(formstest::captionWhole(caption), qPrintable(name));
+            const QRect room = caption->contentsRect().translated(caption->pos());
+            for (QWidget *c : w.form->findChildren<QWidget *>())
+                if (c->isVisible() && value.match(c->objectName()).hasMatch())
+                    QVERIFY2(!room.intersects(c->geometry()), qPrintable(name + QLatin1String(" over ") + c->objectName()));
+        }
     }
 
     // Every button stays live in a pause; its handler runs to its end there.
