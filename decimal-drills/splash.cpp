@@ -4,7 +4,6 @@
 
 #include "drills/look.h"
 #include "forms/controls.h"
-#include "forms/timing.h"
 
 namespace mirrane {
 
@@ -12,7 +11,7 @@ using drills::bgr;
 using drills::addLabel;
 using drills::LabelDesign;
 
-Form1::Form1()
+Form1::Form1() : SplashForm([] { forms::show<Form5>(); })
 {
     using namespace forms;
     setObjectName(QStringLiteral("Form1"));
@@ -47,16 +46,6 @@ Form1::Form1()
     for (int i = 0; i < 7; ++i)
         addLabel(this, {"", credits[i], 11.25, bgr(0x0080C0FF), 120, 4920 + 240 * i, 6030, 345})
             ->setObjectName(QStringLiteral("Label%1").arg(6 + i));
-
-    auto *timer = new Timer(this, QStringLiteral("Timer1"), 3000, true);
-    connect(timer, &Timer::tick, this, &Form1::timerTick);
-}
-
-void Form1::timerTick()
-{
-    forms::show<Form5>();
-    hide();
-    findChild<forms::Timer *>(QStringLiteral("Timer1"))->setEnabled(false);
 }
 
 } // namespace mirrane

@@ -1,16 +1,13 @@
 #pragma once
-#include "forms/window.h"
+#include "drills/splash.h"
 
 namespace mirrane {
 
 // The start card: after 3000 ms it opens the mode menu and hides itself.
-class Form1 : public forms::Form {
+class Form1 : public drills::SplashForm {
     Q_OBJECT
 public:
     Form1();
-
-private:
-    void timerTick();
 };
 
 } // namespace mirrane

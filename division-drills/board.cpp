@@ -1,7 +1,10 @@
 #include "board.h"
 
+#include "suitemenu.h"
+
 #include "drills/look.h"
 #include "forms/controls.h"
+#include "forms/window.h"
 
 namespace halvery {
 
@@ -29,9 +32,17 @@ void addScoreBoard(QWidget *window, int questionsLeft)
         drills::addLabel(window, d);
 }
 
-void addReturnLabel(QWidget *window, const char *name)
+forms::Label *addReturnLabel(QWidget *window, const char *name, int left, int top)
 {
-    drills::addLabel(window, {name, "الواجهة", 18, 0, 1420, 8040, 1500, 500});
+    return drills::addLabel(window, {name, "الواجهة", 18, 0, left, top, 1500, 500});
+}
+
+void returnToSuiteMenu(forms::Form *window, forms::Label *back)
+{
+    QObject::connect(back, &forms::Label::clicked, window, [window] {
+        forms::show<Form7>();
+        window->hide();
+    });
 }
 
 } // namespace halvery

@@ -2,8 +2,10 @@
 #include <QWidget>
 
 namespace forms {
+class Form;
+class Label;
 class Picture;
-}
+} // namespace forms
 
 namespace halvery {
 
@@ -15,7 +17,11 @@ forms::Picture *addBackdrop(QWidget *window, int top, int height);
 // `questionsLeft`), Label9 the grade word.
 void addScoreBoard(QWidget *window, int questionsLeft);
 
-// Label7 (or `name`) "الواجهة", the way back to the menu.
-void addReturnLabel(QWidget *window, const char *name = "Label7");
+// Label7 (or `name`) "الواجهة", the way back to the menu, at its design place.
+forms::Label *addReturnLabel(QWidget *window, const char *name = "Label7", int left = 1420, int top = 8040);
+
+// The return label of a window outside the question cycle: a click shows the
+// suite menu and hides the window, which keeps its state.
+void returnToSuiteMenu(forms::Form *window, forms::Label *back);
 
 } // namespace halvery

@@ -40,19 +40,11 @@ void addCredits(forms::Form *card, int height)
 
 } // namespace
 
-Form1::Form1() : timer_(new forms::Timer(this, QStringLiteral("Timer1"), 3000, true))
+Form1::Form1() : SplashForm([] { forms::show<Form7>(); })
 {
     setObjectName(QStringLiteral("Form1"));
     addCredits(this, 6870);
     setCloseAction(CloseAction::EndProgram);
-    connect(timer_, &forms::Timer::tick, this, &Form1::Timer1_Timer);
-}
-
-void Form1::Timer1_Timer()
-{
-    forms::show<Form7>();
-    hide();
-    timer_->setEnabled(false);
 }
 
 Form12::Form12()

@@ -1,18 +1,14 @@
 #pragma once
-#include "forms/timing.h"
+#include "drills/splash.h"
 #include "forms/window.h"
 
 namespace halvery {
 
 // The start card: after 3000 ms it shows the suite menu and hides itself.
-class Form1 : public forms::Form {
+class Form1 : public drills::SplashForm {
     Q_OBJECT
 public:
     Form1();
-
-private:
-    void Timer1_Timer();
-    forms::Timer *timer_;
 };
 
 // The about box: the start card's credits with "موافق", which hides it. It

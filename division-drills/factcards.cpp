@@ -1,7 +1,6 @@
 #include "factcards.h"
 
 #include "board.h"
-#include "suitemenu.h"
 
 #include "forms/controls.h"
 #include "forms/fonts.h"
@@ -37,11 +36,7 @@ CardWindow::CardWindow(const QString &formName, drills::FactCardTable::Fact fact
     // design Left: whole, on one line, never drawn smaller.
     card->setAutoSize(true);
     hint->setAutoSize(true);
-    auto *back = drills::addLabel(this, {"Label7", "الواجهة", 18, 0, 1420, 7560, 1500, 500});
-    connect(back, &forms::Label::clicked, this, [this] {
-        forms::show<Form7>();
-        hide();
-    });
+    returnToSuiteMenu(this, addReturnLabel(this, "Label7", 1420, 7560));
     card_ = new drills::FactCard(this, card, chalkCards(fact));
 }
 

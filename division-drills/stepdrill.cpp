@@ -1,7 +1,6 @@
 #include "stepdrill.h"
 
 #include "board.h"
-#include "suitemenu.h"
 
 #include "drills/feedbacksound.h"
 #include "drills/grade.h"
@@ -92,11 +91,7 @@ Form8::Form8() : DrillWindow(QStringLiteral("Form8")), score_(this)
     help_->hide();
 
     drills::addLabel(this, {"Label3", "Label3", 27.75, 0, 500, 6360, 11000, 720, Qt::AlignHCenter, false});
-    auto *back = drills::addLabel(this, {"Label7", "الواجهة", 18, 0, 1300, 8040, 1500, 500});
-    connect(back, &Label::clicked, this, [this] {
-        forms::show<Form7>();
-        hide();
-    });
+    returnToSuiteMenu(this, addReturnLabel(this, "Label7", 1300, 8040));
 
     drawTimer_ = new Timer(this, QStringLiteral("Timer1"), 100, false);
     connect(drawTimer_, &Timer::tick, this, &Form8::Timer1_Timer);

@@ -1,40 +1,27 @@
 #include "divisors.h"
 
+#include "forms/numbers.h"
+
 #include <algorithm>
 
 namespace daskin {
 
 WholeReading readWhole(const QString &text)
 {
+    const forms::ScannedNumber scanned = forms::scanNumber(text);
     WholeReading r;
-    int i = 0;
-    const int n = int(text.size());
-    const auto skipBlanks = [&] {
-        while (i < n && (text[i] == QLatin1Char(' ') || text[i] == QLatin1Char('\t')))
-            ++i;
-    };
-    const auto isDigit = [&] { return i < n && text[i] >= QLatin1Char('0') && text[i] <= QLatin1Char('9'); };
-    skipBlanks();
-    if (i < n && (text[i] == QLatin1Char('-') || text[i] == QLatin1Char('+')))
-        r.negative = text[i++] == QLatin1Char('-');
-    for (skipBlanks(); isDigit(); skipBlanks()) {
-        r.number = true;
-        if (!r.tooLarge) {
-            r.whole = r.whole * 10 + std::uint64_t(text[i].unicode() - u'0');
-            r.tooLarge = r.whole > std::uint64_t(LargestSearched);
-        }
-        ++i;
-    }
-    if (r.tooLarge)
-        r.whole = 0;
-    if (i < n && text[i] == QLatin1Char('.')) {
-        ++i;
-        for (skipBlanks(); isDigit(); skipBlanks()) {
-            r.number = true;
-            r.fraction = r.fraction || text[i] != QLatin1Char('0');
-            ++i;
+    r.number = !scanned.whole.isEmpty() || !scanned.fraction.isEmpty();
+    r.negative = scanned.negative;
+    for (QChar digit : scanned.whole) {
+        r.whole = r.whole * 10 + std::uint64_t(digit.unicode() - u'0');
+        if (r.whole > std::uint64_t(LargestSearched)) {
+            r.tooLarge = true;
+            r.whole = 0;
+            break;
         }
     }
+    r.fraction = std::any_of(scanned.fraction.cbegin(), scanned.fraction.cend(),
+                             [](QChar digit) { return digit != QLatin1Char('0'); });
     return r;
 }
 

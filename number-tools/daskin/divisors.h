@@ -7,9 +7,9 @@
 
 namespace daskin {
 
-// A text read the way numberFromText reads it (blanks anywhere skipped, an
-// optional sign, the leading digits, then "." and a fraction), but exactly:
-// the whole part as a 64-bit number, never through a double.
+// A text scanned as numberFromText scans it (blanks anywhere skipped, an
+// optional sign, the leading digits, then "." and a fraction), but read
+// exactly: the whole part as a 64-bit number, never through a double.
 struct WholeReading {
     bool number = false;     // some digit was read
     bool negative = false;

@@ -1,0 +1,25 @@
+#pragma once
+#include "forms/window.h"
+
+#include <functional>
+
+namespace forms {
+class Timer;
+}
+
+namespace drills {
+
+// A program's start card: its Timer1 fires once, 3000 ms after the card is
+// made, shows the program's menu, hides the card and disables itself.
+class SplashForm : public forms::Form {
+    Q_OBJECT
+public:
+    explicit SplashForm(std::function<void()> showMenu);
+
+private:
+    void Timer1_Timer();
+    std::function<void()> showMenu_;
+    forms::Timer *timer_;
+};
+
+} // namespace drills
