@@ -5,8 +5,10 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLibraryInfo>
 #include <QProcess>
 #include <QThread>
+#include <QTranslator>
 
 namespace forms {
 
@@ -49,8 +51,22 @@ void programEndedByUnload()
 }
 } // namespace detail
 
+void installArabicTranslation()
+{
+    static bool done = false;
+    if (done || !qApp)
+        return;
+    done = true;
+    auto *tr = new QTranslator(qApp);
+    if (tr->load(QStringLiteral("qtbase_ar"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(tr);
+    else
+        delete tr;
+}
+
 void initialize(QApplication &app, const QString &programTitle)
 {
+    installArabicTranslation();
     title = programTitle;
     app.setApplicationName(programTitle);
     app.setQuitOnLastWindowClosed(false);

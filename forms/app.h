@@ -8,9 +8,12 @@ class QApplication;
 
 namespace forms {
 
-// Prepares the application: the program's title, no quit on the last window
+// Prepares the application: Qt's Arabic texts, the program's title, no quit on the last window
 // closed (the program ends when no window is loaded).
 void initialize(QApplication &app, const QString &title);
+
+// Qt's own Arabic texts (context menus, standard buttons); initialize() loads them.
+void installArabicTranslation();
 
 // Runs the event loop while any window is loaded; returns the exit code.
 int exec();

@@ -4,32 +4,14 @@
 #include "window.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTranslator>
 
 namespace forms {
 
-namespace {
-// Qt's own Arabic texts for the standard buttons, loaded with the first box.
-void ensureArabicButtons()
-{
-    static bool done = false;
-    if (done)
-        return;
-    done = true;
-    auto *tr = new QTranslator(qApp);
-    if (tr->load(QStringLiteral("qtbase_ar"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(tr);
-    else
-        delete tr;
-}
-} // namespace
-
 int msgBox(QWidget *owner, const QString &text, int style, const QString &title)
 {
-    ensureArabicButtons();
+    installArabicTranslation();
     // The owner is not freed under its open box, even if it is unloaded meanwhile.
     FormHold hold(owner);
     QMessageBox box(owner);
