@@ -1,5 +1,6 @@
 #include "multiline.h"
 
+#include <QMimeData>
 #include <QTextOption>
 
 namespace forms {
@@ -60,6 +61,19 @@ void MultiLineTextBox::setTextColor(const QColor &color)
     for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
         p.setColor(group, QPalette::Text, color);
     setPalette(p);
+}
+
+bool MultiLineTextBox::canInsertFromMimeData(const QMimeData *source) const
+{
+    return !isReadOnly() && source && source->hasText() && !source->text().isEmpty();
+}
+
+void MultiLineTextBox::insertFromMimeData(const QMimeData *source)
+{
+    if (!canInsertFromMimeData(source))
+        return;
+    insertPlainText(source->text());
+    ensureCursorVisible();
 }
 
 } // namespace forms

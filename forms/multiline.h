@@ -25,6 +25,13 @@ public:
     // The design's Visible property (not whether the window is on screen).
     bool visibleFlag() const { return !isHidden(); }
 
+    // Every paste (keys, context menu, middle button, drop) comes here: only
+    // plain text goes in, and nothing when the data is missing or holds no
+    // text. Qt's own insert takes the first format of the data even when the
+    // data has none.
+    bool canInsertFromMimeData(const QMimeData *source) const override;
+    void insertFromMimeData(const QMimeData *source) override;
+
 signals:
     void changed();
 

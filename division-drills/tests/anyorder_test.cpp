@@ -1,9 +1,10 @@
 // A pupil pressing anything in any order on the windows of the suite menu's
-// list: nothing crashes, and each window stays in a state it can be in.
+// list, pastes included: nothing crashes, and each window stays in a state it can be in.
 #include <random>
 
 #include "drills/grade.h"
 #include "factcards.h"
+#include "forms/multiline.h"
 #include "listtest.h"
 #include "remainderdrill.h"
 #include "stepdrill.h"
@@ -26,6 +27,18 @@ struct Monkey {
     {
         static const QStringList texts = {"", " ", "0", "7", "42", "5 ", "x", "٣", "1.5", "-2", "99999999999"};
         return texts[below(int(texts.size()))];
+    }
+    // A paste, cut or copy in a box of the window, or on whatever has the focus.
+    void clipboard(QWidget *window)
+    {
+        const QList<QWidget *> boxes = window->findChildren<QWidget *>();
+        QList<QWidget *> shown;
+        for (QWidget *b : boxes)
+            if (b->isVisible() && (qobject_cast<forms::TextBox *>(b) || qobject_cast<forms::MultiLineTextBox *>(b)))
+                shown << b;
+        if (!shown.isEmpty() && chance(70))
+            shown[below(int(shown.size()))]->setFocus(Qt::OtherFocusReason);
+        formstest::randomClipboardEdit(window, rng);
     }
     // A key on whatever has the focus in the window, never Esc.
     void key(QWidget *window)
@@ -95,9 +108,12 @@ private slots:
         Monkey m(seed);
         auto *drill = openFromList<Form8>(*pupil, "Command3");
         for (int i = 0; i < 400; ++i) {
-            switch (m.below(9)) {
+            switch (m.below(10)) {
             case 0:
                 clickShown(button(drill, "Comq"));
+                break;
+            case 9:
+                m.clipboard(drill);
                 break;
             case 1:
             case 2:
@@ -163,10 +179,13 @@ private slots:
                 window = f;
         QVERIFY(window && window != menu);
         for (int i = 0; i < 400; ++i) {
-            switch (m.below(5)) {
+            switch (m.below(6)) {
             case 0:
                 if (auto *box = window->findChild<forms::TextBox *>(m.chance(50) ? "Text1" : "Text2"))
                     formstest::type(box, m.junk());
+                break;
+            case 5:
+                m.clipboard(window);
                 break;
             case 1:
             case 2:

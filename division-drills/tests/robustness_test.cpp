@@ -1,4 +1,4 @@
-// A pupil clicking, typing and waiting in any order: no window breaks, one
+// A pupil clicking, typing, pasting and waiting in any order: no window breaks, one
 // always stays on screen, and the counts of every drill stay consistent.
 #include <random>
 
@@ -37,7 +37,7 @@ private slots:
             QVERIFY2(!shown.isEmpty(), "no window left on screen");
             forms::Form *w = shown[pick(int(shown.size()))];
 
-            switch (pick(6)) {
+            switch (pick(7)) {
             case 0: { // a click on a label or button (never on the exit label)
                 QList<QWidget *> targets;
                 for (QWidget *c : w->findChildren<QWidget *>())
@@ -70,6 +70,9 @@ private slots:
                 moveOver(under ? under : w);
                 break;
             }
+            case 4: // a paste, cut or copy on whatever has the focus
+                formstest::randomClipboardEdit(w, random);
+                break;
             default:
                 forms::testing::advance(pick(3000));
             }

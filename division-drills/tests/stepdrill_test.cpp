@@ -356,6 +356,39 @@ private slots:
                                       + QStringLiteral("أو اضرب  6 × 3"));
     }
 
+    // A paste into the help box: a clipboard without text leaves it as it was
+    // and the drill runs on; text goes in and reads back. The steps still
+    // rewrite the help.
+    void pastingIntoTheHelpBox_data() { formstest::addPasteRows(); }
+    void pastingIntoTheHelpBox()
+    {
+        QFETCH(formstest::ClipEdit, how);
+        QFETCH(formstest::Clip, clip);
+        auto *drill = open();
+        newProblem(drill, {47, 6});
+        formstest::click(button(drill, "Comhelp"));
+        auto *box = control<forms::MultiLineTextBox>(drill, QStringLiteral("Txthelp"));
+        QVERIFY(box->isVisible());
+        const QString before = box->text();
+        box->setFocus();
+        box->moveCursor(QTextCursor::End);
+        const QString pasted = formstest::setClipboard(clip);
+        formstest::clipboardEdit(box, how);
+        QCoreApplication::processEvents();
+        QVERIFY(!forms::programEnded());
+        QVERIFY(drill->isVisible());
+        if (pasted.isEmpty()) {
+            QCOMPARE(helpText(drill), before);
+        } else {
+            QVERIFY(helpText(drill).contains(pasted));
+            QCOMPARE(helpText(drill).size(), before.size() + pasted.size());
+        }
+        enterStep(drill, "7");
+        QCOMPARE(helpText(drill), QStringLiteral("اضرب الناتج في المقسوم عليه ") + CrLf + CrLf
+                                      + QStringLiteral("أو اضرب  7 × 6"));
+        QCOMPARE(drill->scoreBoard().right(), 1);
+    }
+
     void leavingAndComingBackMidProblem()
     {
         auto *drill = open();

@@ -1,10 +1,14 @@
 #include "driver.h"
 
+#include "forms/multiline.h"
 #include "forms/window.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QGuiApplication>
 #include <QImage>
+#include <QMenu>
+#include <QMimeData>
 #include <QScreen>
 #include <QPainter>
 #include <QPushButton>
@@ -112,6 +116,120 @@ void press(QWidget *w, Qt::Key key, const QString &text)
         QTest::keyClick(w, key);
     else
         QTest::sendKeyEvent(QTest::Click, w, key, text, Qt::NoModifier);
+}
+
+namespace {
+
+// Some three thousand characters: numbers, Latin and Arabic letters, blanks, a CR LF after each line.
+QString longText()
+{
+    QString text;
+    for (int line = 1; text.size() < 3000; ++line)
+        text += QStringLiteral("%1 أو وزع العدد ٤٧ على 6 abc %2\r\n").arg(line).arg(line * 7);
+    return text;
+}
+
+} // namespace
+
+QString setClipboard(Clip what)
+{
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    QString text;
+    switch (what) {
+    case Clip::Cleared:
+        clipboard->clear();
+        return text;
+    case Clip::NoFormats:
+        clipboard->setMimeData(new QMimeData);
+        return text;
+    case Clip::Digit: text = QStringLiteral("7"); break;
+    case Clip::Letters: text = QStringLiteral("abc"); break;
+    case Clip::Arabic: text = QStringLiteral("كم العدد"); break;
+    case Clip::Long: text = longText(); break;
+    }
+    clipboard->setText(text);
+    return text;
+}
+
+void clipboardEdit(QWidget *box, ClipEdit how)
+{
+    auto *lines = qobject_cast<forms::MultiLineTextBox *>(box);
+    QWidget *surface = lines ? lines->viewport() : box; // where the mouse and drops land
+    const QPoint at = surface->rect().center();
+    switch (how) {
+    case ClipEdit::CtrlV:
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        break;
+    case ClipEdit::ShiftInsert:
+        QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);
+        break;
+    case ClipEdit::CtrlX:
+        QTest::keyClick(box, Qt::Key_X, Qt::ControlModifier);
+        break;
+    case ClipEdit::CtrlC:
+        QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+        break;
+    case ClipEdit::MenuPaste: {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, surface->mapToGlobal(at));
+        QCoreApplication::sendEvent(surface, &event);
+        if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget()))
+            for (QAction *action : menu->actions())
+                if (action->objectName() == QLatin1String("edit-paste"))
+                    action->trigger();
+        // The menu goes at once, not at some later turn of the event loop.
+        while (QWidget *popup = QApplication::activePopupWidget()) {
+            popup->close();
+            delete popup;
+        }
+        break;
+    }
+    case ClipEdit::MiddleClick:
+        QTest::mouseClick(surface, Qt::MiddleButton, Qt::NoModifier, at);
+        if (lines && !QGuiApplication::clipboard()->supportsSelection())
+            if (const QMimeData *data = QGuiApplication::clipboard()->mimeData())
+                lines->insertFromMimeData(data);
+        break;
+    case ClipEdit::Drop: {
+        QMimeData data;
+        if (const QMimeData *held = QGuiApplication::clipboard()->mimeData())
+            for (const QString &format : held->formats())
+                data.setData(format, held->data(format));
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(surface, &enter);
+        QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(surface, &drop);
+        break;
+    }
+    }
+}
+
+void addPasteRows()
+{
+    QTest::addColumn<ClipEdit>("how");
+    QTest::addColumn<Clip>("clip");
+    const std::pair<const char *, ClipEdit> ways[] = {{"Ctrl+V", ClipEdit::CtrlV},
+                                                      {"Shift+Insert", ClipEdit::ShiftInsert},
+                                                      {"menu", ClipEdit::MenuPaste},
+                                                      {"middle button", ClipEdit::MiddleClick},
+                                                      {"drop", ClipEdit::Drop}};
+    const std::pair<const char *, Clip> clips[] = {{"cleared", Clip::Cleared},
+                                                   {"no formats", Clip::NoFormats},
+                                                   {"digit", Clip::Digit},
+                                                   {"Arabic", Clip::Arabic},
+                                                   {"long text", Clip::Long}};
+    for (const auto &[way, how] : ways)
+        for (const auto &[held, clip] : clips)
+            QTest::addRow("%s, %s", way, held) << how << clip;
+}
+
+void randomClipboardEdit(QWidget *window, std::mt19937 &random)
+{
+    setClipboard(Clip(random() % ClipKinds));
+    QWidget *target = window->focusWidget() ? window->focusWidget() : window;
+    const auto how = ClipEdit(random() % ClipEdits);
+    if ((how == ClipEdit::CtrlX || how == ClipEdit::CtrlC) && random() % 2)
+        QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier); // something to cut or copy
+    clipboardEdit(target, how);
 }
 
 QStringList loadedNames()

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <deque>
+#include <random>
 
 #include "forms/controls.h"
 
@@ -58,6 +59,30 @@ void click(QAbstractButton *button);
 // Presses a key on a widget.
 void press(QWidget *w, Qt::Key key, const QString &text = QString());
 
+// What the clipboard may hold when the pupil pastes: nothing at all (as after
+// a log-in), data with no format, a digit, letters, Arabic letters, or a long
+// text of a few thousand characters over several lines.
+enum class Clip { Cleared, NoFormats, Digit, Letters, Arabic, Long };
+inline constexpr int ClipKinds = 6;
+// Puts it on the clipboard; returns the text a paste of it inserts.
+QString setClipboard(Clip what);
+
+// How the pupil pastes, cuts or copies in a box: Ctrl+V, Shift+Insert, the
+// paste of the box's own context menu, the middle button, dropping what the
+// clipboard holds, Ctrl+X, Ctrl+C. Where the platform has no selection, the
+// middle button on a multi-line box hands the clipboard's data to the box's
+// insert, the path the middle button takes where a selection exists.
+enum class ClipEdit { CtrlV, ShiftInsert, MenuPaste, MiddleClick, Drop, CtrlX, CtrlC };
+inline constexpr int ClipEdits = 7;
+void clipboardEdit(QWidget *box, ClipEdit how);
+
+// Data columns "how" and "clip": each way of pasting with each clipboard.
+void addPasteRows();
+
+// A random clipboard, then a random paste, cut or copy on the control of the
+// window that has the focus (the window itself when none has it).
+void randomClipboardEdit(QWidget *window, std::mt19937 &random);
+
 // The object names of the loaded windows, in load order.
 QStringList loadedNames();
 // Whether a text drawn in a box of that size with those flags lies whole inside it.
@@ -69,3 +94,6 @@ bool captionWhole(const forms::Label *label);
 inline bool shown(const QWidget *w) { return w && w->isVisible(); }
 
 } // namespace formstest
+
+Q_DECLARE_METATYPE(formstest::Clip)
+Q_DECLARE_METATYPE(formstest::ClipEdit)

@@ -342,6 +342,46 @@ private slots:
         QCOMPARE(text(), QStringLiteral("435"));
     }
 
+    // Every way of pasting: a clipboard without text puts nothing in, text goes
+    // in as plain text with its line breaks read back as CR LF, one change
+    // each; a locked box takes nothing.
+    void pastingIntoAMultiLineBox_data() { formstest::addPasteRows(); }
+    void pastingIntoAMultiLineBox()
+    {
+        QFETCH(formstest::ClipEdit, how);
+        QFETCH(formstest::Clip, clip);
+        auto *f = showActive();
+        MultiLineTextBox *box = f->lines;
+        const QString before = QStringLiteral("12\r\n34");
+        box->setText(before);
+        box->setFocus();
+        box->moveCursor(QTextCursor::End);
+        int changes = 0;
+        connect(box, &MultiLineTextBox::changed, [&] { ++changes; });
+        const QString pasted = formstest::setClipboard(clip);
+        formstest::clipboardEdit(box, how);
+        QVERIFY(instance<Sheet>());
+        if (pasted.isEmpty()) {
+            QCOMPARE(box->text(), before);
+            QCOMPARE(changes, 0);
+        } else {
+            QVERIFY(box->text().contains(pasted));
+            QCOMPARE(box->text().size(), before.size() + pasted.size());
+            QCOMPARE(box->document()->blockCount(), 2 + int(pasted.count(QStringLiteral("\r\n"))));
+            QCOMPARE(changes, 1);
+        }
+
+        const QString held = box->text();
+        box->setLocked(true);
+        changes = 0;
+        formstest::setClipboard(formstest::Clip::Digit);
+        formstest::clipboardEdit(box, how);
+        formstest::setClipboard(clip);
+        formstest::clipboardEdit(box, how);
+        QCOMPARE(box->text(), held);
+        QCOMPARE(changes, 0);
+    }
+
     void placementCanBeLeftToTheWindowSystem()
     {
         Sheet own;

@@ -1,4 +1,4 @@
-// A pupil pressing anything in any order: every worksheet keeps working, and a
+// A pupil pressing or pasting anything in any order: every worksheet keeps working, and a
 // new problem always brings it back to the state it opened in.
 #include <QApplication>
 #include <QTest>
@@ -72,7 +72,7 @@ private slots:
         std::mt19937 random(20261210u + unsigned(sheet));
         auto pick = [&](auto &list) -> auto & { return list[random() % list.size()]; };
         for (int action = 0; action < 1500; ++action) {
-            const unsigned roll = random() % 40;
+            const unsigned roll = random() % 44;
             if (roll < 8) { // a key into an entry box, often after clearing it
                 auto *box = w.box(pick(entries));
                 if (random() % 2)
@@ -92,8 +92,12 @@ private slots:
                 formstest::click(w.button(def.checkButton));
             } else if (roll < 37 && random() % 3 == 0) {
                 formstest::click(w.button(def.newProblemButton));
-            } else { // a click on any box, shown or not
+            } else if (roll < 40) { // a click on any box, shown or not
                 QTest::mouseClick(w.box(pick(def.boxes).number), Qt::LeftButton);
+            } else { // a paste, cut or copy, mostly in an entry box
+                if (roll < 43)
+                    w.box(pick(entries))->setFocus(Qt::OtherFocusReason);
+                formstest::randomClipboardEdit(w.form, random);
             }
             if (w.form->frame(def.check.frame.number)->visibleFlag())
                 ++completed;

@@ -14,6 +14,8 @@
 #include "forms/tests/driver.h"
 
 using namespace formstest;
+using formstest::Clip;
+using formstest::ClipEdit;
 using forms::Label;
 using forms::MultiLineTextBox;
 using forms::TextBox;
@@ -199,6 +201,34 @@ private slots:
         erase(found);
         searchFor(QStringLiteral("7"));
         QCOMPARE(found->text(), run({1, 7}));
+    }
+
+    // A paste into the result box: a clipboard without text leaves it as it
+    // was and the program runs on; text goes in and reads back, and the next
+    // search appends behind it.
+    void pastingIntoTheResultBox_data() { addPasteRows(); }
+    void pastingIntoTheResultBox()
+    {
+        QFETCH(ClipEdit, how);
+        QFETCH(Clip, clip);
+        searchFor(QStringLiteral("6"));
+        const QString before = found->text();
+        found->setFocus();
+        found->moveCursor(QTextCursor::End);
+        const QString pasted = setClipboard(clip);
+        clipboardEdit(found, how);
+        QCoreApplication::processEvents();
+        QVERIFY(!forms::programEnded());
+        QVERIFY(form->isVisible());
+        if (pasted.isEmpty()) {
+            QCOMPARE(found->text(), before);
+        } else {
+            QVERIFY(found->text().contains(pasted));
+            QCOMPARE(found->text().size(), before.size() + pasted.size());
+        }
+        const QString held = found->text();
+        searchFor(QStringLiteral("12"));
+        QCOMPARE(found->text(), held + run({1, 2, 3, 4, 6, 12}));
     }
 
     void enterInTheNumberBoxDoesNotSearch()

@@ -1,4 +1,4 @@
-// A pupil pressing anything in any order, in and out of the pauses: nothing
+// A pupil pressing or pasting anything in any order, in and out of the pauses: nothing
 // crashes, nothing ends the program but the exit, and the boxes stay sound.
 #include <QApplication>
 #include <QRegularExpression>
@@ -44,7 +44,7 @@ public:
             return;
         Sheetside w{sheet};
         const QStringList entries = entryBoxes(sheet);
-        switch (pick(8)) {
+        switch (pick(9)) {
         case 0:
         case 1:
         case 2:
@@ -59,6 +59,12 @@ public:
             QTest::keyClick(b, pick(2) ? Qt::Key_Delete : Qt::Key_Backspace);
             QTest::keyClick(b, Qt::Key_Home);
             QTest::keyClick(b, Qt::Key_Delete);
+            break;
+        }
+        case 5: { // a paste, cut or copy, mostly in an entry box
+            if (pick(4))
+                w.box(entries[pick(int(entries.size()))])->setFocus(Qt::OtherFocusReason);
+            randomClipboardEdit(sheet, rng_);
             break;
         }
         default: {
