@@ -1,5 +1,7 @@
 #pragma once
+#include <QList>
 #include <QPlainTextEdit>
+#include <QTextCursor>
 
 namespace forms {
 
@@ -15,6 +17,9 @@ public:
 
     QString text() const { return text_; }
     void setText(const QString &text);
+    // Adds text at the end, behind whatever the box holds (the pupil's edits
+    // included), as one undo step, without writing the rest again.
+    void appendText(const QString &more);
 
     // A locked box keeps its text as it is but still takes the focus.
     void setLocked(bool on);
@@ -37,7 +42,12 @@ signals:
 
 private:
     void edited();
+    QString shownText() const;
     QString text_;
+    // Paragraph breaks that appendText() placed where a line wraps anyway, so
+    // that a long text is laid out in parts; each marks the start of the part
+    // that goes on. They show nothing and read back as nothing.
+    QList<QTextCursor> softBreaks_;
     bool writing_ = false;
 };
 

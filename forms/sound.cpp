@@ -119,7 +119,8 @@ void playSound(const QString &path)
         return;
 
     const auto length = std::chrono::milliseconds(info.frames * 1000 / info.samplerate);
-    const Clock::time_point deadline = Clock::now() + length + std::chrono::seconds(1);
+    const Clock::time_point began = Clock::now();
+    const Clock::time_point deadline = began + length + std::chrono::seconds(1);
     std::vector<short> buffer(size_t(1024) * size_t(info.channels));
     for (;;) {
         const sf_count_t got = sf_readf_short(sound.file, buffer.data(), 1024);
@@ -139,6 +140,9 @@ void playSound(const QString &path)
             break;
         std::this_thread::sleep_for(std::chrono::milliseconds(std::min(wait, 50)));
     }
+    // A device that does not pace playback (a null or file device) takes the
+    // data at once: the sound still lasts its length.
+    std::this_thread::sleep_until(began + length);
 }
 
 namespace testing {

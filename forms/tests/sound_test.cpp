@@ -1,12 +1,15 @@
 // The blocking sound player: it returns when the sound has ended, at once
 // when there is nothing it can play, and never writes to standard error.
 #include <QDir>
+#include <QScopeGuard>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "forms/sound.h"
+
+#include <alsa/asoundlib.h>
 
 #include <cmath>
 #include <cstdio>
@@ -100,6 +103,44 @@ private slots:
         t.start();
         const QByteArray err = stderrOf([&] { forms::playSound(path); });
         QVERIFY2(t.elapsed() < 1300 + 200, qPrintable(QString::number(t.elapsed())));
+        QCOMPARE(err, QByteArray());
+    }
+
+    // A device that takes the data at once (ALSA's null device) still holds
+    // the call for the sound's length.
+    void aSoundLastsItsLengthOnADeviceThatDoesNotPace()
+    {
+        QTemporaryDir dir;
+        const QString config = dir.filePath(QStringLiteral("asound.conf"));
+        QFile f(config);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("pcm.!default { type null }\n");
+        f.close();
+        const QByteArray saved = qgetenv("ALSA_CONFIG_PATH");
+        const bool had = qEnvironmentVariableIsSet("ALSA_CONFIG_PATH");
+        qputenv("ALSA_CONFIG_PATH", QFile::encodeName(config));
+        auto restore = qScopeGuard([&] {
+            if (had)
+                qputenv("ALSA_CONFIG_PATH", saved);
+            else
+                qunsetenv("ALSA_CONFIG_PATH");
+            snd_config_update_free_global();
+        });
+        snd_config_update_free_global();
+        snd_pcm_t *pcm = nullptr;
+        QCOMPARE(snd_pcm_open(&pcm, "default", SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK), 0);
+        QCOMPARE(snd_pcm_type(pcm), SND_PCM_TYPE_NULL);
+        snd_pcm_close(pcm);
+
+        const QString path = QString::fromUtf8(SUITE_SOURCE_DIR) + QStringLiteral("/assets/sound/yes.wav");
+        const int length = forms::soundLengthMs(path);
+        QVERIFY(length > 100);
+        QElapsedTimer t;
+        t.start();
+        const QByteArray err = stderrOf([&] { forms::playSound(path); });
+        const qint64 took = t.elapsed();
+        QVERIFY2(took >= length && took <= length + 1000,
+                 qPrintable(QStringLiteral("%1 ms for %2 ms").arg(took).arg(length)));
         QCOMPARE(err, QByteArray());
     }
 

@@ -266,6 +266,101 @@ private slots:
         QCOMPARE(box->text(), QStringLiteral(" ، 1 ، 2 ب ، 4"));
     }
 
+    // Appending shows and reads back as writing the joined text would.
+    void appendingReadsAsWritingTheWhole_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("more");
+        QTest::newRow("plain run") << " ، 1" << " ، 2 ، 4";
+        QTest::newRow("into an empty box") << "" << " ، 1";
+        QTest::newRow("CR LF inside") << "a" << "b\r\nc";
+        QTest::newRow("lone LF and CR") << "a" << "b\nc\rd";
+        QTest::newRow("CR then LF: one break") << "a\r" << "\nb";
+        QTest::newRow("ends with a break") << "a" << "b\r\n";
+    }
+    void appendingReadsAsWritingTheWhole()
+    {
+        QFETCH(QString, before);
+        QFETCH(QString, more);
+        auto *f = show<Sheet>();
+        MultiLineTextBox *box = f->lines;
+        box->setText(before);
+        QStringList seen;
+        connect(box, &MultiLineTextBox::changed, [&] { seen << box->text(); });
+        box->appendText(more);
+        QCOMPARE(seen, QStringList{before + more}); // raised once, with the new text in place
+        MultiLineTextBox whole(f, QStringLiteral("whole"));
+        whole.setText(before + more);
+        QCOMPARE(box->toPlainText(), whole.toPlainText());
+        QCOMPARE(box->document()->blockCount(), whole.document()->blockCount());
+        box->appendText(QString());
+        QCOMPARE(seen.size(), 1); // nothing appended, nothing raised
+    }
+
+    // A long text appended run by run is laid out in parts, yet it looks and
+    // reads back as one paragraph, and the pupil edits it as one.
+    void aLongAppendedTextLooksAndReadsAsOneParagraph()
+    {
+        auto *f = showActive();
+        MultiLineTextBox *box = f->lines;
+        QString all;
+        for (int r = 0; r < 6; ++r) {
+            QString run;
+            for (int i = 1; i <= 1500; ++i)
+                run += QStringLiteral(" ، ") + QString::number(i * (r + 1));
+            box->appendText(run);
+            all += run;
+        }
+        QCOMPARE(box->text(), all);
+        QVERIFY(box->document()->blockCount() > 1); // the parts
+
+        MultiLineTextBox *whole = new MultiLineTextBox(f, QStringLiteral("whole"));
+        whole->setGeometry(box->geometry());
+        whole->setFont(box->font());
+        whole->setText(all);
+        whole->show();
+        QCOMPARE(whole->document()->blockCount(), 1);
+        auto sameView = [&](QTextCursor::MoveOperation where) {
+            box->moveCursor(where);
+            whole->moveCursor(where);
+            box->setFocus();
+            QImage a = box->viewport()->grab().toImage();
+            whole->setFocus();
+            QImage b = whole->viewport()->grab().toImage();
+            return a == b;
+        };
+        QVERIFY(sameView(QTextCursor::Start));
+        QVERIFY(sameView(QTextCursor::End));
+        // Every part begins a line that the paragraph wraps to anyway.
+        for (QTextBlock part = box->document()->begin().next(); part.isValid(); part = part.next()) {
+            const QTextCursor at(part);
+            QTextCursor same(whole->document());
+            same.setPosition(at.position() - part.blockNumber());
+            QVERIFY(same.block().layout()->lineForTextPosition(same.positionInBlock()).textStart()
+                    == same.positionInBlock());
+        }
+
+        // Typing at the start of a part and Enter inside one read back in place.
+        const QTextBlock second = box->document()->begin().next();
+        const int offset = second.position() - 1;
+        QTextCursor caret(second);
+        box->setTextCursor(caret);
+        box->setFocus();
+        formstest::type(box, QStringLiteral("ب"));
+        QCOMPARE(box->text(), all.left(offset) + QStringLiteral("ب") + all.mid(offset));
+        caret.setPosition(second.position() + 10);
+        box->setTextCursor(caret);
+        QTest::keyClick(box, Qt::Key_Return);
+        QCOMPARE(box->text(), all.left(offset) + QStringLiteral("ب") + all.mid(offset, 9) + QStringLiteral("\r\n")
+                     + all.mid(offset + 9));
+        // Writing the text again leaves no part behind.
+        box->setText(QStringLiteral("1\r\n2"));
+        QCOMPARE(box->text(), QStringLiteral("1\r\n2"));
+        box->moveCursor(QTextCursor::End);
+        formstest::type(box, QStringLiteral("3"));
+        QCOMPARE(box->text(), QStringLiteral("1\r\n23"));
+    }
+
     void aLongTextWrapsWithoutScrollBars()
     {
         auto *f = show<Sheet>();

@@ -74,7 +74,7 @@ Form1::Form1()
 void Form1::divisorSearch()
 {
     if (const auto n = numberToSearch(number_->text()))
-        found_->setText(found_->text() + divisorRun(*n));
+        found_->appendText(divisorRun(*n));
 }
 
 void start() { forms::show<Form1>(); }

@@ -231,6 +231,53 @@ private slots:
         QCOMPARE(found->text(), held + run({1, 2, 3, 4, 6, 12}));
     }
 
+    // The pupil edits between searches: the next run goes behind the edits,
+    // each search raises one change, and Ctrl+Z takes back the last run only.
+    void editsBetweenSearchesStayAndUndoTakesOneRun()
+    {
+        QStringList seen;
+        connect(found, &MultiLineTextBox::changed, [&] { seen << found->text(); });
+        const QString twelve = run({1, 2, 3, 4, 6, 12});
+        const QString seven = run({1, 7});
+        searchFor(QStringLiteral("12"));
+        searchFor(QStringLiteral("12"));
+        QCOMPARE(seen, (QStringList{twelve, twelve + twelve}));
+        found->setFocus();
+        QTest::keyClick(found, Qt::Key_End, Qt::ControlModifier);
+        type(found, QStringLiteral("ab"));
+        QTest::keyClick(found, Qt::Key_Backspace);
+        QTest::keyClick(found, Qt::Key_Home, Qt::ControlModifier);
+        QTest::keyClick(found, Qt::Key_Delete); // the leading blank
+        const QString edited = twelve.mid(1) + twelve + QStringLiteral("a");
+        QCOMPARE(found->text(), edited);
+        seen.clear();
+        searchFor(QStringLiteral("7"));
+        QCOMPARE(found->text(), edited + seven);
+        QCOMPARE(seen, QStringList{edited + seven});
+        found->setFocus();
+        QTest::keyClick(found, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(found->text(), edited);
+        QCOMPARE(seen.last(), edited);
+        searchFor(QStringLiteral("7"));
+        QCOMPARE(found->text(), edited + seven);
+    }
+
+    // Runs long enough that the box lays them out in parts still read back
+    // whole, with the pupil's text between them.
+    void longRunsReadBackWhole()
+    {
+        const QString big = run(
+            divisorsFromPrimes({{2, 6}, {3, 4}, {5, 2}, {7, 1}, {11, 1}, {13, 1}, {17, 1}, {19, 1}, {23, 1}}));
+        QCOMPARE(big.count(QStringLiteral(" ، ")), 6720);
+        for (int i = 0; i < 3; ++i)
+            searchFor(QStringLiteral("963761198400"));
+        found->setFocus();
+        QTest::keyClick(found, Qt::Key_End, Qt::ControlModifier);
+        type(found, QStringLiteral("قواسم"));
+        searchFor(QStringLiteral("963761198400"));
+        QCOMPARE(found->text(), big + big + big + QStringLiteral("قواسم") + big);
+    }
+
     void enterInTheNumberBoxDoesNotSearch()
     {
         type(number, QStringLiteral("12"));
