@@ -58,7 +58,7 @@ private slots:
         bool answered = false;
         int pastes = 0;
         mirrane::start();
-        for (int step = 0; step < 1500; ++step) {
+        for (int step = 0; step < 600; ++step) {
             QList<forms::Form *> shown;
             for (forms::Form *f : forms::loadedForms())
                 if (f->isVisible())
