@@ -39,7 +39,6 @@ private slots:
         forms::Form *window = modeMenu;
         QString questions;
         if (!modeLabel.isEmpty()) {
-            forms::testing::scriptDraws({3, 10, 10, 3, 10, 10, 0, 1, 1, 2, 3, 0});
             clickLabel(modeMenu, modeLabel.toLatin1().constData());
             window = qobject_cast<forms::Form *>(forms::loadedForms().last());
             QVERIFY(window && window != modeMenu && window->isVisible());
