@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QWindow>
 #include <QScreen>
+#include <QStyleHints>
 
 #include <algorithm>
 #include <vector>
@@ -75,8 +76,72 @@ FormHold::~FormHold()
         form_->deleteLater();
 }
 
+// Follows the clicks of the left button for every window: which press
+// began the click being handled, and whether a click is being handled now.
+class ClickWatch : public QObject {
+public:
+    static ClickWatch *instance()
+    {
+        static QPointer<ClickWatch> watch;
+        if (!watch) {
+            watch = new ClickWatch(qApp);
+            qApp->installEventFilter(watch);
+        }
+        return watch;
+    }
+
+    // The press of the click whose press or release is being handled.
+    std::optional<Form::Press> clickInHand() const { return inHand_ ? lastPress_ : std::nullopt; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        const QEvent::Type t = event->type();
+        if (t != QEvent::MouseButtonPress && t != QEvent::MouseButtonDblClick && t != QEvent::MouseButtonRelease)
+            return false;
+        auto *me = static_cast<QMouseEvent *>(event);
+        if (me->button() != Qt::LeftButton)
+            return false;
+        auto *w = qobject_cast<QWidget *>(watched);
+        Form *form = w ? qobject_cast<Form *>(w->window()) : nullptr;
+        if (t == QEvent::MouseButtonRelease) {
+            if (form && form->dropRelease_) {
+                form->dropRelease_ = false;
+                event->accept();
+                return true;
+            }
+        } else if (form && form->shownByClick_) {
+            const QStyleHints *hints = QGuiApplication::styleHints();
+            const qint64 since = qint64(me->timestamp()) - qint64(form->shownByClick_->time);
+            const QPointF moved = me->globalPosition() - form->shownByClick_->where;
+            if (since >= 0 && since < hints->mouseDoubleClickInterval()
+                && qMax(qAbs(moved.x()), qAbs(moved.y())) <= hints->mouseDoubleClickDistance()) {
+                // The second click of the double click that showed the window.
+                form->dropRelease_ = true;
+                event->accept();
+                return true;
+            }
+            form->shownByClick_.reset();
+        }
+        if (t == QEvent::MouseButtonPress)
+            lastPress_ = Form::Press{me->timestamp(), me->globalPosition()};
+        if (!inHand_) {
+            // The click is handled when control is back in the event loop.
+            inHand_ = true;
+            QMetaObject::invokeMethod(this, [this] { inHand_ = false; }, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    using QObject::QObject;
+    std::optional<Form::Press> lastPress_;
+    bool inHand_ = false;
+};
+
 Form::Form(QWidget *parent) : QWidget(parent, Qt::Window)
 {
+    ClickWatch::instance();
     setMouseTracking(true);
     setLayoutDirection(Qt::RightToLeft);
     setAttribute(Qt::WA_DeleteOnClose, false);
@@ -130,31 +195,31 @@ void Form::setEllipseRegion(int left, int top, int right, int bottom)
 void Form::placeFullScreen()
 {
     setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen));
-    QScreen *s = QGuiApplication::primaryScreen();
-    if (!s) {
+    if (!QGuiApplication::primaryScreen()) {
         show();
         return;
     }
-    const QRect screen = s->geometry();
-    // The frame's margins are known once the window has its native window.
-    auto fit = [this, screen] {
-        const QMargins m = windowHandle() ? windowHandle()->frameMargins() : QMargins();
-        setGeometry(screen.marginsRemoved(m));
-    };
     create();
-    fit();
+    if (!fullScreen_) {
+        fullScreen_ = true;
+        // The window manager tells the frame's size when it takes the window
+        // over, after this first fit: its native window then moves, resizes
+        // or is exposed, and the window fits itself again (eventFilter).
+        windowHandle()->installEventFilter(this);
+    }
+    fitFullScreen();
     show();
     raise();
     activateWindow();
-    // Some window managers tell the frame's size only once the window is mapped.
-    QPointer<Form> self(this);
-    QMetaObject::invokeMethod(
-        this,
-        [self, fit, screen] {
-            if (self && !self->isUnloaded() && self->frameGeometry() != screen)
-                fit();
-        },
-        Qt::QueuedConnection);
+}
+
+void Form::fitFullScreen()
+{
+    const QScreen *s = QGuiApplication::primaryScreen();
+    if (!s || !windowHandle())
+        return;
+    fittedMargins_ = windowHandle()->frameMargins();
+    setGeometry(s->geometry().marginsRemoved(fittedMargins_));
 }
 
 void Form::showForm()
@@ -243,6 +308,15 @@ void Form::keyPressEvent(QKeyEvent *event)
     QWidget::keyPressEvent(event);
 }
 
+void Form::showEvent(QShowEvent *event)
+{
+    if (!event->spontaneous()) {
+        shownByClick_ = ClickWatch::instance()->clickInHand();
+        dropRelease_ = false;
+    }
+    QWidget::showEvent(event);
+}
+
 void Form::mouseMoveEvent(QMouseEvent *event)
 {
     emit mouseMoved();
@@ -251,6 +325,23 @@ void Form::mouseMoveEvent(QMouseEvent *event)
 
 bool Form::eventFilter(QObject *watched, QEvent *event)
 {
+    if (fullScreen_ && watched == windowHandle()) {
+        const QEvent::Type t = event->type();
+        if ((t == QEvent::Expose || t == QEvent::Move || t == QEvent::Resize) && !refitQueued_
+            && windowState() == Qt::WindowNoState && windowHandle()->frameMargins() != fittedMargins_) {
+            // Fitted once the window system has finished this event.
+            refitQueued_ = true;
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    refitQueued_ = false;
+                    if (!unloaded_ && isVisible() && windowState() == Qt::WindowNoState)
+                        fitFullScreen();
+                },
+                Qt::QueuedConnection);
+        }
+        return false;
+    }
     if (keyPreview_ && event->type() == QEvent::KeyPress) {
         auto *w = qobject_cast<QWidget *>(watched);
         if (w && w->window() == this && previewHandler_) {

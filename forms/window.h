@@ -2,9 +2,12 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 #include <typeindex>
 
 namespace forms {
+
+class ClickWatch;
 
 // A window with a single default instance: load, show, hide and unload.
 class Form : public QWidget {
@@ -26,7 +29,9 @@ public:
     // outside it the window neither paints nor takes the mouse.
     void setEllipseRegion(int left, int top, int right, int bottom);
     // Leaves any maximized state and puts the outer frame, caption bar and
-    // border included, over the whole primary screen, raised and shown.
+    // border included, over the whole primary screen, raised and shown. The
+    // window fits itself again whenever the window manager changes the size
+    // of its frame.
     void placeFullScreen();
     void setClientSizeTwips(int width, int height);
     void setKeyPreview(bool on);
@@ -54,6 +59,9 @@ public:
     void setCloseAction(CloseAction action) { closeAction_ = action; }
 
     // Makes the window visible, in its design placement the first time.
+    // A window shown by a click ignores the second click of a double click
+    // (a press within the double-click interval and distance of that
+    // click's press), so it cannot act on what now lies under the pointer.
     void showForm();
 
     // Runs once, after the constructor, when the window is loaded.
@@ -75,9 +83,23 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     friend class FormHold;
+    friend class ClickWatch;
+    void fitFullScreen();
+    bool fullScreen_ = false;
+    bool refitQueued_ = false;
+    QMargins fittedMargins_;
+    // The press of the click that showed the window, while a press on it may
+    // still be the second click of that double click.
+    struct Press {
+        quint64 time;
+        QPointF where; // on the screen
+    };
+    std::optional<Press> shownByClick_;
+    bool dropRelease_ = false;
     friend void unload(Form *form);
     Placement placement_ = Placement::CentreScreen;
     QPoint storedPosition_;

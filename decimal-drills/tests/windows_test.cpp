@@ -1,5 +1,6 @@
 // The start card and the mode menu.
 #include <QApplication>
+#include <QStyleHints>
 #include <QTest>
 
 #include "drill_driver.h"
@@ -97,6 +98,54 @@ private slots:
         QCOMPARE(forms::loadedForms().last(), w);
         QCOMPARE(caption(w, "Label2"), question);
         QCOMPARE(caption(w, "Label6"), QStringLiteral("عدد الأسئلة :  1"));
+    }
+
+    // The drill's "الواجهة" lies over the menu's "خروج": the second click of a
+    // double click on it must not end the program.
+    void aDoubleClickOnTheReturnLabelKeepsTheDrill_data()
+    {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("back");
+        QTest::addColumn<bool>("quick"); // the second press within the double-click interval
+        for (bool quick : {true, false}) {
+            const char *when = quick ? "double click" : "two clicks";
+            QTest::addRow("write, %s", when) << "Label2" << "Label7" << quick;
+            QTest::addRow("choose, %s", when) << "Label3" << "Label7" << quick;
+            QTest::addRow("right or wrong, %s", when) << "Label4" << "Label11" << quick;
+        }
+    }
+    void aDoubleClickOnTheReturnLabelKeepsTheDrill()
+    {
+        QFETCH(QString, label);
+        QFETCH(QString, back);
+        QFETCH(bool, quick);
+        Form5 *menu = openMenu();
+        forms::testing::scriptDraws({1, 11, 1, 0, 5, 7, 1, 1, 0});
+        clickLabel(menu, qPrintable(label));
+        forms::Form *w = forms::loadedForms().last();
+        const QString question = caption(w, "Label2");
+        forms::Label *backLabel = mirranetest::label(w, qPrintable(back));
+        const QPoint where = backLabel->mapToGlobal(backLabel->rect().center());
+
+        const int interval = QGuiApplication::styleHints()->mouseDoubleClickInterval();
+        formstest::clickOnScreen(w, where, 2 * interval);
+        QCOMPARE(shownWindows(), QStringList{"Form5"});
+        QWidget *under = menu->childAt(menu->mapFromGlobal(where));
+        QVERIFY(under);
+        QCOMPARE(under->objectName(), QStringLiteral("Label7"));
+        formstest::clickOnScreen(menu, where, quick ? interval / 2 : interval + 1);
+        if (quick) {
+            QVERIFY(!forms::programEnded());
+            QCOMPARE(shownWindows(), QStringList{"Form5"});
+            clickLabel(menu, qPrintable(label));
+            QCOMPARE(forms::loadedForms().last(), w); // the same drill, its counts kept
+            QCOMPARE(caption(w, "Label2"), question);
+            QCOMPARE(caption(w, "Label6"), QStringLiteral("عدد الأسئلة :  1"));
+            clickLabel(w, qPrintable(back));
+            // A click after the interval works as always.
+            formstest::clickOnScreen(menu, where, interval);
+        }
+        QVERIFY(forms::programEnded());
     }
 
     void exitEndsTheProgramWithEveryWindow_data()

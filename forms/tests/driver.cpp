@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 namespace formstest {
 
@@ -108,6 +109,19 @@ bool captionWhole(const forms::Label *label)
 void click(QAbstractButton *button)
 {
     QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void clickOnScreen(QWidget *window, QPoint global, int after)
+{
+    QWindow *w = window->window()->windowHandle();
+    QVERIFY(w);
+    QTest::lastMouseTimestamp += after;
+    const QPointF local = w->mapFromGlobal(QPointF(global));
+    qt_handleMouseEvent(w, local, global, Qt::LeftButton, Qt::LeftButton, QEvent::MouseButtonPress, Qt::NoModifier,
+                        QTest::lastMouseTimestamp);
+    qt_handleMouseEvent(w, local, global, Qt::NoButton, Qt::LeftButton, QEvent::MouseButtonRelease, Qt::NoModifier,
+                        QTest::lastMouseTimestamp);
+    QCoreApplication::processEvents();
 }
 
 void press(QWidget *w, Qt::Key key, const QString &text)

@@ -56,6 +56,11 @@ void type(QWidget *box, const QString &text);
 void erase(QWidget *box);
 // Clicks a button with the mouse.
 void click(QAbstractButton *button);
+// A left click at a point of the screen, as the window system delivers it to
+// the window under the pointer, `after` milliseconds (event time) after the
+// previous mouse event of the test: within the double-click interval and
+// at the same place, the press is the second click of a double click.
+void clickOnScreen(QWidget *window, QPoint global, int after);
 // Presses a key on a widget.
 void press(QWidget *w, Qt::Key key, const QString &text = QString());
 
