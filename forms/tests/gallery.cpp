@@ -6,8 +6,12 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QFontMetrics>
+#include <QImage>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPixmap>
+#include <QRegion>
 #include <QPointer>
 #include <QPushButton>
 #include <QTimer>
@@ -22,10 +26,46 @@ QString folder;
 QString prefix_;
 int count = 0;
 
+// The window as drawn; outside a window's mask (a round window) nothing.
+QImage drawn(QWidget *w)
+{
+    QImage image = w->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    if (!w->mask().isEmpty()) {
+        QPainter p(&image);
+        p.setClipRegion(QRegion(image.rect()) - w->mask());
+        p.setCompositionMode(QPainter::CompositionMode_Clear);
+        p.fillRect(image.rect(), Qt::transparent);
+    }
+    return image;
+}
+
+// A message box under a plain title bar of its width: the title right to
+// left, beside room for the bar's icon and three buttons, elided where it
+// does not fit, as a window manager would cut it.
+QImage withTitleBar(QWidget *w)
+{
+    const QImage body = drawn(w);
+    const QFont font = QApplication::font("QMdiSubWindowTitleBar");
+    const QFontMetrics fm(font);
+    const int bar = fm.height() + 8;
+    QImage image(body.width(), body.height() + bar, QImage::Format_ARGB32);
+    image.fill(QColor(0xD8, 0xD8, 0xD8));
+    QPainter p(&image);
+    p.drawImage(0, bar, body);
+    p.setFont(font);
+    p.setPen(Qt::black);
+    const QRect room(3 * bar, 0, body.width() - 4 * bar, bar);
+    p.drawText(room, Qt::AlignRight | Qt::AlignVCenter, fm.elidedText(w->windowTitle(), Qt::ElideLeft, room.width()));
+    for (int i = 0; i < 3; ++i)
+        p.drawRect(QRect(i * bar + 3, 3, bar - 6, bar - 6));
+    return image;
+}
+
 void save(QWidget *w, const QString &name)
 {
     const QString path = folder + QLatin1Char('/') + prefix_ + QLatin1Char('-') + name + QStringLiteral(".png");
-    if (w->grab().save(path)) {
+    const QImage image = qobject_cast<QMessageBox *>(w) ? withTitleBar(w) : drawn(w);
+    if (image.save(path)) {
         ++count;
         std::printf("%s\n", qPrintable(path));
     } else {
