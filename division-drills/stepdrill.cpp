@@ -7,10 +7,16 @@
 #include "forms/app.h"
 #include "forms/controls.h"
 #include "forms/fonts.h"
+#include "forms/geometry.h"
 #include "forms/msgbox.h"
 #include "forms/multiline.h"
 #include "forms/numbers.h"
 #include "forms/timing.h"
+
+#include <QFontMetrics>
+#include <QTextDocument>
+
+#include <algorithm>
 
 namespace halvery {
 
@@ -33,13 +39,51 @@ forms::CommandButton *addButton(QWidget *window, const char *name, const QString
     return b;
 }
 
+// The largest help a problem can give: step 1, spaced, with two-digit numbers.
+QString longestHelp()
+{
+    RemainderProblem p;
+    p.dividend = 88;
+    p.divisor = 9;
+    p.quotient = 9;
+    p.remainder = 7;
+    return stepHelp(1, p, true);
+}
+
+// The help box writes in the window's font, at the largest of the frame's and
+// the smaller usual sizes at which the longest help fits the box whole.
+void fitHelpFont(forms::MultiLineTextBox *box)
+{
+    QTextDocument doc;
+    doc.setDocumentMargin(box->document()->documentMargin());
+    QTextOption option = doc.defaultTextOption();
+    option.setTextDirection(Qt::RightToLeft);
+    option.setAlignment(Qt::AlignRight);
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    doc.setDefaultTextOption(option);
+    const QRect room = box->contentsRect();
+    doc.setTextWidth(room.width());
+    QString text = longestHelp();
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    for (double points : {15.75, 14.25, 12.0, 11.25, 9.75, 8.25}) {
+        const QFont font = boldFont(points);
+        doc.setDefaultFont(font);
+        doc.setPlainText(text);
+        box->setFont(font);
+        if (doc.size().height() <= room.height())
+            return;
+    }
+}
+
 } // namespace
 
 Form8::Form8() : DrillWindow(QStringLiteral("Form8")), score_(this)
 {
     using namespace forms;
     setBackColor(QColor(0xFF, 0x80, 0x80));
-    placeTwips(addBackdrop(this, 720, 8220), -120, 720, 12105, 8220);
+    // The chalkboard reaches the window's right and bottom edges, so the
+    // window's own colour shows nowhere.
+    placeTwips(addBackdrop(this, 720, 8220), -120, 720, 12120, 8280);
     addScoreBoard(this, 3360);
 
     const QRgb white = qRgb(0xFF, 0xFF, 0xFF);
@@ -62,6 +106,16 @@ Form8::Form8() : DrillWindow(QStringLiteral("Form8")), score_(this)
         box->hide();
         boxes_[size_t(i)] = box;
     }
+    // The product box starts just below the dividend's digits, which a font
+    // with a tall ascent draws lower than the design's, and stays above Line4.
+    const QFontMetrics digits(dividend_->font());
+    const int digitsBottom =
+        dividend_->y() + digits.ascent() + digits.tightBoundingRect(QStringLiteral("0123456789")).bottom();
+    QRect product = boxes_[1]->geometry();
+    const int lowest = twips(4800) - 3 - product.height();
+    product.moveTop(std::clamp(digitsBottom + 2, product.top(), std::max(product.top(), lowest)));
+    boxes_[1]->setGeometry(product);
+
     minus_ = drills::addLabel(this, {"naqs", "-", 27.75, white, 7200, 4200, 400, 720, Qt::AlignHCenter, false});
     bar_ = new LineControl(this, QStringLiteral("Line4"), 7200, 4800, 5760, 4800, 5, Qt::black);
     bar_->hide();
@@ -86,8 +140,8 @@ Form8::Form8() : DrillWindow(QStringLiteral("Form8")), score_(this)
     help_->setFont(boldFont(15.75));
     placeTwips(help_, 8040, 3120, 2415, 2655);
     helpText_ = new MultiLineTextBox(help_, QStringLiteral("Txthelp"));
-    helpText_->setFont(designFont(QStringLiteral("MS Sans Serif"), 8.25)); // its own, not the frame's
     placeTwips(helpText_, 120, 360, 2175, 2175);
+    fitHelpFont(helpText_);
     help_->hide();
 
     drills::addLabel(this, {"Label3", "Label3", 27.75, 0, 500, 6360, 11000, 720, Qt::AlignHCenter, false});

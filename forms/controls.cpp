@@ -512,14 +512,13 @@ void Frame::setForeColor(const QColor &color)
     setPalette(p);
 }
 
-// The background fills the frame below the middle of its caption line, as the
-// frame's border does.
+// The background fills the whole frame, its caption line included; the
+// border runs through the middle of the caption.
 void Frame::paintEvent(QPaintEvent *event)
 {
     if (back_.isValid()) {
         QPainter p(this);
-        const int top = title().isEmpty() ? 0 : fontMetrics().height() / 2;
-        p.fillRect(rect().adjusted(0, top, 0, 0), back_);
+        p.fillRect(rect(), back_);
     }
     QGroupBox::paintEvent(event);
 }

@@ -4,8 +4,12 @@
 #include "window.h"
 
 #include <QApplication>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpacerItem>
+
+#include <algorithm>
 
 namespace forms {
 
@@ -42,6 +46,16 @@ int msgBox(QWidget *owner, const QString &text, int style, const QString &title)
     } else {
         box.setStandardButtons(QMessageBox::Ok);
         box.setDefaultButton(QMessageBox::Ok);
+    }
+    // As wide as its title needs, beside the title bar's icon and buttons.
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
+        const QFontMetrics fm(QApplication::font("QMdiSubWindowTitleBar"));
+        const int titleBar = std::max(fm.height(), box.fontMetrics().height()) + 8;
+        const int width = std::max(fm.horizontalAdvance(box.windowTitle()),
+                                   box.fontMetrics().horizontalAdvance(box.windowTitle()))
+            + 4 * titleBar;
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Fixed, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
+                      grid->columnCount());
     }
     box.exec();
     QAbstractButton *clicked = box.clickedButton();

@@ -5,7 +5,9 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QKeyEvent>
+#include <QPixmap>
 #include <QPointer>
 #include <QWindow>
 #include <QScreen>
@@ -226,6 +228,13 @@ void Form::showForm()
 {
     if (!shownOnce_) {
         shownOnce_ = true;
+        // Without an icon of its own or of the program, the title bar shows a
+        // blank one rather than the window system's default.
+        if (windowIcon().isNull()) {
+            QPixmap blank(16, 16);
+            blank.fill(Qt::transparent);
+            setWindowIcon(QIcon(blank));
+        }
         switch (placement_) {
         case Placement::Maximized:
             showMaximized();

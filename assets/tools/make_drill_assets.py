@@ -86,39 +86,46 @@ def chalkboard():
         x, y = (i * 97) % 360 + 20, (i * 53) % 250 + 20
         c.ellipse(x, y, 6 + i % 5, 2, (255, 255, 255, 18))
     c.rect(10, 286, 390, 292, (120, 80, 40, 255))      # chalk ledge
-    # bell, top left
-    c.polygon([(40, 60), (48, 32), (62, 26), (76, 32), (84, 60)], (235, 190, 40, 255))
-    c.rect(36, 58, 88, 64, (210, 160, 30, 255))
-    c.ellipse(62, 68, 5, 5, (180, 130, 20, 255))
-    c.ellipse(62, 24, 4, 4, (210, 160, 30, 255))
-    # apple, top right
-    c.ellipse(344, 52, 20, 18, (200, 30, 30, 255))
-    c.ellipse(336, 46, 6, 5, (240, 120, 120, 160))
-    c.line(344, 36, 347, 26, 3, (100, 60, 20, 255))
-    c.polygon([(348, 30), (362, 22), (358, 34)], (60, 160, 50, 255))
-    # ruler, along the bottom left
-    c.polygon([(30, 236), (170, 214), (174, 236), (34, 258)], (240, 210, 120, 255))
+    # The texts of the windows lie over the middle of the board: the bell and
+    # the apple keep to its left edge, the ruler, pencil and scissors to the ledge.
+    def bell(ox, oy, k):
+        t = lambda x, y: (ox + (x - 36) * k, oy + (y - 20) * k)
+        c.polygon([t(40, 60), t(48, 32), t(62, 26), t(76, 32), t(84, 60)], (235, 190, 40, 255))
+        c.polygon([t(36, 58), t(88, 58), t(88, 64), t(36, 64)], (210, 160, 30, 255))
+        c.ellipse(*t(62, 68), 5 * k, 5 * k, (180, 130, 20, 255))
+        c.ellipse(*t(62, 24), 4 * k, 4 * k, (210, 160, 30, 255))
+
+    def apple(ox, oy, k):
+        t = lambda x, y: (ox + (x - 324) * k, oy + (y - 22) * k)
+        c.ellipse(*t(344, 52), 20 * k, 18 * k, (200, 30, 30, 255))
+        c.ellipse(*t(336, 46), 6 * k, 5 * k, (240, 120, 120, 160))
+        c.line(*t(344, 36), *t(347, 26), 3 * k, (100, 60, 20, 255))
+        c.polygon([t(348, 30), t(362, 22), t(358, 34)], (60, 160, 50, 255))
+
+    bell(16, 150, 0.6)
+    apple(20, 192, 0.62)
+    # ruler, lying on the ledge
+    c.rect(100, 264, 212, 281, (240, 210, 120, 255))
     for i in range(14):
-        t = i / 13.0
-        x, y = 34 + t * 134, 255 - t * 21
-        length = 9 if i % 2 == 0 else 5
-        c.line(x, y, x - 0.3 * length * 0.15, y - length, 1.5, (90, 60, 20, 255))
-    # pencil, bottom middle
-    c.polygon([(200, 250), (300, 222), (304, 236), (204, 264)], (250, 200, 40, 255))
-    c.polygon([(300, 222), (322, 222), (304, 236)], (230, 190, 140, 255))
-    c.polygon([(314, 222), (322, 222), (317, 227)], (40, 40, 40, 255))
-    c.polygon([(192, 252), (200, 250), (204, 264), (196, 266)], (240, 140, 160, 255))
-    # scissors, bottom right
-    c.polygon([(330, 200), (372, 250), (366, 254)], (190, 190, 200, 255))
-    c.polygon([(372, 200), (330, 250), (336, 254)], (170, 170, 185, 255))
-    c.ring(330, 258, 9, 5, (200, 40, 40, 255))
-    c.ring(372, 258, 9, 5, (200, 40, 40, 255))
-    c.ellipse(351, 226, 2.5, 2.5, (80, 80, 90, 255))
+        x = 104 + i * 8
+        length = 8 if i % 2 == 0 else 4
+        c.line(x, 280, x, 280 - length, 1.5, (90, 60, 20, 255))
+    # pencil, lying on the ledge
+    c.rect(226, 270, 330, 282, (250, 200, 40, 255))
+    c.rect(220, 270, 226, 282, (240, 140, 160, 255))
+    c.polygon([(330, 270), (346, 276), (330, 282)], (230, 190, 140, 255))
+    c.polygon([(341, 274), (346, 276), (341, 278)], (40, 40, 40, 255))
+    # scissors, lying on the ledge, blades to the right
+    c.line(358, 258, 386, 280, 2.5, (190, 190, 200, 255))
+    c.line(358, 280, 386, 258, 2.5, (170, 170, 185, 255))
+    c.ring(356, 259, 5, 3, (200, 40, 40, 255))
+    c.ring(356, 280, 5, 3, (200, 40, 40, 255))
+    c.ellipse(372, 269, 1.5, 1.5, (80, 80, 90, 255))
     return c
 
 
 def button_strip():
-    c = Canvas(800, 92, (0, 0, 0, 0))
+    c = Canvas(800, 92, (0, 0, 0, 255))  # opaque: no window colour shows between the plaques
     for i in range(4):
         x0 = 8 + i * 200
         x1 = x0 + 184

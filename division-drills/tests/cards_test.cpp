@@ -1,6 +1,9 @@
 // The division and multiplication fact cards, opened from the suite menu.
 #include <QGuiApplication>
+#include <QImage>
 #include <QScreen>
+
+#include <cmath>
 
 #include "factcards.h"
 #include "listtest.h"
@@ -11,6 +14,17 @@ using namespace halverytest;
 namespace {
 const QColor White(0xFF, 0xFF, 0xFF), Yellow(0xFF, 0xFF, 0x00);
 QColor colourOf(QWidget *w, const char *name) { return label(w, name)->palette().color(QPalette::WindowText); }
+
+// The contrast ratio of two colours by their relative luminance (1 to 21).
+double contrast(const QColor &a, const QColor &b)
+{
+    const auto luminance = [](const QColor &c) {
+        const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
 } // namespace
 
 class CardsTest : public QObject {
@@ -27,6 +41,55 @@ class CardsTest : public QObject {
 private slots:
     void init() { pupil = std::make_unique<Pupil>(); }
     void cleanup() { pupil.reset(); }
+
+    // Every caption stands out from the whole of the picture behind it, the
+    // yellow instruction included, on the card's face and on its answer.
+    void everyCaptionStandsOutFromThePicture_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("turned");
+        QTest::newRow("division, face") << "Command4" << false;
+        QTest::newRow("division, answer") << "Command4" << true;
+        QTest::newRow("multiplication, face") << "Command5" << false;
+        QTest::newRow("multiplication, answer") << "Command5" << true;
+    }
+    void everyCaptionStandsOutFromThePicture()
+    {
+        QFETCH(QString, button);
+        QFETCH(bool, turned);
+        auto *w = open(button.toLatin1().constData(), {10, 10});
+        if (turned)
+            QTest::keyClick(w, Qt::Key_Space);
+        QList<forms::Label *> labels;
+        for (forms::Label *l : w->findChildren<forms::Label *>())
+            if (l->isVisible())
+                labels << l;
+        QVERIFY(labels.size() >= 3);
+        for (forms::Label *l : labels)
+            l->hide();
+        const QImage picture = w->grab().toImage();
+        for (forms::Label *l : labels)
+            l->show();
+        for (forms::Label *l : labels) {
+            const QColor ink = l->palette().color(QPalette::WindowText);
+            const QRect box = l->geometry() & picture.rect();
+            double worst = 21;
+            QPoint at;
+            for (int y = box.top(); y <= box.bottom(); ++y)
+                for (int x = box.left(); x <= box.right(); ++x) {
+                    const double c = contrast(ink, picture.pixelColor(x, y));
+                    if (c < worst) {
+                        worst = c;
+                        at = QPoint(x, y);
+                    }
+                }
+            QVERIFY2(worst >= 3, qPrintable(QStringLiteral("%1 \"%2\": contrast %3 at %4, %5")
+                                                .arg(l->objectName(), l->caption())
+                                                .arg(worst, 0, 'f', 1)
+                                                .arg(at.x())
+                                                .arg(at.y())));
+        }
+    }
 
     void cards_data()
     {

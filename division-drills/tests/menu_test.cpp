@@ -1,8 +1,10 @@
 // The start card, the suite menu with its program starts and about box, and
 // the drill-mode menu.
 #include <QApplication>
+#include <QImage>
 #include <QScreen>
 
+#include "forms/geometry.h"
 #include "halverytest.h"
 
 using namespace halvery;
@@ -45,6 +47,22 @@ private slots:
         forms::testing::advance(6000); // the card's timer ticked once
         QCOMPARE(loadedNames(), (QStringList{"Form1", "Form7"}));
         QVERIFY(!card->isVisible() && menu->isVisible());
+    }
+
+    // The list's green frame starts at its design top, 1560 twips: its
+    // caption sits on the green, not on the chalkboard above it.
+    void theListFrameIsGreenFromItsTop()
+    {
+        auto *menu = pupil->atSuiteMenu();
+        auto *frame = control<QGroupBox>(menu, "Frame1");
+        QCOMPARE(frame->geometry().top(), forms::twips(1560));
+        const QImage seen = menu->grab().toImage();
+        const QColor green(0x00, 0xC0, 0x00);
+        // Above the border, which runs through the middle of the caption.
+        const int aboveBorder = frame->fontMetrics().height() / 2 - 2;
+        for (int y = frame->y(); y < frame->y() + aboveBorder; ++y)
+            for (int x : {frame->x() + 2, frame->x() + 12, frame->x() + frame->width() / 4})
+                QVERIFY2(seen.pixelColor(x, y) == green, qPrintable(QStringLiteral("not green at %1, %2").arg(x).arg(y)));
     }
 
     void theMenuShowsItsListWithTheFocusOnTheFirstButton()

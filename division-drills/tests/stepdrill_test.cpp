@@ -1,5 +1,7 @@
 // The step-division drill: a problem asked for with "مسألة جديدة", worked in
 // three entered steps with help, counts, grades and feedback.
+#include <QImage>
+#include <QRegion>
 #include <QScrollBar>
 
 #include "forms/multiline.h"
@@ -37,6 +39,28 @@ int openStep(QWidget *w)
         if (!enter(w, step)->isHidden())
             return step;
     return 0;
+}
+
+// The rows of a widget's drawing, from its top, that hold ink: pixels that
+// differ from `paper` (for a transparent label: any drawn pixel).
+std::pair<int, int> inkRows(QWidget *w, const QColor &paper = QColor())
+{
+    QImage image(w->size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(paper.isValid() ? paper : QColor(Qt::transparent));
+    w->render(&image, QPoint(), QRegion(), paper.isValid() ? QWidget::RenderFlags(QWidget::DrawWindowBackground | QWidget::DrawChildren) : QWidget::DrawChildren);
+    int first = -1, last = -1;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb px = image.pixel(x, y);
+            const bool ink = paper.isValid() ? qGray(px) < 128 : qAlpha(px) > 0;
+            if (ink) {
+                if (first < 0)
+                    first = y;
+                last = y;
+                break;
+            }
+        }
+    return {first, last};
 }
 } // namespace
 
@@ -453,6 +477,60 @@ private slots:
         }
         QCOMPARE(divisors.size(), 8);
         QCOMPARE(caption(drill, "Label4"), QStringLiteral("عدد الاجابات الصحيحة :  3000"));
+    }
+
+    // The worked problem as drawn: the dividend's digits whole above the
+    // product box, and the window's own colour nowhere between the pictures.
+    void theWorkedProblemAsDrawn_data()
+    {
+        QTest::addColumn<std::vector<int>>("draws");
+        QTest::addColumn<QStringList>("entries");
+        QTest::newRow("88 ÷ 9") << std::vector<int>{88, 9} << QStringList{"9", "81"};
+        QTest::newRow("47 ÷ 6") << std::vector<int>{47, 6} << QStringList{"7", "42"};
+    }
+    void theWorkedProblemAsDrawn()
+    {
+        QFETCH(std::vector<int>, draws);
+        QFETCH(QStringList, entries);
+        auto *drill = open();
+        newProblem(drill, draws);
+        for (const QString &e : entries)
+            enterStep(drill, e);
+        QCOMPARE(openStep(drill), 3);
+        QCoreApplication::processEvents();
+        forms::Label *dividend = label(drill, "lamaksoom");
+        const int inkBottom = dividend->mapTo(drill, QPoint(0, inkRows(dividend).second)).y();
+        QVERIFY2(inkBottom < box(drill, 2)->geometry().top(),
+                 qPrintable(QStringLiteral("digits to y=%1, box from y=%2").arg(inkBottom).arg(box(drill, 2)->y())));
+        QVERIFY(box(drill, 2)->geometry().bottom() < box(drill, 3)->geometry().top());
+
+        // Outside the other controls only the pictures are drawn.
+        QRegion controls;
+        for (QWidget *c : drill->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+            if (c->isVisible() && !c->objectName().startsWith(QLatin1String("Image")))
+                controls += c->geometry();
+        const QImage seen = drill->grab().toImage();
+        int pink = 0;
+        for (int y = 0; y < seen.height(); ++y)
+            for (int x = 0; x < seen.width(); ++x)
+                pink += !controls.contains(QPoint(x, y)) && seen.pixel(x, y) == qRgb(0xFF, 0x80, 0x80);
+        QCOMPARE(pink, 0);
+    }
+
+    // The longest help, spaced, shows whole and fills most of its box.
+    void theLongestHelpFillsItsBox()
+    {
+        auto *drill = open();
+        newProblem(drill, {88, 9});
+        formstest::click(button(drill, "Comhelp"));
+        auto *box = control<forms::MultiLineTextBox>(drill, QStringLiteral("Txthelp"));
+        QCoreApplication::processEvents();
+        QCOMPARE(box->verticalScrollBar()->maximum(), 0);
+        const auto [top, bottom] = inkRows(box->viewport(), box->palette().color(QPalette::Base));
+        QVERIFY(top >= 0);
+        const int room = box->viewport()->height();
+        QVERIFY2(bottom < room && bottom >= room * 7 / 10,
+                 qPrintable(QStringLiteral("text to y=%1 of %2").arg(bottom).arg(room)));
     }
 };
 

@@ -60,6 +60,18 @@ void MessageCatcher::answer(QMessageBox *box)
         box->reject();
 }
 
+bool blankIcon(const QIcon &icon)
+{
+    if (icon.isNull())
+        return false; // the window system draws its own default
+    const QImage image = icon.pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(image.pixel(x, y)) != 0)
+                return false;
+    return true;
+}
+
 void type(QWidget *box, const QString &text)
 {
     box->setFocus(Qt::OtherFocusReason);

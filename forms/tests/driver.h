@@ -1,5 +1,6 @@
 #pragma once
 #include <QAbstractButton>
+#include <QIcon>
 #include <QMessageBox>
 #include <QObject>
 #include <QString>
@@ -94,6 +95,10 @@ QStringList loadedNames();
 bool drawnWhole(const QFont &font, const QSize &room, int flags, const QString &text);
 // Whether a label's caption, drawn in its font and layout, lies whole inside the label.
 bool captionWhole(const forms::Label *label);
+
+// Whether a window's icon is set and draws nothing: every pixel transparent.
+// (With no icon at all the window system shows a default one.)
+bool blankIcon(const QIcon &icon);
 
 // Whether a control is on screen, its window and every parent shown.
 inline bool shown(const QWidget *w) { return w && w->isVisible(); }

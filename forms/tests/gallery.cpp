@@ -1,0 +1,136 @@
+#include "gallery.h"
+
+#include "forms/app.h"
+#include "forms/timing.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QFontMetrics>
+#include <QImage>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPixmap>
+#include <QRegion>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+#include <QWidget>
+
+#include <cstdio>
+
+namespace formsgallery {
+
+namespace {
+QString folder;
+QString prefix_;
+int count = 0;
+
+// The window as drawn; outside a window's mask (a round window) nothing.
+QImage drawn(QWidget *w)
+{
+    QImage image = w->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    if (!w->mask().isEmpty()) {
+        QPainter p(&image);
+        p.setClipRegion(QRegion(image.rect()) - w->mask());
+        p.setCompositionMode(QPainter::CompositionMode_Clear);
+        p.fillRect(image.rect(), Qt::transparent);
+    }
+    return image;
+}
+
+// A message box under a plain title bar of its width: the title right to
+// left, beside room for the bar's icon and three buttons, elided where it
+// does not fit, as a window manager would cut it.
+QImage withTitleBar(QWidget *w)
+{
+    const QImage body = drawn(w);
+    const QFont font = QApplication::font("QMdiSubWindowTitleBar");
+    const QFontMetrics fm(font);
+    const int bar = fm.height() + 8;
+    QImage image(body.width(), body.height() + bar, QImage::Format_ARGB32);
+    image.fill(QColor(0xD8, 0xD8, 0xD8));
+    QPainter p(&image);
+    p.drawImage(0, bar, body);
+    p.setFont(font);
+    p.setPen(Qt::black);
+    const QRect room(3 * bar, 0, body.width() - 4 * bar, bar);
+    p.drawText(room, Qt::AlignRight | Qt::AlignVCenter, fm.elidedText(w->windowTitle(), Qt::ElideLeft, room.width()));
+    for (int i = 0; i < 3; ++i)
+        p.drawRect(QRect(i * bar + 3, 3, bar - 6, bar - 6));
+    return image;
+}
+
+void save(QWidget *w, const QString &name)
+{
+    const QString path = folder + QLatin1Char('/') + prefix_ + QLatin1Char('-') + name + QStringLiteral(".png");
+    const QImage image = qobject_cast<QMessageBox *>(w) ? withTitleBar(w) : drawn(w);
+    if (image.save(path)) {
+        ++count;
+        std::printf("%s\n", qPrintable(path));
+    } else {
+        std::fprintf(stderr, "could not write %s\n", qPrintable(path));
+    }
+}
+
+// Lets layouts, posted updates and deferred deletes settle.
+void settle()
+{
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, 0);
+    }
+}
+} // namespace
+
+void begin(QApplication &app, const QString &title, const QString &prefix)
+{
+    forms::initialize(app, title);
+    forms::testing::useManualTime(true);
+    const QStringList args = QCoreApplication::arguments();
+    folder = args.size() > 1 ? args.at(1) : QDir::currentPath();
+    QDir().mkpath(folder);
+    prefix_ = prefix;
+}
+
+void shot(QWidget *window, const QString &name)
+{
+    if (!window) {
+        std::fprintf(stderr, "no window for %s\n", qPrintable(name));
+        return;
+    }
+    settle();
+    save(window, name);
+}
+
+void shotMessage(const QString &name, const std::function<void()> &action)
+{
+    // The box is seen from inside its own event loop, once it is shown.
+    bool seen = false;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible() || seen)
+            return;
+        seen = true;
+        settle();
+        save(box, name);
+        QAbstractButton *b = box->defaultButton();
+        if (!b && !box->buttons().isEmpty())
+            b = box->buttons().first();
+        if (b)
+            b->click();
+        else
+            box->reject();
+    });
+    poll.start();
+    action();
+    poll.stop();
+    if (!seen)
+        std::fprintf(stderr, "no message box for %s\n", qPrintable(name));
+}
+
+int written() { return count; }
+
+} // namespace formsgallery
