@@ -25,7 +25,7 @@ void addCredits(forms::Form *card, int height)
 
     const unsigned yellow = 0x00C0FFFF;
     for (const LabelDesign &d : {
-             LabelDesign{"Label2", "تمارين على عملية القسمة", 26.25, drills::bgr(0), 548, 2280, 5175, 700},
+             LabelDesign{"Label2", "تمارين على عملية القسمة", 26.25, drills::bgr(0), 863, 2280, 0, 0},
              LabelDesign{"Label1", "برنامج Halvery", 27.75, drills::bgr(0xFFFFFF), 0, 240, 6270, 720},
              LabelDesign{"Label5", "للمرحلة الابتدائية", 27.75, drills::bgr(0xFFFFFF), 0, 4200, 6270, 720},
              LabelDesign{"Label7", "تمارين القسمة على 10 و 100 و 1000", 11.25, drills::bgr(yellow), 0, 5040, 6270, 260},

@@ -11,6 +11,9 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
+#include <cmath>
+
 namespace formstest {
 
 MessageCatcher::MessageCatcher() { qApp->installEventFilter(this); }
@@ -96,9 +99,104 @@ bool drawnWhole(const QFont &font, const QSize &room, int flags, const QString &
 
 bool captionWhole(const forms::Label *label)
 {
-    const int flags = label->shrunk() ? int(Qt::AlignCenter) | Qt::TextWordWrap
-                                      : int(label->alignment()) | (label->wordWrap() ? int(Qt::TextWordWrap) : 0);
-    return drawnWhole(label->font(), label->contentsRect().size(), flags, label->text());
+    return drawnWhole(label->font(), label->contentsRect().size(), label->drawFlags(), label->text());
+}
+
+namespace {
+
+// How much ink an image holds against its background: each pixel counts by
+// how far it is from the background toward the text colour.
+struct Ink {
+    double amount = 0;
+    QRect box;
+};
+
+Ink inkOf(const QImage &img, QColor back, QColor text)
+{
+    const auto channelGap = [](QRgb a, QRgb b) {
+        return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
+    };
+    const double full = std::max(1, channelGap(back.rgb(), text.rgb()));
+    Ink ink;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) {
+            const int gap = channelGap(img.pixel(x, y), back.rgb());
+            if (gap == 0)
+                continue;
+            ink.amount += std::min(1.0, gap / full);
+            if (gap * 4 >= full)
+                ink.box |= QRect(x, y, 1, 1);
+        }
+    return ink;
+}
+
+QImage canvas(QSize size, QColor back)
+{
+    QImage img(size, QImage::Format_RGB32);
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    img.setDotsPerMeterX(qRound(screen->logicalDotsPerInchX() / 0.0254));
+    img.setDotsPerMeterY(qRound(screen->logicalDotsPerInchY() / 0.0254));
+    img.fill(back);
+    return img;
+}
+
+} // namespace
+
+DrawnCaption measureCaption(const forms::Label *label)
+{
+    const QColor text = label->palette().color(QPalette::Active, QPalette::WindowText);
+    QColor back = label->autoFillBackground() ? label->palette().color(QPalette::Window)
+                                              : QColor(255 - text.red(), 255 - text.green(), 255 - text.blue());
+    if (std::abs(back.lightness() - text.lightness()) < 64)
+        back = text.lightness() < 128 ? Qt::white : Qt::black;
+    QImage drawn = canvas(label->size(), back);
+    const_cast<forms::Label *>(label)->render(&drawn, QPoint(), QRegion(), QWidget::DrawChildren);
+    const Ink seen = inkOf(drawn, back, text);
+
+    const QFont design = label->designFont();
+    const QFontMetrics fm(design);
+    const QString caption = label->text();
+    const QRect laid = fm.boundingRect(caption);
+    QImage reference = canvas(laid.size() + QSize(2 * fm.height(), 2 * fm.height()), back);
+    {
+        QPainter p(&reference);
+        p.setFont(design);
+        p.setPen(text);
+        p.drawText(QRect(QPoint(fm.height(), fm.height()), laid.size() + QSize(fm.height(), 0)),
+                   Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip
+                       | (caption.isRightToLeft() ? Qt::TextForceRightToLeft : Qt::TextForceLeftToRight),
+                   caption);
+    }
+    const Ink one = inkOf(reference, back, text);
+    if (one.amount <= 0 || one.box.isEmpty())
+        return {};
+    return {std::sqrt(seen.amount / one.amount), double(seen.box.height()) / one.box.height()};
+}
+
+QString captionFault(const forms::Label *label, bool oneLine)
+{
+    const QString name = label->objectName() + QStringLiteral(" \"") + label->text() + QStringLiteral("\": ");
+    const DrawnCaption d = measureCaption(label);
+    // Anti-aliasing moves the ink a little either way.
+    if (d.scale < forms::Label::MinimumScale - 0.03)
+        return name + QStringLiteral("drawn at %1% of its size").arg(qRound(d.scale * 100));
+    if (oneLine && d.lines > 1.5 * std::max(1.0, d.scale))
+        return name + QStringLiteral("on %1 lines").arg(d.lines, 0, 'f', 1);
+    if (!captionWhole(label))
+        return name + QStringLiteral("cut");
+    if (const QWidget *parent = label->parentWidget(); parent && !parent->rect().contains(label->geometry()))
+        return name + QStringLiteral("outside its window");
+    return {};
+}
+
+QStringList captionFaults(QWidget *window, const QStringList &wrapping)
+{
+    QStringList faults;
+    for (const forms::Label *l : window->findChildren<forms::Label *>())
+        if (l->isVisible() && !l->text().trimmed().isEmpty())
+            if (const QString f = captionFault(l, !wrapping.contains(l->objectName())); !f.isEmpty())
+                faults << window->objectName() + QLatin1Char('.') + f;
+    return faults;
 }
 
 void click(QAbstractButton *button)

@@ -65,6 +65,24 @@ bool drawnWhole(const QFont &font, const QSize &room, int flags, const QString &
 // Whether a label's caption, drawn in its font and layout, lies whole inside the label.
 bool captionWhole(const forms::Label *label);
 
+// A caption as drawn, measured on the pixels of the label against the same
+// caption drawn on one line in the label's design font: the scale from the
+// ink it covers, and how many lines tall its ink is.
+struct DrawnCaption {
+    double scale = 0;
+    double lines = 0;
+};
+DrawnCaption measureCaption(const forms::Label *label);
+
+// What is wrong with a caption as the pupil sees it: drawn below 80% of its
+// design size, on more than one line where oneLine, cut, or outside its
+// window. Empty when nothing is.
+QString captionFault(const forms::Label *label, bool oneLine);
+
+// captionFault over every shown label of a window with a caption; labels
+// named in wrapping may take more than one line. Returns the faults found.
+QStringList captionFaults(QWidget *window, const QStringList &wrapping = {});
+
 // Whether a control is on screen, its window and every parent shown.
 inline bool shown(const QWidget *w) { return w && w->isVisible(); }
 
