@@ -3,6 +3,14 @@
 #include "forms/window.h"
 
 #include <QApplication>
+#include <QGlyphRun>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRawFont>
+#include <QTextEdit>
+#include <QTextLayout>
 #include <QGuiApplication>
 #include <QImage>
 #include <QScreen>
@@ -120,6 +128,70 @@ QStringList loadedNames()
     for (forms::Form *f : forms::loadedForms())
         names << f->objectName();
     return names;
+}
+
+} // namespace formstest
+
+namespace formstest {
+
+bool digitsDrawnWestern(const QFont &font, const QString &text, Qt::LayoutDirection direction, QString *families)
+{
+    int western = 0;
+    for (const QChar c : text)
+        western += (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('.');
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setTextDirection(direction);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    while (layout.createLine().isValid()) {
+    }
+    layout.endLayout();
+    // Each glyph run is drawn in one font: count its glyphs that are that
+    // font's own glyphs for a Western digit or the point.
+    int drawn = 0;
+    QStringList used;
+    for (const QGlyphRun &run : layout.glyphRuns()) {
+        const QRawFont raw = run.rawFont();
+        used << raw.familyName();
+        const QList<quint32> own = raw.glyphIndexesForString(QStringLiteral("0123456789."));
+        for (const quint32 g : run.glyphIndexes())
+            drawn += own.contains(g);
+    }
+    if (families)
+        *families = used.join(QLatin1Char(','));
+    return drawn == western;
+}
+
+QStringList foreignDigits(QWidget *window)
+{
+    QStringList faults;
+    auto check = [&](const QWidget *w, const QString &text) {
+        QString families;
+        if (!text.isEmpty() && !digitsDrawnWestern(w->font(), text, w->layoutDirection(), &families))
+            faults << QStringLiteral("%1: %2 (%3)").arg(w->objectName(), text, families);
+    };
+    QList<QWidget *> widgets = window->findChildren<QWidget *>();
+    widgets.prepend(window);
+    for (QWidget *w : widgets) {
+        if (!w->isVisible())
+            continue;
+        if (auto *l = qobject_cast<QLabel *>(w))
+            check(l, l->text());
+        else if (auto *b = qobject_cast<QAbstractButton *>(w))
+            check(b, b->text());
+        else if (auto *g = qobject_cast<QGroupBox *>(w))
+            check(g, g->title());
+        else if (auto *e = qobject_cast<QLineEdit *>(w))
+            check(e, e->text());
+        else if (auto *e = qobject_cast<QTextEdit *>(w))
+            check(e, e->toPlainText());
+        else if (auto *e = qobject_cast<QPlainTextEdit *>(w))
+            check(e, e->toPlainText());
+        if (w->isWindow() && qobject_cast<QMessageBox *>(w))
+            check(w, w->windowTitle());
+    }
+    return faults;
 }
 
 } // namespace formstest

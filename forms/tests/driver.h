@@ -69,3 +69,15 @@ bool captionWhole(const forms::Label *label);
 inline bool shown(const QWidget *w) { return w && w->isVisible(); }
 
 } // namespace formstest
+
+namespace formstest {
+
+// The shown texts of a window (labels, buttons, frames, boxes, and the window
+// itself when it is a message box) whose Western digits or points are not drawn
+// with their font's own glyph for them, each as "name: text (families)".
+QStringList foreignDigits(QWidget *window);
+// The same for one text drawn in a font.
+bool digitsDrawnWestern(const QFont &font, const QString &text, Qt::LayoutDirection direction,
+                        QString *families = nullptr);
+
+} // namespace formstest
