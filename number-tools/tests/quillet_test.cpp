@@ -167,8 +167,11 @@ private slots:
         open({a, b});
         QCOMPARE(forms::testing::scriptedDrawsLeft(), 0); // nothing redrawn
         expectCard(face, Blue);
+        QVERIFY(formstest::foreignDigits(card->window()).isEmpty());
         key(Qt::Key_Space, QStringLiteral(" "));
         expectCard(product, Red);
+        const QStringList foreign = formstest::foreignDigits(card->window());
+        QVERIFY2(foreign.isEmpty(), qPrintable(foreign.join(QLatin1Char('\n'))));
         key(Qt::Key_A, QStringLiteral("a")); // a second key changes nothing
         expectCard(product, Red);
     }
