@@ -1,4 +1,5 @@
 // The longest texts the draws give are shown whole inside their labels.
+#include <QApplication>
 #include <QFontMetrics>
 #include <QTest>
 
@@ -75,6 +76,8 @@ class LayoutTest : public QObject {
     }
 
 private slots:
+    // The program's own fonts and direction, as its executable starts.
+    void initTestCase() { forms::initialize(*qobject_cast<QApplication *>(qApp), QStringLiteral("Mirrane")); }
     void cleanup() { endCase(); }
 
     void drillTextsFit_data()

@@ -1,6 +1,9 @@
 // Every caption of every window lies whole inside its label and its window,
 // with the longest texts each window shows, its digits drawn as Western digits.
+#include <QApplication>
+
 #include "factcards.h"
+#include "forms/app.h"
 #include "halverytest.h"
 #include "listtest.h"
 #include "remainderdrill.h"
@@ -40,6 +43,8 @@ class LayoutTest : public QObject {
     std::unique_ptr<Pupil> pupil;
 
 private slots:
+    // The program's own fonts and direction, as its executable starts.
+    void initTestCase() { forms::initialize(*qobject_cast<QApplication *>(qApp), QStringLiteral("Halvery")); }
     void init() { pupil = std::make_unique<Pupil>(); }
     void cleanup() { pupil.reset(); }
 

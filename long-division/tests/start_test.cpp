@@ -28,6 +28,8 @@ void digitsWestern(QWidget *window)
 class StartTest : public QObject {
     Q_OBJECT
 private slots:
+    // The program's own fonts and direction, as its executable starts.
+    void initTestCase() { forms::initialize(*qobject_cast<QApplication *>(qApp), QStringLiteral("Corvane")); }
     void init() { corvane::start(); }
     void cleanup() { forms::resetProgramState(); }
 

@@ -71,6 +71,8 @@ class DaskinTest : public QObject {
     }
 
 private slots:
+    // The program's own fonts and direction, as its executable starts.
+    void initTestCase() { forms::initialize(*qobject_cast<QApplication *>(qApp), QStringLiteral("Daskin")); }
     void init()
     {
         daskin::start();

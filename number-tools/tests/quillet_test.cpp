@@ -59,6 +59,8 @@ class QuilletTest : public QObject {
     }
 
 private slots:
+    // The program's own fonts and direction, as its executable starts.
+    void initTestCase() { forms::initialize(*qobject_cast<QApplication *>(qApp), QStringLiteral("Quillet")); }
     void init() { forms::testing::useManualTime(true); }
     void cleanup()
     {
