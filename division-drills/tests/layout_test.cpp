@@ -121,6 +121,12 @@ private slots:
         formstest::click(control<QPushButton>(steps, "Comq"));
         forms::testing::advance(100);
         formstest::click(control<QPushButton>(steps, "Comhelp"));
+        {
+            formstest::MessageCatcher catcher;
+            formstest::click(control<QPushButton>(steps, "enter1")); // the step's box still empty
+            QCOMPARE(catcher.count(), 1);
+            QVERIFY2(catcher.last().foreignDigits.isEmpty(), qPrintable(catcher.last().foreignDigits.join(' ')));
+        }
         formstest::type(control<forms::TextBox>(steps, "Txtnatj1"), "1");
         formstest::click(control<QPushButton>(steps, "enter1"));
         QCOMPARE(caption(steps, "Label3"), QStringLiteral("أخطأت حاول مرة أخرى"));

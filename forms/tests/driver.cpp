@@ -37,9 +37,13 @@ bool MessageCatcher::eventFilter(QObject *watched, QEvent *event)
                 m.buttons << b->text();
             seen_.append(m);
             QPointer<QMessageBox> guard(box);
-            QTimer::singleShot(0, this, [this, guard] {
-                if (guard)
-                    answer(guard);
+            const qsizetype index = seen_.size() - 1;
+            QTimer::singleShot(0, this, [this, guard, index] {
+                if (!guard)
+                    return;
+                if (index < seen_.size())
+                    seen_[index].foreignDigits = foreignDigits(guard);
+                answer(guard);
             });
         }
     }

@@ -18,6 +18,7 @@ struct SeenMessage {
     QString title;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QStringList buttons; // captions, as shown
+    QStringList foreignDigits; // its texts whose digits were not drawn as Western ones
 };
 
 // Watches for message boxes, records them and answers each one: with the next
