@@ -31,11 +31,13 @@ QFont designFont(const QString &family, double pointSize, bool bold, int weight)
     QFont f;
     f.setFamilies(fontFamiliesFor(family));
     f.setPointSizeF(pointSize);
-    if (weight > 0)
-        f.setWeight(weight >= 700 ? QFont::Bold : weight >= 600 ? QFont::DemiBold : weight >= 500 ? QFont::Medium
-                                                                                                    : QFont::Normal);
-    if (bold)
-        f.setBold(true);
+    // A bold design asks for 600: a family's own bold face is still the nearest,
+    // while a family without one is drawn as it is rather than thickened by
+    // the renderer, whose strokes reach a pixel past the glyph's advance.
+    if (bold || weight >= 600)
+        f.setWeight(QFont::DemiBold);
+    else if (weight >= 500)
+        f.setWeight(QFont::Medium);
     return f;
 }
 
