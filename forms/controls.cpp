@@ -14,6 +14,7 @@
 #include <QValidator>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 namespace forms {
@@ -273,14 +274,16 @@ namespace {
 // Whether a text drawn in a room lies whole inside it: its lines no wider than
 // the room, and no ink outside it. Glyphs may reach past the font's ascent and
 // descent, so the text is drawn on a canvas with room to spare.
-bool textFits(const QFont &font, const QSize &room, int flags, const QString &text, const QWidget *on)
+bool textFits(const QFont &font, const QSize &room, int flags, const QString &text, const QWidget *on,
+              const QMargins &inset = {})
 {
     if (text.isEmpty())
         return true;
     const QRect box(QPoint(0, 0), room);
+    const QRect drawIn = box.marginsRemoved(inset);
     const QFontMetrics fm(font);
-    const QRect laidOut = fm.boundingRect(box, flags, text);
-    if (laidOut.width() > room.width())
+    const QRect laidOut = fm.boundingRect(drawIn, flags, text);
+    if (laidOut.width() > drawIn.width())
         return false;
     const int spare = fm.height();
     const QRect canvas = laidOut.united(box).adjusted(-spare, -spare, spare, spare);
@@ -293,7 +296,7 @@ bool textFits(const QFont &font, const QSize &room, int flags, const QString &te
         p.translate(-canvas.topLeft());
         p.setFont(font);
         p.setPen(Qt::white);
-        p.drawText(box, flags | Qt::TextDontClip, text);
+        p.drawText(drawIn, flags | Qt::TextDontClip, text);
     }
     const QRect inside = box.translated(-canvas.topLeft());
     const int width = img.width(), height = img.height();
@@ -311,6 +314,16 @@ QFont withPointSize(QFont f, double pt)
 {
     f.setPointSizeF(pt);
     return f;
+}
+
+// How far a text's ink reaches past its advance on the left and right, kept
+// clear so that a glyph at the edge of a box is not cut.
+QMargins sideBearings(const QFontMetrics &fm, const QString &text)
+{
+    if (text.isEmpty())
+        return {};
+    const QRect ink = fm.tightBoundingRect(text);
+    return QMargins(std::max(0, -ink.left()) + 1, 0, std::max(0, ink.right() + 1 - fm.horizontalAdvance(text)) + 1, 0);
 }
 
 // How far a text's ink reaches below the font's descent.
@@ -347,6 +360,11 @@ QRect movedInside(QRect r, const QRect &window)
 }
 
 } // namespace
+
+QRect Label::textRect() const
+{
+    return contentsRect().marginsRemoved(sideBearings(QFontMetrics(font()), text()));
+}
 
 int Label::drawFlags() const
 {
@@ -403,9 +421,23 @@ void Label::fit()
         shrunk_ = false;
         measured_.reset();
     } else if (autoSize_) {
-        setFont(designFont_);
-        shrunk_ = false;
-        const QSize s = textSize(designFont_, c).grownBy(contentsMargins());
+        // Wider than its window, and only then, it is drawn smaller, down to the floor.
+        const int room = parentWidget() && !isWindow() ? parentWidget()->width() : INT_MAX;
+        const double design = designFont_.pointSizeF();
+        QFont f = designFont_;
+        QSize s;
+        for (int half = int(std::floor(design * 2));; --half) {
+            const QMargins inset = sideBearings(QFontMetrics(f), c);
+            s = textSize(f, c).grownBy(inset);
+            for (int i = 0; i < 4 && !textFits(f, s, drawFlags(), c, this, inset); ++i)
+                s += QSize(2, 1);
+            s = s.grownBy(contentsMargins());
+            if (s.width() <= room || design <= 0 || half <= std::ceil(design * 2 * MinimumScale))
+                break;
+            f = withPointSize(designFont_, (half - 1) / 2.0);
+        }
+        setFont(f);
+        shrunk_ = f.pointSizeF() != design;
         QRect r(designBox_.topLeft(), s);
         if (parentWidget() && !isWindow())
             r = movedInside(r, parentWidget()->rect().united(QRect(QPoint(), s)));
@@ -451,12 +483,13 @@ void Label::fitBox(const QString &c)
     const auto boxesFor = [&](const QFont &f) {
         const QFontMetrics fm(f);
         const int below = inkBelow(fm, c);
+        const QMargins inset = sideBearings(fm, c);
         QList<QRect> boxes{designBox_};
         const int widest = std::max(designBox_.width(), window.width());
         const int step = std::max(2, (widest - designBox_.width()) / 150);
         int lastHeight = -1;
         for (int w = designBox_.width(); w <= widest; w = w == widest ? widest + 1 : std::min(widest, w + step)) {
-            const QSize room(w - m.left() - m.right(), 1 << 20);
+            const QSize room(w - m.left() - m.right() - inset.left() - inset.right(), 1 << 20);
             const QRect laid = fm.boundingRect(QRect(QPoint(), room), flags, c);
             if (laid.width() > room.width())
                 continue;
@@ -484,7 +517,7 @@ void Label::fitBox(const QString &c)
         const QFont f = full ? designFont_ : withPointSize(designFont_, half / 2.0);
         const QList<QRect> boxes = boxesFor(f);
         for (const QRect &r : boxes)
-            if (textFits(f, r.size().shrunkBy(m), flags, c, this)) {
+            if (textFits(f, r.size().shrunkBy(m), flags, c, this, sideBearings(QFontMetrics(f), c))) {
                 setFont(f);
                 shrunk_ = !full;
                 place(r);
@@ -547,7 +580,7 @@ void Label::paintEvent(QPaintEvent *)
     if (text() != fittedText_)
         fit(); // written past setCaption
     QPainter p(this);
-    style()->drawItemText(&p, contentsRect(), drawFlags(), palette(), isEnabled(), text(), foregroundRole());
+    style()->drawItemText(&p, textRect(), drawFlags(), palette(), isEnabled(), text(), foregroundRole());
 }
 
 void Label::mousePressEvent(QMouseEvent *event)

@@ -106,8 +106,9 @@ public:
     bool shrunk() const { return shrunk_; }
     // The box the program gave, before any growing.
     QRect designBox() const { return designBox_; }
-    // The alignment and wrapping the caption is drawn with.
+    // The alignment and wrapping the caption is drawn with, and where.
     int drawFlags() const;
+    QRect textRect() const;
     static constexpr double MinimumScale = 0.8;
 
     // An auto-sized label takes the size of its caption, on one line, in its

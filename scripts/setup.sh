@@ -5,7 +5,7 @@ packages=(
   g++ cmake ninja-build pkgconf
   libasound2-dev libsndfile1-dev
   qt6-base-dev qt6-translations-l10n
-  fonts-dejavu-core fonts-liberation2 fonts-kacst fonts-kacst-one fonts-hosny-amiri
+  fonts-dejavu-core fonts-liberation2 fonts-arabeyes
 )
 missing=()
 for p in "${packages[@]}"; do

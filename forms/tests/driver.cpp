@@ -3,6 +3,14 @@
 #include "forms/window.h"
 
 #include <QApplication>
+#include <QGlyphRun>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRawFont>
+#include <QTextEdit>
+#include <QTextLayout>
 #include <QGuiApplication>
 #include <QImage>
 #include <QScreen>
@@ -32,9 +40,13 @@ bool MessageCatcher::eventFilter(QObject *watched, QEvent *event)
                 m.buttons << b->text();
             seen_.append(m);
             QPointer<QMessageBox> guard(box);
-            QTimer::singleShot(0, this, [this, guard] {
-                if (guard)
-                    answer(guard);
+            const qsizetype index = seen_.size() - 1;
+            QTimer::singleShot(0, this, [this, guard, index] {
+                if (!guard)
+                    return;
+                if (index < seen_.size())
+                    seen_[index].foreignDigits = foreignDigits(guard);
+                answer(guard);
             });
         }
     }
@@ -76,6 +88,11 @@ void erase(QWidget *box)
 
 bool drawnWhole(const QFont &font, const QSize &room, int flags, const QString &text)
 {
+    return drawnWhole(font, room, flags, text, QRect(QPoint(), room));
+}
+
+bool drawnWhole(const QFont &font, const QSize &room, int flags, const QString &text, const QRect &drawIn)
+{
     // Draw on a canvas with room to spare around the box, and look for ink outside the box.
     const int spare = room.height() + 50;
     const QRect box(QPoint(spare, spare), room);
@@ -88,7 +105,7 @@ bool drawnWhole(const QFont &font, const QSize &room, int flags, const QString &
         QPainter p(&img);
         p.setFont(font);
         p.setPen(Qt::black);
-        p.drawText(box, flags | Qt::TextDontClip, text);
+        p.drawText(drawIn.translated(box.topLeft()), flags | Qt::TextDontClip, text);
     }
     for (int y = 0; y < img.height(); ++y)
         for (int x = 0; x < img.width(); ++x)
@@ -99,7 +116,9 @@ bool drawnWhole(const QFont &font, const QSize &room, int flags, const QString &
 
 bool captionWhole(const forms::Label *label)
 {
-    return drawnWhole(label->font(), label->contentsRect().size(), label->drawFlags(), label->text());
+    const QRect room = label->contentsRect();
+    return drawnWhole(label->font(), room.size(), label->drawFlags(), label->text(),
+                      label->textRect().translated(-room.topLeft()));
 }
 
 namespace {
@@ -218,6 +237,70 @@ QStringList loadedNames()
     for (forms::Form *f : forms::loadedForms())
         names << f->objectName();
     return names;
+}
+
+} // namespace formstest
+
+namespace formstest {
+
+bool digitsDrawnWestern(const QFont &font, const QString &text, Qt::LayoutDirection direction, QString *families)
+{
+    int western = 0;
+    for (const QChar c : text)
+        western += (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('.');
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setTextDirection(direction);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    while (layout.createLine().isValid()) {
+    }
+    layout.endLayout();
+    // Each glyph run is drawn in one font: count its glyphs that are that
+    // font's own glyphs for a Western digit or the point.
+    int drawn = 0;
+    QStringList used;
+    for (const QGlyphRun &run : layout.glyphRuns()) {
+        const QRawFont raw = run.rawFont();
+        used << raw.familyName();
+        const QList<quint32> own = raw.glyphIndexesForString(QStringLiteral("0123456789."));
+        for (const quint32 g : run.glyphIndexes())
+            drawn += own.contains(g);
+    }
+    if (families)
+        *families = used.join(QLatin1Char(','));
+    return drawn == western;
+}
+
+QStringList foreignDigits(QWidget *window)
+{
+    QStringList faults;
+    auto check = [&](const QWidget *w, const QString &text) {
+        QString families;
+        if (!text.isEmpty() && !digitsDrawnWestern(w->font(), text, w->layoutDirection(), &families))
+            faults << QStringLiteral("%1: %2 (%3)").arg(w->objectName(), text, families);
+    };
+    QList<QWidget *> widgets = window->findChildren<QWidget *>();
+    widgets.prepend(window);
+    for (QWidget *w : widgets) {
+        if (!w->isVisible())
+            continue;
+        if (auto *l = qobject_cast<QLabel *>(w))
+            check(l, l->text());
+        else if (auto *b = qobject_cast<QAbstractButton *>(w))
+            check(b, b->text());
+        else if (auto *g = qobject_cast<QGroupBox *>(w))
+            check(g, g->title());
+        else if (auto *e = qobject_cast<QLineEdit *>(w))
+            check(e, e->text());
+        else if (auto *e = qobject_cast<QTextEdit *>(w))
+            check(e, e->toPlainText());
+        else if (auto *e = qobject_cast<QPlainTextEdit *>(w))
+            check(e, e->toPlainText());
+        if (w->isWindow() && qobject_cast<QMessageBox *>(w))
+            check(w, w->windowTitle());
+    }
+    return faults;
 }
 
 } // namespace formstest

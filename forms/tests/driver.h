@@ -18,6 +18,7 @@ struct SeenMessage {
     QString title;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QStringList buttons; // captions, as shown
+    QStringList foreignDigits; // its texts whose digits were not drawn as Western ones
 };
 
 // Watches for message boxes, records them and answers each one: with the next
@@ -62,6 +63,8 @@ void press(QWidget *w, Qt::Key key, const QString &text = QString());
 QStringList loadedNames();
 // Whether a text drawn in a box of that size with those flags lies whole inside it.
 bool drawnWhole(const QFont &font, const QSize &room, int flags, const QString &text);
+// The same, drawn in a part of the box.
+bool drawnWhole(const QFont &font, const QSize &room, int flags, const QString &text, const QRect &drawIn);
 // Whether a label's caption, drawn in its font and layout, lies whole inside the label.
 bool captionWhole(const forms::Label *label);
 
@@ -85,5 +88,17 @@ QStringList captionFaults(QWidget *window, const QStringList &wrapping = {});
 
 // Whether a control is on screen, its window and every parent shown.
 inline bool shown(const QWidget *w) { return w && w->isVisible(); }
+
+} // namespace formstest
+
+namespace formstest {
+
+// The shown texts of a window (labels, buttons, frames, boxes, and the window
+// itself when it is a message box) whose Western digits or points are not drawn
+// with their font's own glyph for them, each as "name: text (families)".
+QStringList foreignDigits(QWidget *window);
+// The same for one text drawn in a font.
+bool digitsDrawnWestern(const QFont &font, const QString &text, Qt::LayoutDirection direction,
+                        QString *families = nullptr);
 
 } // namespace formstest

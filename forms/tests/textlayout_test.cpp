@@ -232,6 +232,40 @@ private slots:
         const QRect avail = QGuiApplication::primaryScreen()->availableGeometry();
         QVERIFY(std::abs(centred.geometry().center().x() - avail.center().x()) <= 1);
     }
+
+    // Every design font draws a Western digit and point as such, also after Arabic words.
+    void designFontsDrawWesternDigits_data()
+    {
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<QString>("text");
+        const QStringList texts = {QStringLiteral("أخطأت الاجابة الصحيحة هي 9.8"), QStringLiteral("الإصدار 1.0"),
+                                   QStringLiteral("القسمة على 10 و 100 و 1000"),
+                                   QStringLiteral("القسمة على عدد مكون من 3 أرقام"),
+                                   QStringLiteral("عدد الأسئلة :  1234567890"), QStringLiteral("0.98×10=")};
+        for (const char *family : {"Arabic Transparent", "MS Sans Serif", "Arial", "Akhbar MT", "Monotype Koufi",
+                                   "SC_OUHOD"})
+            for (const QString &text : texts)
+                QTest::addRow("%s: %s", family, qPrintable(text)) << QString::fromLatin1(family) << text;
+    }
+    void designFontsDrawWesternDigits()
+    {
+        QFETCH(QString, family);
+        QFETCH(QString, text);
+        for (bool bold : {false, true}) {
+            QString families;
+            QVERIFY2(formstest::digitsDrawnWestern(designFont(family, 18, bold), text, Qt::RightToLeft, &families),
+                     qPrintable(families));
+        }
+    }
+    // The check itself sees a font that puts Arabic-Indic shapes after Arabic words.
+    void aFontWithArabicIndicDigitsIsCaught()
+    {
+        QFont kacst(QStringLiteral("KacstOne"), 18);
+        if (QFontInfo(kacst).family() != QStringLiteral("KacstOne"))
+            QSKIP("KacstOne is not installed");
+        QVERIFY(formstest::digitsDrawnWestern(kacst, QStringLiteral("9.8"), Qt::RightToLeft));
+        QVERIFY(!formstest::digitsDrawnWestern(kacst, QStringLiteral("هي 9.8"), Qt::RightToLeft));
+    }
 };
 
 QTEST_MAIN(TextLayoutTest)
