@@ -316,14 +316,16 @@ QFont withPointSize(QFont f, double pt)
     return f;
 }
 
-// How far a text's ink reaches past its advance on the left and right, kept
+// How far a text's ink reaches past its advance on the left and right, and
+// above the font's ascent (a glyph from a fallback font may be taller), kept
 // clear so that a glyph at the edge of a box is not cut.
 QMargins sideBearings(const QFontMetrics &fm, const QString &text)
 {
     if (text.isEmpty())
         return {};
     const QRect ink = fm.tightBoundingRect(text);
-    return QMargins(std::max(0, -ink.left()) + 1, 0, std::max(0, ink.right() + 1 - fm.horizontalAdvance(text)) + 1, 0);
+    return QMargins(std::max(0, -ink.left()) + 1, std::max(0, -ink.top() - fm.ascent()),
+                    std::max(0, ink.right() + 1 - fm.horizontalAdvance(text)) + 1, 0);
 }
 
 // How far a text's ink reaches below the font's descent.
@@ -385,7 +387,8 @@ void Label::setCaption(const QString &c)
 void Label::setAutoSize(bool on)
 {
     autoSize_ = on;
-    designBox_ = geometry();
+    if (geometry() != applied_)
+        designBox_ = geometry();
     applied_ = QRect();
     measured_.reset();
     setWordWrap(!on);
@@ -467,7 +470,7 @@ void Label::fitBox(const QString &c)
             others << g;
         }
     const int flags = drawFlags();
-    const Measured now{c, designFont_, designBox_, window.size(), flags, others};
+    const Measured now{c, designFont_, designBox_, window.size(), flags, others, contentsMargins()};
     if (measured_ == now)
         return;
     measured_ = now;
@@ -493,7 +496,7 @@ void Label::fitBox(const QString &c)
             const QRect laid = fm.boundingRect(QRect(QPoint(), room), flags, c);
             if (laid.width() > room.width())
                 continue;
-            const int h = std::max(designBox_.height(), laid.height() + below + m.top() + m.bottom());
+            const int h = std::max(designBox_.height(), laid.height() + below + inset.top() + m.top() + m.bottom());
             if (h == lastHeight)
                 continue; // no lower than a narrower box
             lastHeight = h;
@@ -544,6 +547,8 @@ void Label::changeEvent(QEvent *event)
         designFont_ = font();
         measured_.reset();
         fit();
+    } else if (event->type() == QEvent::ContentsRectChange && !fitting_) {
+        fit();
     }
     QLabel::changeEvent(event);
 }
@@ -577,8 +582,8 @@ bool Label::eventFilter(QObject *watched, QEvent *event)
 
 void Label::paintEvent(QPaintEvent *)
 {
-    if (text() != fittedText_)
-        fit(); // written past setCaption
+    if (text() != fittedText_ || (!autoSize_ && testAttribute(Qt::WA_Resized)))
+        fit(); // written past setCaption, or aligned anew; unchanged, nothing is measured again
     QPainter p(this);
     style()->drawItemText(&p, textRect(), drawFlags(), palette(), isEnabled(), text(), foregroundRole());
 }

@@ -143,6 +143,7 @@ private:
         QSize window;
         int flags = 0;
         QList<QRect> others;
+        QMargins margins;
         bool operator==(const Measured &) const = default;
     };
     std::optional<Measured> measured_;
