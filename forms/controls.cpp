@@ -319,13 +319,33 @@ QFont withPointSize(QFont f, double pt)
 // How far a text's ink reaches past its advance on the left and right, and
 // above the font's ascent (a glyph from a fallback font may be taller), kept
 // clear so that a glyph at the edge of a box is not cut.
-QMargins sideBearings(const QFontMetrics &fm, const QString &text)
+QMargins sideBearings(const QFont &font, const QString &text)
 {
     if (text.isEmpty())
         return {};
-    const QRect ink = fm.tightBoundingRect(text);
-    return QMargins(std::max(0, -ink.left()) + 1, std::max(0, -ink.top() - fm.ascent()),
-                    std::max(0, ink.right() + 1 - fm.horizontalAdvance(text)) + 1, 0);
+    // The ink as drawn, fallback glyphs included, against the line the metrics give.
+    const QFontMetrics fm(font);
+    const int advance = fm.horizontalAdvance(text), spare = fm.height();
+    QImage img(advance + 2 * spare, 3 * spare, QImage::Format_RGB32);
+    img.fill(Qt::black);
+    {
+        QPainter p(&img);
+        p.setFont(font);
+        p.setPen(Qt::white);
+        p.drawText(QRect(spare, spare, advance, spare), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip
+                       | (text.isRightToLeft() ? Qt::TextForceRightToLeft : Qt::TextForceLeftToRight), text);
+    }
+    QRect ink;
+    for (int y = 0; y < img.height(); ++y) {
+        const auto *row = reinterpret_cast<const QRgb *>(img.constScanLine(y));
+        for (int x = 0; x < img.width(); ++x)
+            if (row[x] & 0xFFFFFF)
+                ink |= QRect(x, y, 1, 1);
+    }
+    if (ink.isEmpty())
+        return {};
+    return QMargins(std::max(0, spare - ink.left()) + 1, std::max(0, spare - ink.top()),
+                    std::max(0, ink.right() + 1 - spare - advance) + 1, 0);
 }
 
 // How far a text's ink reaches below the font's descent.
@@ -365,7 +385,7 @@ QRect movedInside(QRect r, const QRect &window)
 
 QRect Label::textRect() const
 {
-    return contentsRect().marginsRemoved(sideBearings(QFontMetrics(font()), text()));
+    return contentsRect().marginsRemoved(sideBearings(font(), text()));
 }
 
 int Label::drawFlags() const
@@ -430,7 +450,7 @@ void Label::fit()
         QFont f = designFont_;
         QSize s;
         for (int half = int(std::floor(design * 2));; --half) {
-            const QMargins inset = sideBearings(QFontMetrics(f), c);
+            const QMargins inset = sideBearings(f, c);
             s = textSize(f, c).grownBy(inset);
             for (int i = 0; i < 4 && !textFits(f, s, drawFlags(), c, this, inset); ++i)
                 s += QSize(2, 1);
@@ -486,7 +506,7 @@ void Label::fitBox(const QString &c)
     const auto boxesFor = [&](const QFont &f) {
         const QFontMetrics fm(f);
         const int below = inkBelow(fm, c);
-        const QMargins inset = sideBearings(fm, c);
+        const QMargins inset = sideBearings(f, c);
         QList<QRect> boxes{designBox_};
         const int widest = std::max(designBox_.width(), window.width());
         const int step = std::max(2, (widest - designBox_.width()) / 150);
@@ -520,7 +540,7 @@ void Label::fitBox(const QString &c)
         const QFont f = full ? designFont_ : withPointSize(designFont_, half / 2.0);
         const QList<QRect> boxes = boxesFor(f);
         for (const QRect &r : boxes)
-            if (textFits(f, r.size().shrunkBy(m), flags, c, this, sideBearings(QFontMetrics(f), c))) {
+            if (textFits(f, r.size().shrunkBy(m), flags, c, this, sideBearings(f, c))) {
                 setFont(f);
                 shrunk_ = !full;
                 place(r);
