@@ -534,7 +534,6 @@ void Label::fitBox(const QString &c)
     };
     const double design = designFont_.pointSizeF();
     const int floor = int(std::ceil(design * 2 * MinimumScale));
-    QList<QRect> atFloor;
     for (int half = int(std::floor(design * 2));; --half) {
         const bool full = half == int(std::floor(design * 2));
         const QFont f = full ? designFont_ : withPointSize(designFont_, half / 2.0);
@@ -546,18 +545,18 @@ void Label::fitBox(const QString &c)
                 place(r);
                 return;
             }
-        if (half <= floor) {
-            atFloor = boxes;
+        if (half <= floor)
             break;
-        }
     }
-    // Never smaller than the floor: there, in the widest box the window leaves.
-    setFont(withPointSize(designFont_, floor / 2.0));
+    // Hemmed in even at the floor: whole rather than cut, in its design box,
+    // as large as it is drawn whole there.
+    const QRect widest = designBox_;
+    int half = floor - 1;
+    while (half > 1 && !textFits(withPointSize(designFont_, half / 2.0), widest.size().shrunkBy(m), flags, c, this,
+                                 sideBearings(withPointSize(designFont_, half / 2.0), c)))
+        --half;
+    setFont(withPointSize(designFont_, half / 2.0));
     shrunk_ = true;
-    QRect widest = designBox_;
-    for (const QRect &r : atFloor)
-        if (r.width() > widest.width())
-            widest = r;
     place(widest);
 }
 

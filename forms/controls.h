@@ -96,8 +96,9 @@ public:
     // The caption is drawn in the design font at its design size. A fixed
     // box wraps it at blanks; where the whole caption does not fit, the box
     // grows around its design centre, inside the window and clear of the
-    // other controls, before the caption is drawn smaller (never below
-    // MinimumScale of the design size). font() is the font drawn.
+    // other controls, before the caption is drawn smaller (not below
+    // MinimumScale of the design size unless the caption would be cut even
+    // there). font() is the font drawn.
     void setCaption(const QString &c);
     void setText(const QString &c) { setCaption(c); }
     // The font the design gives (set with setFont).
