@@ -17,6 +17,8 @@ constexpr QRgb Cyan = bgr(0x00FFFF00);
 constexpr QRgb LightCyan = bgr(0x00FFFFC0);
 constexpr QRgb Pink = bgr(0x00C0C0FF);
 constexpr QRgb LightOrange = bgr(0x0080C0FF);
+// The return label is one line of its 18 pt caption high, its descenders included.
+constexpr int ReturnHeight = 630;
 
 drills::AnswerMode modeOf(Drill drill)
 {
@@ -95,7 +97,7 @@ Form2::Form2() : MultiplicationDrill(QStringLiteral("Form2"), Drill::Write)
     forms::placeTwips(box, 4253, 4470, 3495, 1245);
     box->setFocus(Qt::OtherFocusReason);
 
-    addLabel(this, {"Label7", "الواجهة", 18, Pink, 720, 8280, 1500, 495});
+    addLabel(this, {"Label7", "الواجهة", 18, Pink, 720, 8280, 1500, ReturnHeight});
 }
 
 Form4::Form4() : MultiplicationDrill(QStringLiteral("Form4"), Drill::Choose)
@@ -118,7 +120,7 @@ Form4::Form4() : MultiplicationDrill(QStringLiteral("Form4"), Drill::Choose)
         previous = b;
     }
 
-    addLabel(this, {"Label7", "الواجهة", 18, Pink, 240, 8160, 1500, 495});
+    addLabel(this, {"Label7", "الواجهة", 18, Pink, 240, 8160, 1500, ReturnHeight});
 }
 
 Form3::Form3() : MultiplicationDrill(QStringLiteral("Form3"), Drill::RightWrong)
@@ -129,7 +131,7 @@ Form3::Form3() : MultiplicationDrill(QStringLiteral("Form3"), Drill::RightWrong)
     addLabel(this, {"Label7", "صح", 72, LightOrange, 6810, 5040, 1935, 1695});
     addLabel(this, {"Label8", "خطأ", 72, LightOrange, 3255, 5040, 1875, 1695});
     addLabel(this, {"Label10", "", 8.25, Qt::black, 720, 6360, 495, 255, Qt::AlignHCenter, false});
-    addLabel(this, {"Label11", "الواجهة", 18, Pink, 360, 8280, 1500, 495});
+    addLabel(this, {"Label11", "الواجهة", 18, Pink, 360, 8280, 1500, ReturnHeight});
 }
 
 } // namespace mirrane

@@ -23,13 +23,12 @@ Form1::Form1() : SplashForm([] { forms::show<Form5>(); })
     panel->setBorderWidth(0);
     placeTwips(panel, 600, 1080, 5175, 3015);
 
-    // Each line is centred on the card, in a box that holds it in its design font.
     const LabelDesign titles[] = {
-        {"Label2", "Mirrane", 27.75, bgr(0x00FFFFFF), 120, 1200, 6030, 765},
-        {"Label3", "للصف السادس الابتدائي", 27.75, bgr(0x00FF80FF), 120, 1920, 6030, 765},
-        {"Label4", "الفصل الدراسي الأول", 27.75, bgr(0x00FFFFC0), 120, 2760, 6030, 765},
-        {"Label1", "ضرب الأعداد العشرية", 27.75, bgr(0x0000FF00), 120, 240, 6030, 765},
-        {"Label5", "تمارين وتدريبات", 27.75, bgr(0x00C0C0FF), 120, 4200, 6030, 765},
+        {"Label2", "Mirrane", 27.75, bgr(0x00FFFFFF), 1125, 1200, 0, 0},
+        {"Label3", "للصف السادس الابتدائي", 27.75, bgr(0x00FF80FF), 1005, 1920, 0, 0},
+        {"Label4", "الفصل الدراسي الأول", 27.75, bgr(0x00FFFFC0), 1200, 2760, 0, 0},
+        {"Label1", "ضرب الأعداد العشرية", 27.75, bgr(0x0000FF00), 660, 240, 0, 0},
+        {"Label5", "تمارين وتدريبات", 27.75, bgr(0x00C0C0FF), 195, 4200, 0, 0},
     };
     for (const LabelDesign &d : titles)
         addLabel(this, d);

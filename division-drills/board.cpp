@@ -24,17 +24,17 @@ void addScoreBoard(QWidget *window, int questionsLeft)
     using drills::LabelDesign;
     const Qt::Alignment right = Qt::AlignRight;
     for (const LabelDesign &d : {
-             LabelDesign{"Label4", " عدد الاجابات الصحيحة : 0", 15.75, 0, 9120, 240, 2760, 960, right},
-             LabelDesign{"Label5", "عدد الاجابات الخاطئة :  0", 15.75, 0, 6120, 240, 2760, 960, right},
-             LabelDesign{"Label6", "عدد الاسئلة", 15.75, 0, questionsLeft, 240, 5880 - questionsLeft, 960, right},
-             LabelDesign{"Label9", "التقدير", 15.75, 0, 120, 240, 2760, 960},
+             LabelDesign{"Label4", " عدد الاجابات الصحيحة : 0", 15.75, 0, 8760, 360, 0, 0, right},
+             LabelDesign{"Label5", "عدد الاجابات الخاطئة :  0", 15.75, 0, 5280, 360, 0, 0, right},
+             LabelDesign{"Label6", "عدد الاسئلة", 15.75, 0, questionsLeft, 360, 0, 0, right},
+             LabelDesign{"Label9", "التقدير", 15.75, 0, 840, 360, 0, 0},
          })
         drills::addLabel(window, d);
 }
 
 forms::Label *addReturnLabel(QWidget *window, const char *name, int left, int top)
 {
-    return drills::addLabel(window, {name, "الواجهة", 18, 0, left, top, 1500, 500});
+    return drills::addLabel(window, {name, "الواجهة", 18, 0, left, top, 0, 0});
 }
 
 void returnToSuiteMenu(forms::Form *window, forms::Label *back)

@@ -18,7 +18,7 @@ forms::Picture *addBackdrop(QWidget *window, int top, int height);
 void addScoreBoard(QWidget *window, int questionsLeft);
 
 // Label7 (or `name`) "الواجهة", the way back to the menu, at its design place.
-forms::Label *addReturnLabel(QWidget *window, const char *name = "Label7", int left = 1420, int top = 8040);
+forms::Label *addReturnLabel(QWidget *window, const char *name = "Label7", int left = 1920, int top = 8040);
 
 // The return label of a window outside the question cycle: a click shows the
 // suite menu and hides the window, which keeps its state.

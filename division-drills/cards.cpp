@@ -25,15 +25,15 @@ void addCredits(forms::Form *card, int height)
 
     const unsigned yellow = 0x00C0FFFF;
     for (const LabelDesign &d : {
-             LabelDesign{"Label2", "تمارين على عملية القسمة", 26.25, drills::bgr(0), 548, 2280, 5175, 700},
+             LabelDesign{"Label2", "تمارين على عملية القسمة", 26.25, drills::bgr(0), 863, 2280, 0, 0},
              LabelDesign{"Label1", "برنامج Halvery", 27.75, drills::bgr(0xFFFFFF), 0, 240, 6270, 720},
              LabelDesign{"Label5", "للمرحلة الابتدائية", 27.75, drills::bgr(0xFFFFFF), 0, 4200, 6270, 720},
-             LabelDesign{"Label7", "تمارين القسمة على 10 و 100 و 1000", 11.25, drills::bgr(yellow), 0, 5040, 6270, 260},
-             LabelDesign{"Label6", "القسمة مع الباقي والقسمة بالخطوات", 11.25, drills::bgr(yellow), 0, 5280, 6270, 260},
-             LabelDesign{"Label9", "بطاقات حقائق القسمة والضرب", 11.25, drills::bgr(yellow), 0, 5520, 6270, 260},
-             LabelDesign{"Label10", "للتواصل: معلم الرياضيات في مدرستك", 11.25, drills::bgr(yellow), 0, 5760, 6270, 260},
-             LabelDesign{"Label11", "جميع الحقوق محفوظة لفريق برامج الحساب", 11.25, drills::bgr(yellow), 0, 6000, 6270, 260},
-             LabelDesign{"Label12", "الإصدار 1.0", 11.25, drills::bgr(yellow), 0, 6240, 6270, 260},
+             LabelDesign{"Label7", "تمارين القسمة على 10 و 100 و 1000", 11.25, drills::bgr(yellow), 0, 5040, 6270, 400},
+             LabelDesign{"Label6", "القسمة مع الباقي والقسمة بالخطوات", 11.25, drills::bgr(yellow), 0, 5280, 6270, 400},
+             LabelDesign{"Label9", "بطاقات حقائق القسمة والضرب", 11.25, drills::bgr(yellow), 0, 5520, 6270, 400},
+             LabelDesign{"Label10", "للتواصل: معلم الرياضيات في مدرستك", 11.25, drills::bgr(yellow), 0, 5760, 6270, 400},
+             LabelDesign{"Label11", "جميع الحقوق محفوظة لفريق برامج الحساب", 11.25, drills::bgr(yellow), 0, 6000, 6270, 400},
+             LabelDesign{"Label12", "الإصدار 1.0", 11.25, drills::bgr(yellow), 0, 6240, 6270, 400},
          })
         drills::addLabel(card, d);
 }

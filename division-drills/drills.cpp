@@ -29,12 +29,12 @@ void backToModeMenu(drills::QuestionWindow *w)
 Form2::Form2() : QuestionWindow(QStringLiteral("Form2"), settingsFor(drills::AnswerMode::Write))
 {
     addBackdrop(this, 720, 8220);
-    addScoreBoard(this, 3120);
+    addScoreBoard(this, 3360);
     for (const LabelDesign &d : {
-             LabelDesign{"Label1", "اكتب ناتج ما يلي :", 36, LightYellow, 3000, 1560, 6000, 900},
-             LabelDesign{"Label2", "", 72, White, 0, 2400, 12000, 1800},
-             LabelDesign{"Label3", "", 27.75, 0, 1000, 6360, 10000, 720, Qt::AlignHCenter, false},
-             LabelDesign{"Label8", "اكتب الناتج تم اضغط على ادخال أو Enter", 20.25, 0, 1500, 7320, 9000, 600},
+             LabelDesign{"Label1", "اكتب ناتج ما يلي :", 36, LightYellow, 6600, 1560, 0, 0},
+             LabelDesign{"Label2", "", 72, White, 3900, 2400, 0, 0},
+             LabelDesign{"Label3", "", 27.75, 0, 5160, 6360, 0, 0, Qt::AlignHCenter, false},
+             LabelDesign{"Label8", "اكتب الناتج تم اضغط على ادخال أو Enter", 20.25, 0, 3840, 7320, 0, 0},
          })
         drills::addLabel(this, d);
     auto *box = new forms::TextBox(this, QStringLiteral("Text1"));
@@ -56,11 +56,11 @@ drills::Question Form2::drawQuestion(bool)
 Form4::Form4() : QuestionWindow(QStringLiteral("Form4"), settingsFor(drills::AnswerMode::Choose))
 {
     addBackdrop(this, 720, 8220);
-    addScoreBoard(this, 3120);
+    addScoreBoard(this, 3360);
     for (const LabelDesign &d : {
-             LabelDesign{"Label8", "اختر الاجابة الصحيحة مما يلي:", 27.75, White, 1500, 1440, 9000, 720},
-             LabelDesign{"Label2", "", 48, LightYellow, 0, 2400, 12000, 1400},
-             LabelDesign{"Label3", "", 27.75, White, 1000, 6600, 10000, 720, Qt::AlignHCenter, false},
+             LabelDesign{"Label8", "اختر الاجابة الصحيحة مما يلي:", 27.75, White, 3105, 1440, 0, 0},
+             LabelDesign{"Label2", "", 48, LightYellow, 4545, 2400, 0, 0},
+             LabelDesign{"Label3", "", 27.75, White, 5190, 6600, 0, 0, Qt::AlignHCenter, false},
          })
         drills::addLabel(this, d);
     const int lefts[] = {7673, 4913, 2033};
@@ -92,18 +92,18 @@ drills::Question Form4::drawQuestion(bool first)
 Form3::Form3() : QuestionWindow(QStringLiteral("Form3"), settingsFor(drills::AnswerMode::Judge))
 {
     auto *picture = addBackdrop(this, 720, 8220);
-    addScoreBoard(this, 3120);
-    drills::addLabel(this, {"Label1", "", 26.25, LightYellow, 0, 1440, 12000, 840});
-    drills::addLabel(this, {"Label2", "", 48, White, 0, 2280, 12000, 1400});
+    addScoreBoard(this, 3240);
+    drills::addLabel(this, {"Label1", "", 26.25, LightYellow, 5280, 1440, 0, 0});
+    drills::addLabel(this, {"Label2", "", 48, White, 4605, 2280, 0, 0});
     const QColor plain = forms::windowBackgroundColor();
     auto *shape2 = new forms::Shape(this, QStringLiteral("Shape2"), forms::Shape::Circle, Qt::black, plain);
     forms::placeTwips(shape2, 6000, 4200, 3495, 2655);
     auto *shape1 = new forms::Shape(this, QStringLiteral("Shape1"), forms::Shape::Circle, Qt::black, Qt::white);
     forms::placeTwips(shape1, 2400, 4200, 3495, 2655);
-    auto *yes = drills::addLabel(this, {"Label7", "صح", 72, 0, 6810, 4680, 1935, 1695});
-    auto *no = drills::addLabel(this, {"Label8", "خطأ", 72, 0, 3240, 4800, 1875, 1695});
-    drills::addLabel(this, {"Label3", "", 27.75, White, 1000, 6960, 10000, 720, Qt::AlignHCenter, false});
-    drills::addLabel(this, {"Label10", "", 8.25, 0, 720, 6360, 300, 300, Qt::AlignHCenter, false});
+    auto *yes = drills::addLabel(this, {"Label7", "صح", 72, 0, 6810, 4680, 0, 0});
+    auto *no = drills::addLabel(this, {"Label8", "خطأ", 72, 0, 3240, 4800, 0, 0});
+    drills::addLabel(this, {"Label3", "", 27.75, White, 5190, 6960, 0, 0, Qt::AlignHCenter, false});
+    drills::addLabel(this, {"Label10", "", 8.25, 0, 720, 6360, 0, 0, Qt::AlignHCenter, false});
     addReturnLabel(this, "Label11");
     backToModeMenu(this);
 

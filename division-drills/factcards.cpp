@@ -27,16 +27,11 @@ CardWindow::CardWindow(const QString &formName, drills::FactCardTable::Fact fact
     : DrillWindow(formName, true)
 {
     addBackdrop(this, -120, 8700);
-    auto *card = drills::addLabel(this, {"Label1", "", 150, drills::bgr(0x00FFFFFF), 1568, 2160, 9000, 3700});
+    auto *card = drills::addLabel(this, {"Label1", "", 150, drills::bgr(0x00FFFFFF), 1568, 2160, 0, 0});
     auto *hint = drills::addLabel(this, {"Label2", "اضغط ادخال او Enter لتغيير السؤال و اضغط المسافة لتعرف الاجابة ",
                                          12, drills::bgr(0x0000FFFF), 3780, 6720, 6000, 400});
     hint->setFont(forms::designFont(QStringLiteral("Arial"), 12, true));
-    hint->setCaption(hint->caption());
-    // The card and the instruction take the size of their text from their
-    // design Left: whole, on one line, never drawn smaller.
-    card->setAutoSize(true);
-    hint->setAutoSize(true);
-    returnToSuiteMenu(this, addReturnLabel(this, "Label7", 1420, 7560));
+    returnToSuiteMenu(this, addReturnLabel(this, "Label7", 1920, 7560));
     card_ = new drills::FactCard(this, card, chalkCards(fact));
 }
 

@@ -18,12 +18,12 @@ Form5::Form5() : DrillWindow(QStringLiteral("Form5"))
     auto *shape1 = drills::addMenuOval(this, QStringLiteral("Shape1"), 3833, 4680, 4335, 2415, drills::ovalPlainColor());
 
     auto *title = drills::addLabel(this, {"Label1", "القسمة على 10 و 100 و 1000", 36, drills::bgr(0x00C0FFFF), 1905,
-                                          840, 8400, 900, Qt::AlignRight});
-    auto *choose = drills::addLabel(this, {"Label3", "اختر الناتج", 27.75, 0, 6173, 3120, 4335, 720});
-    auto *judge = drills::addLabel(this, {"Label4", "اختر علامة صح و علامة خطأ", 18, 0, 1493, 3240, 4335, 600});
-    auto *write = drills::addLabel(this, {"Label2", "اكتب الناتج", 27.75, 0, 3833, 5520, 4335, 720});
-    auto *back = drills::addLabel(this, {"Label5", "الواجهة", 18, 0, 1420, 7680, 1500, 500});
-    auto *exit = drills::addLabel(this, {"Label7", "خروج", 18, drills::bgr(0xFFFFFF), 1540, 8280, 1500, 500});
+                                          840, 0, 0, Qt::AlignRight});
+    auto *choose = drills::addLabel(this, {"Label3", "اختر الناتج", 27.75, 0, 7493, 3120, 0, 0});
+    auto *judge = drills::addLabel(this, {"Label4", "اختر علامة صح و علامة خطأ", 18, 0, 1853, 3240, 0, 0});
+    auto *write = drills::addLabel(this, {"Label2", "اكتب الناتج", 27.75, 0, 4988, 5520, 0, 0});
+    auto *back = drills::addLabel(this, {"Label5", "الواجهة", 18, 0, 1920, 7680, 0, 0});
+    auto *exit = drills::addLabel(this, {"Label7", "خروج", 18, drills::bgr(0xFFFFFF), 2040, 8280, 0, 0});
 
     auto open = [this](auto showDrill) {
         return [this, showDrill] {

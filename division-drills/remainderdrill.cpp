@@ -36,11 +36,11 @@ Form6::Form6() : QuestionWindow(QStringLiteral("Form6"), {drills::AnswerMode::Wr
     addBackdrop(this, 720, 8220);
     addScoreBoard(this, 3360);
     for (const LabelDesign &d : {
-             LabelDesign{"Label1", "اكتب ناتج ما يلي :", 36, bgr(0x00C0FFFF), 3000, 1560, 6000, 900},
-             LabelDesign{"Label2", "", 72, bgr(0xFFFFFF), 0, 2400, 12000, 1800},
-             LabelDesign{"Label10", "و الباقي", 36, bgr(0xFFFFFF), 4800, 4800, 2400, 900},
-             LabelDesign{"Label3", "", 27.75, 0, 500, 6360, 11000, 720, Qt::AlignHCenter, false},
-             LabelDesign{"Label8", "اكتب الناتج تم اضغط على ادخال أو Enter", 20.25, 0, 1500, 7320, 9000, 600},
+             LabelDesign{"Label1", "اكتب ناتج ما يلي :", 36, bgr(0x00C0FFFF), 6600, 1560, 0, 0},
+             LabelDesign{"Label2", "", 72, bgr(0xFFFFFF), 3900, 2400, 0, 0},
+             LabelDesign{"Label10", "و الباقي", 36, bgr(0xFFFFFF), 5093, 4800, 0, 0},
+             LabelDesign{"Label3", "", 27.75, 0, 5160, 6360, 0, 0, Qt::AlignHCenter, false},
+             LabelDesign{"Label8", "اكتب الناتج تم اضغط على ادخال أو Enter", 20.25, 0, 3840, 7320, 0, 0},
          })
         drills::addLabel(this, d);
     // The quotient box comes first in the tab order and has the focus.

@@ -87,11 +87,9 @@ Form8::Form8() : DrillWindow(QStringLiteral("Form8")), score_(this)
     addScoreBoard(this, 3360);
 
     const QRgb white = qRgb(0xFF, 0xFF, 0xFF);
-    drills::addLabel(this, {"Label1", "اوجد ناتج ما يلي :", 36, qRgb(0xFF, 0xFF, 0xC0), 3000, 1560, 6000, 900});
-    dividend_ = drills::addLabel(this, {"lamaksoom", "??", 27.75, white, 6240, 3480, 1300, 720});
-    divisor_ = drills::addLabel(this, {"lamaksoomalih", "?", 27.75, white, 5505, 3480, 300, 720, Qt::AlignRight});
-    dividend_->setAutoSize(true);
-    divisor_->setAutoSize(true);
+    drills::addLabel(this, {"Label1", "اوجد ناتج ما يلي :", 36, qRgb(0xFF, 0xFF, 0xC0), 6585, 1560, 0, 0});
+    dividend_ = drills::addLabel(this, {"lamaksoom", "??", 27.75, white, 6240, 3480, 0, 0});
+    divisor_ = drills::addLabel(this, {"lamaksoomalih", "?", 27.75, white, 5505, 3480, 0, 0, Qt::AlignRight});
 
     new LineControl(this, QStringLiteral("Line1"), 7560, 3480, 5880, 3480, 5, Qt::black);
     new LineControl(this, QStringLiteral("Line3"), 5880, 3480, 5880, 4080, 5, Qt::black);
@@ -144,8 +142,8 @@ Form8::Form8() : DrillWindow(QStringLiteral("Form8")), score_(this)
     fitHelpFont(helpText_);
     help_->hide();
 
-    drills::addLabel(this, {"Label3", "Label3", 27.75, 0, 500, 6360, 11000, 720, Qt::AlignHCenter, false});
-    returnToSuiteMenu(this, addReturnLabel(this, "Label7", 1300, 8040));
+    drills::addLabel(this, {"Label3", "Label3", 27.75, 0, 5160, 6360, 0, 0, Qt::AlignHCenter, false});
+    returnToSuiteMenu(this, addReturnLabel(this, "Label7", 1800, 8040));
 
     drawTimer_ = new Timer(this, QStringLiteral("Timer1"), 100, false);
     connect(drawTimer_, &Timer::tick, this, &Form8::Timer1_Timer);

@@ -30,7 +30,7 @@ Form7::Form7() : DrillWindow(QStringLiteral("Form7"))
 {
     using namespace forms;
     addBackdrop(this, 0, 8940);
-    drills::addLabel(this, {"Label1", "واجهة التمارين", 27.75, drills::bgr(0xFFFFFF), 3000, 840, 6000, 720});
+    drills::addLabel(this, {"Label1", "واجهة التمارين", 27.75, drills::bgr(0xFFFFFF), 4380, 840, 0, 0});
 
     auto *frame = new Frame(this, QStringLiteral("Frame1"), QStringLiteral("اختر التمرين المناسب "));
     frame->setBackColor(QColor(drills::bgr(0x0000C000)));
@@ -65,7 +65,7 @@ Form7::Form7() : DrillWindow(QStringLiteral("Form7"))
     placeTwips(about, 1680, 7560, 1455, 495);
     setTabOrder(previous, about);
 
-    auto *exit = drills::addLabel(this, {"Label7", "خروج", 18, drills::bgr(0xFFFFFF), 1540, 8280, 1500, 500});
+    auto *exit = drills::addLabel(this, {"Label7", "خروج", 18, drills::bgr(0xFFFFFF), 2040, 8280, 0, 0});
 
     auto *first = findChild<CommandButton *>(QStringLiteral("Command1"));
     connect(first, &QPushButton::clicked, this, &Form7::Command1_Click);

@@ -13,6 +13,10 @@
 #include <QStyle>
 #include <QValidator>
 
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
 namespace forms {
 
 void placeTwips(QWidget *w, int left, int top, int width, int height)
@@ -267,26 +271,19 @@ Label::Label(QWidget *parent, const QString &name, const QString &caption)
 
 namespace {
 
-// A smaller caption is centred and wrapped only at blanks, so a number or a
-// sum such as 0.035×1000=350 stays whole on its line; like QLabel, it reads in
-// the direction of its own text.
-int shrunkFlags(const QString &text)
-{
-    return Qt::AlignCenter | (text.contains(QLatin1Char(' ')) ? Qt::TextWordWrap : 0)
-        | (text.isRightToLeft() ? Qt::TextForceRightToLeft : Qt::TextForceLeftToRight);
-}
-
 // Whether a text drawn in a room lies whole inside it: its lines no wider than
 // the room, and no ink outside it. Glyphs may reach past the font's ascent and
 // descent, so the text is drawn on a canvas with room to spare.
-bool textFits(const QFont &font, const QSize &room, int flags, const QString &text, const QWidget *on)
+bool textFits(const QFont &font, const QSize &room, int flags, const QString &text, const QWidget *on,
+              const QMargins &inset = {})
 {
     if (text.isEmpty())
         return true;
     const QRect box(QPoint(0, 0), room);
+    const QRect drawIn = box.marginsRemoved(inset);
     const QFontMetrics fm(font);
-    const QRect laidOut = fm.boundingRect(box, flags, text);
-    if (laidOut.width() > room.width())
+    const QRect laidOut = fm.boundingRect(drawIn, flags, text);
+    if (laidOut.width() > drawIn.width())
         return false;
     const int spare = fm.height();
     const QRect canvas = laidOut.united(box).adjusted(-spare, -spare, spare, spare);
@@ -299,7 +296,7 @@ bool textFits(const QFont &font, const QSize &room, int flags, const QString &te
         p.translate(-canvas.topLeft());
         p.setFont(font);
         p.setPen(Qt::white);
-        p.drawText(box, flags | Qt::TextDontClip, text);
+        p.drawText(drawIn, flags | Qt::TextDontClip, text);
     }
     const QRect inside = box.translated(-canvas.topLeft());
     const int width = img.width(), height = img.height();
@@ -319,19 +316,87 @@ QFont withPointSize(QFont f, double pt)
     return f;
 }
 
+// How far a text's ink reaches past its advance on the left and right, and
+// above the font's ascent (a glyph from a fallback font may be taller), kept
+// clear so that a glyph at the edge of a box is not cut.
+QMargins sideBearings(const QFont &font, const QString &text)
+{
+    if (text.isEmpty())
+        return {};
+    // The ink as drawn, fallback glyphs included, against the line the metrics give.
+    const QFontMetrics fm(font);
+    const int advance = fm.horizontalAdvance(text), spare = fm.height();
+    QImage img(advance + 2 * spare, 3 * spare, QImage::Format_RGB32);
+    img.fill(Qt::black);
+    {
+        QPainter p(&img);
+        p.setFont(font);
+        p.setPen(Qt::white);
+        p.drawText(QRect(spare, spare, advance, spare), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip
+                       | (text.isRightToLeft() ? Qt::TextForceRightToLeft : Qt::TextForceLeftToRight), text);
+    }
+    QRect ink;
+    for (int y = 0; y < img.height(); ++y) {
+        const auto *row = reinterpret_cast<const QRgb *>(img.constScanLine(y));
+        for (int x = 0; x < img.width(); ++x)
+            if (row[x] & 0xFFFFFF)
+                ink |= QRect(x, y, 1, 1);
+    }
+    if (ink.isEmpty())
+        return {};
+    return QMargins(std::max(0, spare - ink.left()) + 1, std::max(0, spare - ink.top()),
+                    std::max(0, ink.right() + 1 - spare - advance) + 1, 0);
+}
+
+// How far a text's ink reaches below the font's descent.
+int inkBelow(const QFontMetrics &fm, const QString &text)
+{
+    return text.isEmpty() ? 0 : std::max(0, fm.tightBoundingRect(text).bottom() + 1 - fm.descent());
+}
+
 // The size of a text on one line (or its own lines), ink included.
 QSize textSize(const QFont &font, const QString &text)
 {
     const QFontMetrics fm(font);
     QSize s = fm.size(Qt::TextExpandTabs, text);
     if (!text.isEmpty() && !text.contains(QLatin1Char('\n'))) {
-        const QRect ink = fm.boundingRect(text);
+        const QRect ink = fm.tightBoundingRect(text);
         s.setWidth(std::max(s.width(), ink.right() + 1 - std::min(0, ink.left())));
+        s.setHeight(std::max(s.height(), fm.ascent() + ink.bottom() + 1));
     }
     return s;
 }
 
+// Moves a box into a window as little as it takes.
+QRect movedInside(QRect r, const QRect &window)
+{
+    if (r.right() > window.right())
+        r.moveRight(window.right());
+    if (r.left() < window.left())
+        r.moveLeft(window.left());
+    if (r.bottom() > window.bottom())
+        r.moveBottom(window.bottom());
+    if (r.top() < window.top())
+        r.moveTop(window.top());
+    return r;
+}
+
 } // namespace
+
+QRect Label::textRect() const
+{
+    return contentsRect().marginsRemoved(sideBearings(font(), text()));
+}
+
+int Label::drawFlags() const
+{
+    const QString t = text();
+    const bool rtl = t.isRightToLeft();
+    int flags = int(QStyle::visualAlignment(rtl ? Qt::RightToLeft : Qt::LeftToRight, alignment()));
+    if (!autoSize_ && t.contains(QLatin1Char(' ')))
+        flags |= Qt::TextWordWrap;
+    return flags | (rtl ? Qt::TextForceRightToLeft : Qt::TextForceLeftToRight);
+}
 
 void Label::setCaption(const QString &c)
 {
@@ -339,15 +404,22 @@ void Label::setCaption(const QString &c)
     fit();
 }
 
-void Label::setAutoSize(bool on, Anchor anchor)
+void Label::setAutoSize(bool on)
 {
     autoSize_ = on;
-    anchor_ = anchor;
-    designBox_ = geometry();
+    if (geometry() != applied_)
+        designBox_ = geometry();
     applied_ = QRect();
-    if (on)
-        setWordWrap(false);
+    measured_.reset();
+    setWordWrap(!on);
     fit();
+}
+
+void Label::place(const QRect &r)
+{
+    applied_ = r;
+    if (geometry() != r)
+        setGeometry(r);
 }
 
 void Label::fit()
@@ -355,73 +427,146 @@ void Label::fit()
     if (fitting_)
         return;
     fitting_ = true;
+    if (parentWidget() != watchedParent_) {
+        if (watchedParent_)
+            watchedParent_->removeEventFilter(this);
+        watchedParent_ = parentWidget();
+        if (watchedParent_)
+            watchedParent_->installEventFilter(this); // the window's size bounds the label
+    }
     fittedText_ = text();
     const QString c = text();
-    if (autoSize_) {
-        if (geometry() != applied_)
-            designBox_ = geometry(); // placed anew by the program
-        setFont(designFont_);
-        shrunk_ = false;
-        const QMargins m = contentsMargins();
-        const QSize s = textSize(designFont_, c).grownBy(m);
-        const int left = anchor_ == Anchor::Centre ? designBox_.x() + (designBox_.width() - s.width()) / 2
-                                                   : designBox_.x();
-        applied_ = QRect(QPoint(left, designBox_.y()), s);
-        setGeometry(applied_);
-        fitting_ = false;
-        return;
-    }
-    const QSize room = contentsRect().size();
-    const int ownFlags = int(alignment()) | (wordWrap() ? int(Qt::TextWordWrap) : 0);
-    // Not placed yet: the caption is measured once the label has its size.
+    if (testAttribute(Qt::WA_Resized) && geometry() != applied_)
+        designBox_ = geometry(); // placed anew by the program
     if (!testAttribute(Qt::WA_Resized)) {
+        // Not placed yet: the caption is measured once the label has its place.
         setFont(designFont_);
         shrunk_ = false;
         measured_.reset();
-        fitting_ = false;
-        return;
-    }
-    const Measured now{c, designFont_, room, ownFlags};
-    if (measured_ == now) {
-        fitting_ = false;
-        return;
-    }
-    measured_ = now;
-    QFont f = designFont_;
-    shrunk_ = false;
-    if (designFont_.pointSizeF() > 0 && !textFits(designFont_, room, ownFlags, c, this)) {
-        // The largest size, in half points, at which the caption fits. Text
-        // scales with its size, so the search lays out the design font in a
-        // room grown in proportion (one font loaded, not one per size tried);
-        // the size found is then checked as drawn.
+    } else if (autoSize_) {
+        // Wider than its window, and only then, it is drawn smaller, down to the floor.
+        const int room = parentWidget() && !isWindow() ? parentWidget()->width() : INT_MAX;
         const double design = designFont_.pointSizeF();
-        const auto fitsAt = [&](int halfPoints) {
-            const double scale = halfPoints / 2.0 / design;
-            const QSize grown(int(room.width() / scale), int(room.height() / scale));
-            return textFits(designFont_, grown, shrunkFlags(c), c, this);
-        };
-        int lo = 1, hi = std::max(1, int(design * 2) - 1);
-        while (lo < hi) {
-            const int mid = (lo + hi + 1) / 2;
-            if (fitsAt(mid))
-                lo = mid;
-            else
-                hi = mid - 1;
+        QFont f = designFont_;
+        QSize s;
+        for (int half = int(std::floor(design * 2));; --half) {
+            const QMargins inset = sideBearings(f, c);
+            s = textSize(f, c).grownBy(inset);
+            for (int i = 0; i < 4 && !textFits(f, s, drawFlags(), c, this, inset); ++i)
+                s += QSize(2, 1);
+            s = s.grownBy(contentsMargins());
+            if (s.width() <= room || design <= 0 || half <= std::ceil(design * 2 * MinimumScale))
+                break;
+            f = withPointSize(designFont_, (half - 1) / 2.0);
         }
-        while (lo > 1 && !textFits(withPointSize(designFont_, lo / 2.0), room, shrunkFlags(c), c, this))
-            --lo;
-        f = withPointSize(designFont_, lo / 2.0);
-        shrunk_ = true;
+        setFont(f);
+        shrunk_ = f.pointSizeF() != design;
+        QRect r(designBox_.topLeft(), s);
+        if (parentWidget() && !isWindow())
+            r = movedInside(r, parentWidget()->rect().united(QRect(QPoint(), s)));
+        place(r);
+    } else {
+        fitBox(c);
     }
-    setFont(f);
     fitting_ = false;
     update();
+}
+
+void Label::fitBox(const QString &c)
+{
+    const QWidget *parent = isWindow() ? nullptr : parentWidget();
+    // The window, and the other controls the design box keeps clear of.
+    const QRect window = parent ? parent->rect().united(designBox_) : designBox_;
+    QList<QRect> others;
+    if (parent)
+        for (const QObject *o : parent->children()) {
+            const auto *w = qobject_cast<const QWidget *>(o);
+            if (!w || w == this || w->isWindow())
+                continue;
+            const QRect g = w->geometry();
+            const auto *l = qobject_cast<const Label *>(w);
+            if (g.intersects(designBox_) || (l && l->designBox_.intersects(designBox_)))
+                continue; // drawn over by design
+            others << g;
+        }
+    const int flags = drawFlags();
+    const Measured now{c, designFont_, designBox_, window.size(), flags, others, contentsMargins()};
+    if (measured_ == now)
+        return;
+    measured_ = now;
+    const QMargins m = contentsMargins();
+    if (c.isEmpty() || designFont_.pointSizeF() <= 0) {
+        setFont(designFont_);
+        shrunk_ = false;
+        place(designBox_);
+        return;
+    }
+    // Boxes for a font, the design box first, then growing around its
+    // centre; the lowest first, so a caption keeps to as few lines as it can.
+    const auto boxesFor = [&](const QFont &f) {
+        const QFontMetrics fm(f);
+        const int below = inkBelow(fm, c);
+        const QMargins inset = sideBearings(f, c);
+        QList<QRect> boxes{designBox_};
+        const int widest = std::max(designBox_.width(), window.width());
+        const int step = std::max(2, (widest - designBox_.width()) / 150);
+        int lastHeight = -1;
+        for (int w = designBox_.width(); w <= widest; w = w == widest ? widest + 1 : std::min(widest, w + step)) {
+            const QSize room(w - m.left() - m.right() - inset.left() - inset.right(), 1 << 20);
+            const QRect laid = fm.boundingRect(QRect(QPoint(), room), flags, c);
+            if (laid.width() > room.width())
+                continue;
+            const int h = std::max(designBox_.height(), laid.height() + below + inset.top() + m.top() + m.bottom());
+            if (h == lastHeight)
+                continue; // no lower than a narrower box
+            lastHeight = h;
+            QRect r(QPoint(), QSize(w, h));
+            r.moveCenter(designBox_.center());
+            r = movedInside(r, window);
+            if (std::any_of(others.cbegin(), others.cend(), [&](const QRect &o) { return o.intersects(r); }))
+                continue;
+            boxes << r;
+        }
+        std::stable_sort(boxes.begin() + 1, boxes.end(), [](const QRect &a, const QRect &b) {
+            return a.height() != b.height() ? a.height() < b.height() : a.width() < b.width();
+        });
+        return boxes;
+    };
+    const double design = designFont_.pointSizeF();
+    const int floor = int(std::ceil(design * 2 * MinimumScale));
+    for (int half = int(std::floor(design * 2));; --half) {
+        const bool full = half == int(std::floor(design * 2));
+        const QFont f = full ? designFont_ : withPointSize(designFont_, half / 2.0);
+        const QList<QRect> boxes = boxesFor(f);
+        for (const QRect &r : boxes)
+            if (textFits(f, r.size().shrunkBy(m), flags, c, this, sideBearings(f, c))) {
+                setFont(f);
+                shrunk_ = !full;
+                place(r);
+                return;
+            }
+        if (half <= floor)
+            break;
+    }
+    // Hemmed in even at the floor: whole rather than cut, in its design box,
+    // as large as it is drawn whole there.
+    const QRect widest = designBox_;
+    int half = floor - 1;
+    while (half > 1 && !textFits(withPointSize(designFont_, half / 2.0), widest.size().shrunkBy(m), flags, c, this,
+                                 sideBearings(withPointSize(designFont_, half / 2.0), c)))
+        --half;
+    setFont(withPointSize(designFont_, half / 2.0));
+    shrunk_ = true;
+    place(widest);
 }
 
 void Label::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::FontChange && !fitting_) {
         designFont_ = font();
+        measured_.reset();
+        fit();
+    } else if (event->type() == QEvent::ContentsRectChange && !fitting_) {
         fit();
     }
     QLabel::changeEvent(event);
@@ -437,20 +582,29 @@ void Label::resizeEvent(QResizeEvent *event)
 void Label::moveEvent(QMoveEvent *event)
 {
     QLabel::moveEvent(event);
-    if (autoSize_ && geometry() != applied_)
+    if (geometry() != applied_)
         fit();
 }
 
-void Label::paintEvent(QPaintEvent *event)
+void Label::showEvent(QShowEvent *event)
 {
-    if (text() != fittedText_)
-        fit(); // written past setCaption
-    if (!shrunk_) {
-        QLabel::paintEvent(event);
-        return;
-    }
+    fit(); // the window and its other controls are all there now
+    QLabel::showEvent(event);
+}
+
+bool Label::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == watchedParent_ && event->type() == QEvent::Resize)
+        fit();
+    return QLabel::eventFilter(watched, event);
+}
+
+void Label::paintEvent(QPaintEvent *)
+{
+    if (text() != fittedText_ || (!autoSize_ && testAttribute(Qt::WA_Resized)))
+        fit(); // written past setCaption, or aligned anew; unchanged, nothing is measured again
     QPainter p(this);
-    style()->drawItemText(&p, contentsRect(), shrunkFlags(text()), palette(), isEnabled(), text(), foregroundRole());
+    style()->drawItemText(&p, textRect(), drawFlags(), palette(), isEnabled(), text(), foregroundRole());
 }
 
 void Label::mousePressEvent(QMouseEvent *event)

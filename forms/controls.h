@@ -3,6 +3,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QList>
 #include <QPushButton>
 
 #include <functional>
@@ -92,21 +93,29 @@ signals:
     void mouseMoved();
 
 public:
-    // A caption that does not fit the label in its design font is drawn
-    // smaller, wrapped at blanks where that helps, whole and centred; the
-    // label keeps its position and size. font() is the font drawn.
+    // The caption is drawn in the design font at its design size. A fixed
+    // box wraps it at blanks; where the whole caption does not fit, the box
+    // grows around its design centre, inside the window and clear of the
+    // other controls, before the caption is drawn smaller (not below
+    // MinimumScale of the design size unless the caption would be cut even
+    // there). font() is the font drawn.
     void setCaption(const QString &c);
     void setText(const QString &c) { setCaption(c); }
     // The font the design gives (set with setFont).
     QFont designFont() const { return designFont_; }
     // Whether the caption is drawn smaller than the design font.
     bool shrunk() const { return shrunk_; }
+    // The box the program gave, before any growing.
+    QRect designBox() const { return designBox_; }
+    // The alignment and wrapping the caption is drawn with, and where.
+    int drawFlags() const;
+    QRect textRect() const;
+    static constexpr double MinimumScale = 0.8;
 
     // An auto-sized label takes the size of its caption, on one line, in its
-    // design font (never shrunk). It keeps its design Top, and either its
-    // design Left or the centre of its design box (the geometry it was given).
-    enum class Anchor { Left, Centre };
-    void setAutoSize(bool on, Anchor anchor = Anchor::Left);
+    // design font, from its design Left and Top; it moves in only as far as
+    // it must to stay inside its window.
+    void setAutoSize(bool on);
     bool autoSize() const { return autoSize_; }
 
 protected:
@@ -116,10 +125,14 @@ protected:
     void changeEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void fit();
+    void fitBox(const QString &c);
+    void place(const QRect &r);
     QFont designFont_;
     QString fittedText_;
     QRect designBox_, applied_;
@@ -127,12 +140,15 @@ private:
     struct Measured {
         QString text;
         QFont font;
-        QSize room;
+        QRect box;
+        QSize window;
         int flags = 0;
+        QList<QRect> others;
+        QMargins margins;
         bool operator==(const Measured &) const = default;
     };
     std::optional<Measured> measured_;
-    Anchor anchor_ = Anchor::Left;
+    QWidget *watchedParent_ = nullptr;
     bool autoSize_ = false;
     bool shrunk_ = false;
     bool fitting_ = false;

@@ -6,14 +6,19 @@ namespace forms {
 
 QStringList fontFamiliesFor(const QString &family)
 {
+    // Stand-ins chosen for width and look; each covers Arabic, Latin and digits and keeps
+    // a Western digit and point Western beside Arabic words (KacstOne and Amiri do not).
+    static const QString sans = QStringLiteral("AlArabiya");
+    static const QString last = QStringLiteral("DejaVu Sans");
+    static const QString latin = QStringLiteral("Liberation Sans");
     static const QHash<QString, QStringList> table = {
-        // Liberation Sans has Arial's metrics; Arabic text falls back to the next family.
-        {QStringLiteral("Arial"), {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}},
-        {QStringLiteral("MS Sans Serif"), {QStringLiteral("KacstOne"), QStringLiteral("DejaVu Sans")}},
-        {QStringLiteral("Arabic Transparent"), {QStringLiteral("KacstOne"), QStringLiteral("DejaVu Sans")}},
-        {QStringLiteral("Akhbar MT"), {QStringLiteral("Amiri"), QStringLiteral("DejaVu Sans")}},
-        {QStringLiteral("Monotype Koufi"), {QStringLiteral("KacstTitle"), QStringLiteral("KacstOne")}},
-        {QStringLiteral("SC_OUHOD"), {QStringLiteral("KacstDecorative"), QStringLiteral("KacstOne")}},
+        // Liberation Sans has Arial's metrics; Arabic letters come from the next family.
+        {QStringLiteral("Arial"), {QStringLiteral("Liberation Sans"), sans, last}},
+        {QStringLiteral("MS Sans Serif"), {latin, sans, last}},
+        {QStringLiteral("Arabic Transparent"), {latin, sans, last}},
+        {QStringLiteral("Akhbar MT"), {QStringLiteral("Rasheeq"), sans, last}},
+        {QStringLiteral("Monotype Koufi"), {QStringLiteral("Salem"), sans, last}},
+        {QStringLiteral("SC_OUHOD"), {QStringLiteral("Ouhod"), sans, last}},
     };
     const auto it = table.constFind(family);
     if (it != table.constEnd())
@@ -26,11 +31,13 @@ QFont designFont(const QString &family, double pointSize, bool bold, int weight)
     QFont f;
     f.setFamilies(fontFamiliesFor(family));
     f.setPointSizeF(pointSize);
-    if (weight > 0)
-        f.setWeight(weight >= 700 ? QFont::Bold : weight >= 600 ? QFont::DemiBold : weight >= 500 ? QFont::Medium
-                                                                                                    : QFont::Normal);
-    if (bold)
-        f.setBold(true);
+    // A bold design asks for 600: a family's own bold face is still the nearest,
+    // while a family without one is drawn as it is rather than thickened by
+    // the renderer, whose strokes reach a pixel past the glyph's advance.
+    if (bold || weight >= 600)
+        f.setWeight(QFont::DemiBold);
+    else if (weight >= 500)
+        f.setWeight(QFont::Medium);
     return f;
 }
 

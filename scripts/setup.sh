@@ -6,7 +6,7 @@ packages=(
   libasound2-dev libsndfile1-dev
   qt6-base-dev qt6-translations-l10n qt6-qpa-plugins
   xvfb openbox xdotool x11-utils
-  fonts-dejavu-core fonts-liberation2 fonts-kacst fonts-kacst-one fonts-hosny-amiri
+  fonts-dejavu-core fonts-liberation2 fonts-arabeyes
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,4 +1,5 @@
 // The longest texts the draws give are shown whole inside their labels.
+#include <QApplication>
 #include <QFontMetrics>
 #include <QTest>
 
@@ -59,7 +60,7 @@ class LayoutTest : public QObject {
     Q_OBJECT
 
     // Writes each text into the label and checks it is drawn whole, legibly,
-    // inside the window.
+    // inside the window, its digits and points as Western ones.
     void checkShownWhole(QWidget *window, const char *name, const QStringList &texts, double smallest = 12)
     {
         forms::Label *l = label(window, name);
@@ -70,10 +71,13 @@ class LayoutTest : public QObject {
             QVERIFY2(captionWhole(l), qPrintable(what));
             QVERIFY2(l->font().pointSizeF() >= smallest, qPrintable(what));
             QVERIFY2(window->rect().contains(l->geometry()), qPrintable(what));
+            QVERIFY2(formstest::foreignDigits(window).isEmpty(), qPrintable(what));
         }
     }
 
 private slots:
+    // The program's own fonts and direction, as its executable starts.
+    void initTestCase() { forms::initialize(*qobject_cast<QApplication *>(qApp), QStringLiteral("Mirrane")); }
     void cleanup() { endCase(); }
 
     void drillTextsFit_data()

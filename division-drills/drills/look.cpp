@@ -23,6 +23,8 @@ forms::Label *addLabel(QWidget *parent, const LabelDesign &d)
     l->setForeColor(QColor(d.color));
     l->setAlignment(d.align | Qt::AlignTop);
     forms::placeTwips(l, d.left, d.top, d.width, d.height);
+    if (d.width == 0 && d.height == 0)
+        l->setAutoSize(true);
     l->setCaption(QString::fromUtf8(d.caption));
     l->setVisible(d.visible);
     return l;

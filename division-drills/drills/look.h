@@ -25,7 +25,8 @@ public:
 
 // One label of a window design, in twips. The font is "Arabic Transparent"
 // bold; the label is transparent, reads right to left and draws its text
-// from the top.
+// from the top. A label given no width and height is auto-sized from its
+// Left and Top.
 struct LabelDesign {
     const char *name;
     const char *caption;

@@ -1,6 +1,9 @@
 // Every caption of every window lies whole inside its label and its window,
-// with the longest texts each window shows.
+// with the longest texts each window shows, its digits drawn as Western digits.
+#include <QApplication>
+
 #include "factcards.h"
+#include "forms/app.h"
 #include "halverytest.h"
 #include "listtest.h"
 #include "remainderdrill.h"
@@ -10,8 +13,10 @@ using namespace halverytest;
 
 namespace {
 
-void checkWhole(forms::Form *w)
+void checkShown(forms::Form *w)
 {
+    const QStringList foreign = formstest::foreignDigits(w);
+    QVERIFY2(foreign.isEmpty(), qPrintable(foreign.join(QLatin1Char('\n'))));
     for (forms::Label *l : w->findChildren<forms::Label *>()) {
         if (l->isHidden() || l->text().isEmpty())
             continue;
@@ -38,19 +43,21 @@ class LayoutTest : public QObject {
     std::unique_ptr<Pupil> pupil;
 
 private slots:
+    // The program's own fonts and direction, as its executable starts.
+    void initTestCase() { forms::initialize(*qobject_cast<QApplication *>(qApp), QStringLiteral("Halvery")); }
     void init() { pupil = std::make_unique<Pupil>(); }
     void cleanup() { pupil.reset(); }
 
     void cardsAndMenus()
     {
         halvery::start();
-        checkWhole(forms::instance<halvery::Form1>());
+        checkShown(forms::instance<halvery::Form1>());
         auto *menu = pupil->atSuiteMenu();
-        checkWhole(menu);
+        checkShown(menu);
         formstest::click(control<QPushButton>(menu, "Command8"));
-        checkWhole(forms::instance<halvery::Form12>());
+        checkShown(forms::instance<halvery::Form12>());
         formstest::click(control<QPushButton>(menu, "Command1"));
-        checkWhole(forms::instance<halvery::Form5>());
+        checkShown(forms::instance<halvery::Form5>());
     }
 
     void theWriteDrillsLongestTexts()
@@ -67,7 +74,7 @@ private slots:
         formstest::type(box, "1");
         formstest::press(box, Qt::Key_Return);
         QCOMPARE(caption(w, "Label3"), QStringLiteral("أخطأت الاجابة الصحيحة هي  990"));
-        checkWhole(w);
+        checkShown(w);
     }
 
     void theChooseDrillsLongestTexts()
@@ -79,7 +86,7 @@ private slots:
         answerMany(w, [&](bool right) { formstest::click(control<QPushButton>(w, right ? "Command2" : "Command1")); });
         formstest::click(control<QPushButton>(w, "Command1"));
         QCOMPARE(caption(w, "Label3"), QStringLiteral("أخطأت الاجابة الصحيحة هي  9900"));
-        checkWhole(w);
+        checkShown(w);
         for (const char *name : {"Command1", "Command2", "Command3"}) {
             auto *b = control<QPushButton>(w, name);
             QVERIFY(b->fontMetrics().horizontalAdvance(b->text()) < b->width());
@@ -96,35 +103,41 @@ private slots:
         clickLabel(w, "Label7");
         QCOMPARE(caption(w, "Label2"), QStringLiteral("990000÷10=990000"));
         QCOMPARE(caption(w, "Label3"), QStringLiteral("أخطأت الاجابة الصحيحة هي  99000"));
-        checkWhole(w);
+        checkShown(w);
     }
 
     void theListWindowsLongestTexts()
     {
         auto *drill = openFromList<halvery::Form6>(*pupil, "Command2", {21, 2});
-        checkWhole(drill);
+        checkShown(drill);
         QTest::keyClick(control<forms::TextBox>(drill, "Text1"), Qt::Key_Return);
         QCOMPARE(caption(drill, "Label3"), QStringLiteral("أخطأت الاجابة الصحيحة هي  10 و الباقي 1"));
-        checkWhole(drill);
+        checkShown(drill);
         clickLabel(drill, "Label7");
 
         auto *steps = openFromList<halvery::Form8>(*pupil, "Command3");
-        checkWhole(steps);
+        checkShown(steps);
         forms::testing::scriptDraws({89, 9});
         formstest::click(control<QPushButton>(steps, "Comq"));
         forms::testing::advance(100);
         formstest::click(control<QPushButton>(steps, "Comhelp"));
+        {
+            formstest::MessageCatcher catcher;
+            formstest::click(control<QPushButton>(steps, "enter1")); // the step's box still empty
+            QCOMPARE(catcher.count(), 1);
+            QVERIFY2(catcher.last().foreignDigits.isEmpty(), qPrintable(catcher.last().foreignDigits.join(' ')));
+        }
         formstest::type(control<forms::TextBox>(steps, "Txtnatj1"), "1");
         formstest::click(control<QPushButton>(steps, "enter1"));
         QCOMPARE(caption(steps, "Label3"), QStringLiteral("أخطأت حاول مرة أخرى"));
-        checkWhole(steps);
+        checkShown(steps);
         clickLabel(steps, "Label7");
 
         // A card as wide as the test screen lets it be at its design size.
         auto *cards = openFromList<halvery::Form10>(*pupil, "Command5", {9, 9});
-        checkWhole(cards);
+        checkShown(cards);
         QTest::keyClick(cards, Qt::Key_Space);
-        checkWhole(cards);
+        checkShown(cards);
     }
 };
 

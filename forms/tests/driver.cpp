@@ -5,6 +5,14 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QGlyphRun>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRawFont>
+#include <QTextEdit>
+#include <QTextLayout>
 #include <QGuiApplication>
 #include <QImage>
 #include <QMenu>
@@ -15,6 +23,9 @@
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
+
+#include <algorithm>
+#include <cmath>
 
 namespace formstest {
 
@@ -34,9 +45,13 @@ bool MessageCatcher::eventFilter(QObject *watched, QEvent *event)
                 m.buttons << b->text();
             seen_.append(m);
             QPointer<QMessageBox> guard(box);
-            QTimer::singleShot(0, this, [this, guard] {
-                if (guard)
-                    answer(guard);
+            const qsizetype index = seen_.size() - 1;
+            QTimer::singleShot(0, this, [this, guard, index] {
+                if (!guard)
+                    return;
+                if (index < seen_.size())
+                    seen_[index].foreignDigits = foreignDigits(guard);
+                answer(guard);
             });
         }
     }
@@ -90,6 +105,11 @@ void erase(QWidget *box)
 
 bool drawnWhole(const QFont &font, const QSize &room, int flags, const QString &text)
 {
+    return drawnWhole(font, room, flags, text, QRect(QPoint(), room));
+}
+
+bool drawnWhole(const QFont &font, const QSize &room, int flags, const QString &text, const QRect &drawIn)
+{
     // Draw on a canvas with room to spare around the box, and look for ink outside the box.
     const int spare = room.height() + 50;
     const QRect box(QPoint(spare, spare), room);
@@ -102,7 +122,7 @@ bool drawnWhole(const QFont &font, const QSize &room, int flags, const QString &
         QPainter p(&img);
         p.setFont(font);
         p.setPen(Qt::black);
-        p.drawText(box, flags | Qt::TextDontClip, text);
+        p.drawText(drawIn.translated(box.topLeft()), flags | Qt::TextDontClip, text);
     }
     for (int y = 0; y < img.height(); ++y)
         for (int x = 0; x < img.width(); ++x)
@@ -113,9 +133,106 @@ bool drawnWhole(const QFont &font, const QSize &room, int flags, const QString &
 
 bool captionWhole(const forms::Label *label)
 {
-    const int flags = label->shrunk() ? int(Qt::AlignCenter) | Qt::TextWordWrap
-                                      : int(label->alignment()) | (label->wordWrap() ? int(Qt::TextWordWrap) : 0);
-    return drawnWhole(label->font(), label->contentsRect().size(), flags, label->text());
+    const QRect room = label->contentsRect();
+    return drawnWhole(label->font(), room.size(), label->drawFlags(), label->text(),
+                      label->textRect().translated(-room.topLeft()));
+}
+
+namespace {
+
+// How much ink an image holds against its background: each pixel counts by
+// how far it is from the background toward the text colour.
+struct Ink {
+    double amount = 0;
+    QRect box;
+};
+
+Ink inkOf(const QImage &img, QColor back, QColor text)
+{
+    const auto channelGap = [](QRgb a, QRgb b) {
+        return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
+    };
+    const double full = std::max(1, channelGap(back.rgb(), text.rgb()));
+    Ink ink;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) {
+            const int gap = channelGap(img.pixel(x, y), back.rgb());
+            if (gap == 0)
+                continue;
+            ink.amount += std::min(1.0, gap / full);
+            if (gap * 4 >= full)
+                ink.box |= QRect(x, y, 1, 1);
+        }
+    return ink;
+}
+
+QImage canvas(QSize size, QColor back)
+{
+    QImage img(size, QImage::Format_RGB32);
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    img.setDotsPerMeterX(qRound(screen->logicalDotsPerInchX() / 0.0254));
+    img.setDotsPerMeterY(qRound(screen->logicalDotsPerInchY() / 0.0254));
+    img.fill(back);
+    return img;
+}
+
+} // namespace
+
+DrawnCaption measureCaption(const forms::Label *label)
+{
+    const QColor text = label->palette().color(QPalette::Active, QPalette::WindowText);
+    QColor back = label->autoFillBackground() ? label->palette().color(QPalette::Window)
+                                              : QColor(255 - text.red(), 255 - text.green(), 255 - text.blue());
+    if (std::abs(back.lightness() - text.lightness()) < 64)
+        back = text.lightness() < 128 ? Qt::white : Qt::black;
+    QImage drawn = canvas(label->size(), back);
+    const_cast<forms::Label *>(label)->render(&drawn, QPoint(), QRegion(), QWidget::DrawChildren);
+    const Ink seen = inkOf(drawn, back, text);
+
+    const QFont design = label->designFont();
+    const QFontMetrics fm(design);
+    const QString caption = label->text();
+    const QRect laid = fm.boundingRect(caption);
+    QImage reference = canvas(laid.size() + QSize(2 * fm.height(), 2 * fm.height()), back);
+    {
+        QPainter p(&reference);
+        p.setFont(design);
+        p.setPen(text);
+        p.drawText(QRect(QPoint(fm.height(), fm.height()), laid.size() + QSize(fm.height(), 0)),
+                   Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip
+                       | (caption.isRightToLeft() ? Qt::TextForceRightToLeft : Qt::TextForceLeftToRight),
+                   caption);
+    }
+    const Ink one = inkOf(reference, back, text);
+    if (one.amount <= 0 || one.box.isEmpty())
+        return {};
+    return {std::sqrt(seen.amount / one.amount), double(seen.box.height()) / one.box.height()};
+}
+
+QString captionFault(const forms::Label *label, bool oneLine)
+{
+    const QString name = label->objectName() + QStringLiteral(" \"") + label->text() + QStringLiteral("\": ");
+    const DrawnCaption d = measureCaption(label);
+    // Anti-aliasing moves the ink a little either way.
+    if (d.scale < forms::Label::MinimumScale - 0.03)
+        return name + QStringLiteral("drawn at %1% of its size").arg(qRound(d.scale * 100));
+    if (oneLine && d.lines > 1.5 * std::max(1.0, d.scale))
+        return name + QStringLiteral("on %1 lines").arg(d.lines, 0, 'f', 1);
+    if (!captionWhole(label))
+        return name + QStringLiteral("cut");
+    if (const QWidget *parent = label->parentWidget(); parent && !parent->rect().contains(label->geometry()))
+        return name + QStringLiteral("outside its window");
+    return {};
+}
+
+QStringList captionFaults(QWidget *window, const QStringList &wrapping)
+{
+    QStringList faults;
+    for (const forms::Label *l : window->findChildren<forms::Label *>())
+        if (l->isVisible() && !l->text().trimmed().isEmpty())
+            if (const QString f = captionFault(l, !wrapping.contains(l->objectName())); !f.isEmpty())
+                faults << window->objectName() + QLatin1Char('.') + f;
+    return faults;
 }
 
 void click(QAbstractButton *button)
@@ -264,6 +381,70 @@ QStringList loadedNames()
     for (forms::Form *f : forms::loadedForms())
         names << f->objectName();
     return names;
+}
+
+} // namespace formstest
+
+namespace formstest {
+
+bool digitsDrawnWestern(const QFont &font, const QString &text, Qt::LayoutDirection direction, QString *families)
+{
+    int western = 0;
+    for (const QChar c : text)
+        western += (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('.');
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setTextDirection(direction);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    while (layout.createLine().isValid()) {
+    }
+    layout.endLayout();
+    // Each glyph run is drawn in one font: count its glyphs that are that
+    // font's own glyphs for a Western digit or the point.
+    int drawn = 0;
+    QStringList used;
+    for (const QGlyphRun &run : layout.glyphRuns()) {
+        const QRawFont raw = run.rawFont();
+        used << raw.familyName();
+        const QList<quint32> own = raw.glyphIndexesForString(QStringLiteral("0123456789."));
+        for (const quint32 g : run.glyphIndexes())
+            drawn += own.contains(g);
+    }
+    if (families)
+        *families = used.join(QLatin1Char(','));
+    return drawn == western;
+}
+
+QStringList foreignDigits(QWidget *window)
+{
+    QStringList faults;
+    auto check = [&](const QWidget *w, const QString &text) {
+        QString families;
+        if (!text.isEmpty() && !digitsDrawnWestern(w->font(), text, w->layoutDirection(), &families))
+            faults << QStringLiteral("%1: %2 (%3)").arg(w->objectName(), text, families);
+    };
+    QList<QWidget *> widgets = window->findChildren<QWidget *>();
+    widgets.prepend(window);
+    for (QWidget *w : widgets) {
+        if (!w->isVisible())
+            continue;
+        if (auto *l = qobject_cast<QLabel *>(w))
+            check(l, l->text());
+        else if (auto *b = qobject_cast<QAbstractButton *>(w))
+            check(b, b->text());
+        else if (auto *g = qobject_cast<QGroupBox *>(w))
+            check(g, g->title());
+        else if (auto *e = qobject_cast<QLineEdit *>(w))
+            check(e, e->text());
+        else if (auto *e = qobject_cast<QTextEdit *>(w))
+            check(e, e->toPlainText());
+        else if (auto *e = qobject_cast<QPlainTextEdit *>(w))
+            check(e, e->toPlainText());
+        if (w->isWindow() && qobject_cast<QMessageBox *>(w))
+            check(w, w->windowTitle());
+    }
+    return faults;
 }
 
 } // namespace formstest

@@ -20,6 +20,7 @@ struct SeenMessage {
     QString title;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QStringList buttons; // captions, as shown
+    QStringList foreignDigits; // its texts whose digits were not drawn as Western ones
 };
 
 // Watches for message boxes, records them and answers each one: with the next
@@ -93,6 +94,8 @@ void randomClipboardEdit(QWidget *window, std::mt19937 &random);
 QStringList loadedNames();
 // Whether a text drawn in a box of that size with those flags lies whole inside it.
 bool drawnWhole(const QFont &font, const QSize &room, int flags, const QString &text);
+// The same, drawn in a part of the box.
+bool drawnWhole(const QFont &font, const QSize &room, int flags, const QString &text, const QRect &drawIn);
 // Whether a label's caption, drawn in its font and layout, lies whole inside the label.
 bool captionWhole(const forms::Label *label);
 
@@ -100,8 +103,38 @@ bool captionWhole(const forms::Label *label);
 // (With no icon at all the window system shows a default one.)
 bool blankIcon(const QIcon &icon);
 
+// A caption as drawn, measured on the pixels of the label against the same
+// caption drawn on one line in the label's design font: the scale from the
+// ink it covers, and how many lines tall its ink is.
+struct DrawnCaption {
+    double scale = 0;
+    double lines = 0;
+};
+DrawnCaption measureCaption(const forms::Label *label);
+
+// What is wrong with a caption as the pupil sees it: drawn below 80% of its
+// design size, on more than one line where oneLine, cut, or outside its
+// window. Empty when nothing is.
+QString captionFault(const forms::Label *label, bool oneLine);
+
+// captionFault over every shown label of a window with a caption; labels
+// named in wrapping may take more than one line. Returns the faults found.
+QStringList captionFaults(QWidget *window, const QStringList &wrapping = {});
+
 // Whether a control is on screen, its window and every parent shown.
 inline bool shown(const QWidget *w) { return w && w->isVisible(); }
+
+} // namespace formstest
+
+namespace formstest {
+
+// The shown texts of a window (labels, buttons, frames, boxes, and the window
+// itself when it is a message box) whose Western digits or points are not drawn
+// with their font's own glyph for them, each as "name: text (families)".
+QStringList foreignDigits(QWidget *window);
+// The same for one text drawn in a font.
+bool digitsDrawnWestern(const QFont &font, const QString &text, Qt::LayoutDirection direction,
+                        QString *families = nullptr);
 
 } // namespace formstest
 

@@ -84,130 +84,6 @@ private slots:
         resetProgramState();
     }
 
-    // A caption that does not fit is drawn smaller, whole; one that fits keeps the design font.
-    void captionsFitTheirLabels_data()
-    {
-        QTest::addColumn<QString>("family");
-        QTest::addColumn<double>("points");
-        QTest::addColumn<QRect>("design");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<bool>("designFontKept");
-        QTest::newRow("short word fits") << "Arial" << 12.0 << QRect(0, 0, 2400, 375) << "خروج" << true;
-        QTest::newRow("two lines fit wrapped") << "Arial" << 12.0 << QRect(240, 4680, 2000, 900)
-                                               << "اكتب العدد ثم اضغط على ابحث" << true;
-        QTest::newRow("question at 72 pt") << "Arabic Transparent" << 72.0 << QRect(2040, 1560, 4215, 1455)
-                                           << "0.035×1000=" << false;
-        QTest::newRow("long message at 48 pt")
-            << "Arabic Transparent" << 48.0 << QRect(5040, 3480, 2805, 1215)
-            << "أخطأت الاجابة الصحيحة هي  0.035" << false;
-        QTest::newRow("instruction in a small box")
-            << "Arabic Transparent" << 18.0 << QRect(9720, 1680, 1575, 855)
-            << "اختر صح او خطأ لتحصل على عبارة صحيحة مما يلي :" << false;
-        QTest::newRow("empty") << "Arial" << 24.0 << QRect(0, 0, 900, 600) << "" << true;
-    }
-    void captionsFitTheirLabels()
-    {
-        QFETCH(QString, family);
-        QFETCH(double, points);
-        QFETCH(QRect, design);
-        QFETCH(QString, caption);
-        QFETCH(bool, designFontKept);
-        auto *f = show<Sheet>();
-        Label *l = f->label;
-        placeTwips(l, design.x(), design.y(), design.width(), design.height());
-        l->setFont(designFont(family, points, true));
-        l->setAlignment(Qt::AlignRight | Qt::AlignAbsolute);
-        l->setCaption(caption);
-        QCOMPARE(l->geometry(), twipsRect(design.x(), design.y(), design.width(), design.height()));
-        QCOMPARE(l->text(), caption);
-        QVERIFY(captionWhole(l));
-        QCOMPARE(l->font().pointSizeF() == points, designFontKept);
-        QCOMPARE(l->designFont().pointSizeF(), points);
-        if (!designFontKept) {
-            // Not needlessly small: a point larger, even wrapped, is wider than the box or drawn past it.
-            QFont bigger = l->font();
-            bigger.setPointSizeF(bigger.pointSizeF() + 1);
-            const int flags = Qt::AlignCenter | Qt::TextWordWrap;
-            QVERIFY(QFontMetrics(bigger).boundingRect(l->rect(), flags, caption).width() > l->width()
-                    || !formstest::drawnWhole(bigger, l->size(), flags, caption));
-        }
-        // A short caption afterwards is back in the design font.
-        l->setCaption(QStringLiteral("7"));
-        QCOMPARE(l->font().pointSizeF(), points);
-    }
-
-    void aShrunkCaptionIsDrawnCentred()
-    {
-        auto *f = show<Sheet>();
-        Label *l = f->label;
-        placeTwips(l, 2040, 1560, 4215, 1455);
-        l->setAlignment(Qt::AlignRight | Qt::AlignAbsolute);
-        l->setFont(designFont(QStringLiteral("Arabic Transparent"), 72, true));
-        l->setBackColor(Qt::white);
-        l->setForeColor(Qt::black);
-        l->setCaption(QStringLiteral("أخطأت الاجابة الصحيحة هي  810"));
-        QVERIFY(l->shrunk());
-        const QRect drawn = ink(l);
-        QVERIFY(!drawn.isEmpty());
-        QVERIFY2(std::abs(drawn.center().x() - l->width() / 2) <= 3, qPrintable(QString::number(drawn.center().x())));
-        QVERIFY2(std::abs(drawn.center().y() - l->height() / 2) <= 6, qPrintable(QString::number(drawn.center().y())));
-        QVERIFY(drawn.left() > 0 && drawn.right() < l->width() - 1);
-    }
-
-    // A caption given when the label is made, before its font and place, is fitted too.
-    void aDesignCaptionIsFittedWhenShown()
-    {
-        Sheet f;
-        auto *l = new Label(&f, QStringLiteral("Label2"), QStringLiteral("اختر صح او خطأ لتحصل على عبارة صحيحة"));
-        l->setFont(designFont(QStringLiteral("Arabic Transparent"), 36));
-        placeTwips(l, 0, 0, 1575, 855);
-        f.show();
-        QVERIFY(l->shrunk());
-        QVERIFY(captionWhole(l));
-    }
-
-    void autoSizedLabelsTakeTheSizeOfTheirCaption_data()
-    {
-        QTest::addColumn<int>("anchor");
-        QTest::newRow("keeps its Left") << int(Label::Anchor::Left);
-        QTest::newRow("stays centred on its box") << int(Label::Anchor::Centre);
-    }
-    void autoSizedLabelsTakeTheSizeOfTheirCaption()
-    {
-        QFETCH(int, anchor);
-        auto *f = show<Sheet>();
-        Label *l = f->label;
-        placeTwips(l, 720, 2160, 6000, 1200);
-        QRect design = l->geometry();
-        l->setFont(designFont(QStringLiteral("Arabic Transparent"), 48, true));
-        l->setAutoSize(true, Label::Anchor(anchor));
-        const auto check = [&](const QString &caption) {
-            l->setCaption(caption);
-            const QFontMetrics fm(l->font());
-            QCOMPARE(l->font().pointSizeF(), 48.0);
-            QVERIFY(!l->shrunk());
-            QVERIFY(l->width() >= fm.horizontalAdvance(caption));
-            QVERIFY(l->width() <= fm.horizontalAdvance(caption) + fm.averageCharWidth());
-            QCOMPARE(l->height(), fm.height());
-            QCOMPARE(l->y(), design.y());
-            if (anchor == int(Label::Anchor::Left))
-                QCOMPARE(l->x(), design.x());
-            else
-                QVERIFY(std::abs(l->geometry().center().x() - design.center().x()) <= 1);
-            QVERIFY(captionWhole(l));
-        };
-        check(QStringLiteral("7 × 8"));
-        const int narrow = l->width();
-        check(QStringLiteral("12 × 12 × 12 × 12 × 12 × 12")); // wider than its box: grows, never shrinks
-        QVERIFY(l->width() > design.width());
-        check(QStringLiteral("56"));
-        QVERIFY(l->width() < narrow);
-        // Placed anew, it sizes itself from there.
-        placeTwips(l, 1500, 300, 3000, 600);
-        design = twipsRect(1500, 300, 3000, 600);
-        check(QStringLiteral("144"));
-    }
-
     void aCrLfPairIsOneLineBreakAndReadsBackAsWritten_data()
     {
         QTest::addColumn<QString>("written");
@@ -490,6 +366,40 @@ private slots:
         centred.showForm();
         const QRect avail = QGuiApplication::primaryScreen()->availableGeometry();
         QVERIFY(std::abs(centred.geometry().center().x() - avail.center().x()) <= 1);
+    }
+
+    // Every design font draws a Western digit and point as such, also after Arabic words.
+    void designFontsDrawWesternDigits_data()
+    {
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<QString>("text");
+        const QStringList texts = {QStringLiteral("أخطأت الاجابة الصحيحة هي 9.8"), QStringLiteral("الإصدار 1.0"),
+                                   QStringLiteral("القسمة على 10 و 100 و 1000"),
+                                   QStringLiteral("القسمة على عدد مكون من 3 أرقام"),
+                                   QStringLiteral("عدد الأسئلة :  1234567890"), QStringLiteral("0.98×10=")};
+        for (const char *family : {"Arabic Transparent", "MS Sans Serif", "Arial", "Akhbar MT", "Monotype Koufi",
+                                   "SC_OUHOD"})
+            for (const QString &text : texts)
+                QTest::addRow("%s: %s", family, qPrintable(text)) << QString::fromLatin1(family) << text;
+    }
+    void designFontsDrawWesternDigits()
+    {
+        QFETCH(QString, family);
+        QFETCH(QString, text);
+        for (bool bold : {false, true}) {
+            QString families;
+            QVERIFY2(formstest::digitsDrawnWestern(designFont(family, 18, bold), text, Qt::RightToLeft, &families),
+                     qPrintable(families));
+        }
+    }
+    // The check itself sees a font that puts Arabic-Indic shapes after Arabic words.
+    void aFontWithArabicIndicDigitsIsCaught()
+    {
+        QFont kacst(QStringLiteral("KacstOne"), 18);
+        if (QFontInfo(kacst).family() != QStringLiteral("KacstOne"))
+            QSKIP("KacstOne is not installed");
+        QVERIFY(formstest::digitsDrawnWestern(kacst, QStringLiteral("9.8"), Qt::RightToLeft));
+        QVERIFY(!formstest::digitsDrawnWestern(kacst, QStringLiteral("هي 9.8"), Qt::RightToLeft));
     }
 };
 

@@ -16,9 +16,20 @@ using corvanetest::Sheetside;
 using corvanetest::loadedSheet;
 using corvanetest::NoticeTitle;
 
+namespace {
+// Fails on any shown caption of a window whose digits are not drawn as Western ones.
+void digitsWestern(QWidget *window)
+{
+    const QStringList foreign = formstest::foreignDigits(window);
+    QVERIFY2(foreign.isEmpty(), qPrintable(foreign.join(QLatin1Char('\n'))));
+}
+} // namespace
+
 class StartTest : public QObject {
     Q_OBJECT
 private slots:
+    // The program's own fonts and direction, as its executable starts.
+    void initTestCase() { forms::initialize(*qobject_cast<QApplication *>(qApp), QStringLiteral("Corvane")); }
     void init() { corvane::start(); }
     void cleanup() { forms::resetProgramState(); }
 
@@ -149,6 +160,21 @@ private slots:
         click(control<QPushButton>(forms::instance<Form4>(), "Command1"));
         forms::instance<Form1>()->close();
         QTRY_VERIFY(forms::programEnded());
+    }
+
+    // The card, the menu and a worksheet with its problem draw every digit as a Western one.
+    void digitsAreWesternOnEveryWindow_data() { menuOpensTheFirstWorksheetOfEachLength_data(); }
+    void digitsAreWesternOnEveryWindow()
+    {
+        QFETCH(int, choice);
+        QFETCH(QString, sheet);
+        digitsWestern(forms::instance<frmSplash>());
+        click(control<QPushButton>(forms::instance<frmSplash>(), "Command1"));
+        digitsWestern(forms::instance<Form4>());
+        click(control<QPushButton>(forms::instance<Form4>(), QStringLiteral("Command%1").arg(choice)));
+        Sheetside w{loadedSheet(sheet)};
+        w.typeProblem(QStringLiteral("9999"), QStringLiteral("999"));
+        digitsWestern(w.form);
     }
 };
 

@@ -25,27 +25,21 @@ Form1::Form1() : DrillWindow(QStringLiteral("Form1"), true)
     using namespace forms;
     setClientSizeTwips(11880, 8595);
 
-    // The card is whole, on one line in its design size, centred on its design box.
-    auto *card = drills::addLabel(this, {"Label1", "", 180, drills::bgr(0x00C00000), 720, 2160, 10515, 4230});
-    card->setAutoSize(true, Label::Anchor::Centre);
+    auto *card = drills::addLabel(this, {"Label1", "", 180, drills::bgr(0x00C00000), 720, 2160, 0, 0});
 
-    // The instruction runs from its design Left to the window's right margin,
-    // clear of "خروج"; where its font makes it wider, it is drawn smaller.
     auto *howTo = drills::addLabel(
         this, {"Label2", "اضغط Enter لتبديل السؤال و اضغط المسافة لتعرف الجواب الصحيح  و اضغط Ese للخروج", 12,
-               drills::bgr(0x000000FF), 2295, 7680, 11880 - 120 - 2295, 375});
+               drills::bgr(0x000000FF), 2295, 7680, 0, 0});
     howTo->setFont(designFont(QStringLiteral("Arial"), 12, true));
 
-    auto *leave = drills::addLabel(this, {"Label3", "خروج", 12, drills::bgr(0x0080C0FF), 1080, 7680, 600, 300,
+    auto *leave = drills::addLabel(this, {"Label3", "خروج", 12, drills::bgr(0x0080C0FF), 1080, 7680, 0, 0,
                                           Qt::AlignRight | Qt::AlignAbsolute});
     leave->setFont(designFont(QStringLiteral("MS Sans Serif"), 12, true));
-    leave->setAutoSize(true);
     connect(leave, &Label::clicked, this, [this] { unload(this); });
 
     auto *credit = drills::addLabel(this, {"Label4", "Quillet - بطاقات جدول الضرب", 12, drills::bgr(0x00FFFFFF),
-                                           3533, 8160, 4814, 300});
+                                           3533, 8160, 0, 0});
     credit->setFont(designFont(QStringLiteral("Arial"), 12, true));
-    credit->setAutoSize(true, Label::Anchor::Centre); // centred on the window
 
     card_ = new drills::FactCard(this, card, cardTable());
 }

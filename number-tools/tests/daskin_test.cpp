@@ -73,6 +73,8 @@ class DaskinTest : public QObject {
     }
 
 private slots:
+    // The program's own fonts and direction, as its executable starts.
+    void initTestCase() { forms::initialize(*qobject_cast<QApplication *>(qApp), QStringLiteral("Daskin")); }
     void init()
     {
         daskin::start();
@@ -178,6 +180,8 @@ private slots:
         searchFor(typed);
         QCOMPARE(found->text(), appended);
         QCOMPARE(number->text(), typed); // the number stays as typed
+        const QStringList foreign = foreignDigits(form);
+        QVERIFY2(foreign.isEmpty(), qPrintable(foreign.join(QLatin1Char('\n'))));
         if (appended.isEmpty())
             QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed()))); // at once
         QVERIFY(forms::instance<daskin::Form1>()); // still running

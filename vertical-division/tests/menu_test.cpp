@@ -42,6 +42,15 @@ void checkRound(forms::Form *w)
 }
 } // namespace
 
+namespace {
+// Fails on any shown caption of a window whose digits are not drawn as Western ones.
+void digitsWestern(QWidget *window)
+{
+    const QStringList foreign = formstest::foreignDigits(window);
+    QVERIFY2(foreign.isEmpty(), qPrintable(foreign.join(QLatin1Char('\n'))));
+}
+} // namespace
+
 class MenuTest : public QObject {
     Q_OBJECT
 
@@ -185,6 +194,28 @@ private slots:
         tolbrin::start();
         forms::instance<Form1>()->close(); // Alt+F4
         QTRY_VERIFY(forms::programEnded());
+    }
+
+    // The round menu, a worksheet with a problem solved and the about window draw every digit as a Western one.
+    void digitsAreWesternOnEveryWindow_data()
+    {
+        QTest::addColumn<QString>("sheet");
+        QTest::addColumn<QString>("dividend");
+        QTest::newRow("three digits") << "Form3" << "985";
+        QTest::newRow("two digits") << "Form2" << "98";
+    }
+    void digitsAreWesternOnEveryWindow()
+    {
+        QFETCH(QString, sheet);
+        QFETCH(QString, dividend);
+        tolbrin::start();
+        digitsWestern(forms::instance<Form1>());
+        Sheetside w{openFromMenu(sheet)};
+        w.typeProblem(QStringLiteral("7"), dividend);
+        w.workAll();
+        digitsWestern(w.form);
+        QVERIFY(w.press(QStringLiteral("Command12")));
+        digitsWestern(forms::instance<Form4>());
     }
 };
 

@@ -1,0 +1,184 @@
+// How a label places and draws its caption: the rules as a table of cases.
+#include <QTest>
+
+#include "forms/app.h"
+#include "forms/controls.h"
+#include "forms/fonts.h"
+#include "forms/geometry.h"
+#include "forms/window.h"
+#include "forms/tests/driver.h"
+
+using namespace forms;
+
+namespace {
+
+enum Outcome { DesignBox, FromLeftTop, MovedIn, Grown, Smaller };
+
+class Sheet : public Form {
+public:
+    Sheet()
+    {
+        setObjectName(QStringLiteral("Sheet"));
+        setClientSizeTwips(12000, 9000);
+    }
+};
+
+const QString Instruction = QStringLiteral("اكتب ناتج ما يلي :");
+const QString Sum = QStringLiteral("0.035×1000=");
+const QString Feedback = QStringLiteral("أخطأت الاجابة الصحيحة هي  0.035");
+const QString Sentence = QStringLiteral("اختر صح او خطأ لتحصل على عبارة صحيحة مما يلي :");
+
+} // namespace
+
+class LabelsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup()
+    {
+        for (Form *f : loadedForms())
+            unload(f);
+        resetProgramState();
+    }
+
+    void aCaptionIsPlacedAndDrawnByTheRules_data()
+    {
+        QTest::addColumn<bool>("autoSized");
+        QTest::addColumn<double>("points");
+        QTest::addColumn<QRect>("design"); // twips; no size when auto-sized
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QList<QRect>>("neighbours"); // twips
+        QTest::addColumn<int>("outcome");
+        QTest::addColumn<bool>("oneLine");
+        const QList<QRect> none;
+        QTest::newRow("auto-sized from its Left and Top")
+            << true << 36.0 << QRect(1200, 1500, 0, 0) << Instruction << none << int(FromLeftTop) << true;
+        QTest::newRow("auto-sized, moved in at the right edge")
+            << true << 36.0 << QRect(10000, 1500, 0, 0) << Instruction << none << int(MovedIn) << true;
+        QTest::newRow("auto-sized, moved in at the bottom")
+            << true << 36.0 << QRect(1200, 8800, 0, 0) << Instruction << none << int(MovedIn) << true;
+        QTest::newRow("auto-sized long line, never smaller")
+            << true << 26.25 << QRect(6000, 1500, 0, 0) << Sentence << none << int(MovedIn) << true;
+        QTest::newRow("fixed box that holds its caption")
+            << false << 18.0 << QRect(705, 8100, 1500, 700) << QStringLiteral("خروج") << none << int(DesignBox) << true;
+        QTest::newRow("fixed box wraps at blanks")
+            << false << 18.0 << QRect(3000, 3000, 3000, 2000) << Sentence << none << int(DesignBox) << false;
+        QTest::newRow("grows around its centre")
+            << false << 72.0 << QRect(3893, 2160, 4215, 1695) << Sum << none << int(Grown) << true;
+        QTest::newRow("grows, kept inside the window")
+            << false << 72.0 << QRect(0, 2160, 4215, 1695) << Sum << none << int(Grown) << true;
+        QTest::newRow("grows clear of its neighbours")
+            << false << 48.0 << QRect(4598, 6600, 2805, 1125) << Feedback
+            << QList<QRect>{{10560, 6600, 1440, 1125}, {4253, 4470, 3495, 1245}} << int(Grown) << false;
+        QTest::newRow("hemmed in: smaller, never below 80%")
+            << false << 36.0 << QRect(3000, 3000, 4400, 900) << Instruction
+            << QList<QRect>{{3000, 2000, 4400, 990}, {3000, 3910, 4400, 900}, {2000, 3000, 990, 900},
+                            {7410, 3000, 990, 900}}
+            << int(Smaller) << true;
+    }
+    void aCaptionIsPlacedAndDrawnByTheRules()
+    {
+        QFETCH(bool, autoSized);
+        QFETCH(double, points);
+        QFETCH(QRect, design);
+        QFETCH(QString, caption);
+        QFETCH(QList<QRect>, neighbours);
+        QFETCH(int, outcome);
+        QFETCH(bool, oneLine);
+        auto *window = show<Sheet>();
+        QList<QWidget *> others;
+        for (const QRect &n : neighbours) {
+            auto *w = new QWidget(window);
+            placeTwips(w, n.x(), n.y(), n.width(), n.height());
+            w->show();
+            others << w;
+        }
+        auto *l = new Label(window, QStringLiteral("Label1"));
+        l->setFont(designFont(QStringLiteral("Arabic Transparent"), points, true));
+        l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        placeTwips(l, design.x(), design.y(), design.width(), design.height());
+        if (autoSized)
+            l->setAutoSize(true);
+        l->setCaption(caption);
+        l->show();
+        const QRect box = twipsRect(design.x(), design.y(), design.width(), design.height());
+        const QRect g = l->geometry();
+
+        switch (Outcome(outcome)) {
+        case FromLeftTop:
+            QCOMPARE(g.topLeft(), box.topLeft());
+            break;
+        case MovedIn:
+            QVERIFY(g.right() == window->width() - 1 || g.bottom() == window->height() - 1);
+            QVERIFY(g.x() <= box.x() && g.y() <= box.y());
+            QVERIFY(g.x() == box.x() || g.y() == box.y()); // only as far as it must
+            break;
+        case DesignBox:
+            QCOMPARE(g, box);
+            break;
+        case Grown:
+            QVERIFY(g.contains(box) || g.width() > box.width());
+            if (window->rect().adjusted(g.width(), 0, -g.width(), 0).contains(box.center()))
+                QVERIFY(std::abs(g.center().x() - box.center().x()) <= 1);
+            break;
+        case Smaller:
+            QVERIFY(l->shrunk());
+            break;
+        }
+        if (outcome != Smaller)
+            QVERIFY2(!l->shrunk(), qPrintable(QStringLiteral("%1 pt in %2,%3 %4x%5").arg(l->font().pointSizeF()).arg(g.x()).arg(g.y()).arg(g.width()).arg(g.height())));
+        if (autoSized)
+            QCOMPARE(g.size(), QSize(QFontMetrics(l->font()).size(0, caption)).expandedTo(g.size()));
+        QVERIFY(window->rect().contains(g));
+        for (QWidget *o : others)
+            QVERIFY2(!o->geometry().intersects(g), "covers a neighbour");
+        // As drawn: at 80% of the design size or more, on its lines, whole.
+        const QString fault = formstest::captionFault(l, oneLine);
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
+        const formstest::DrawnCaption drawn = formstest::measureCaption(l);
+        if (outcome != Smaller)
+            QVERIFY2(drawn.scale > 0.95, qPrintable(QString::number(drawn.scale)));
+        if (outcome == DesignBox && !oneLine)
+            QVERIFY2(drawn.lines > 1.5, qPrintable(QString::number(drawn.lines)));
+    }
+
+    // A caption written later is placed anew, and a short one goes back to the design box.
+    void aLaterCaptionIsPlacedAnew()
+    {
+        auto *window = show<Sheet>();
+        auto *l = new Label(window, QStringLiteral("Label2"));
+        l->setFont(designFont(QStringLiteral("Arabic Transparent"), 72, true));
+        l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        placeTwips(l, 3893, 2160, 4215, 1695);
+        l->show();
+        const QRect box = l->geometry();
+        l->setCaption(QStringLiteral("7"));
+        QCOMPARE(l->geometry(), box);
+        l->setCaption(Sum);
+        QVERIFY(l->width() > box.width());
+        QVERIFY(formstest::captionFault(l, true).isEmpty());
+        l->setCaption(QStringLiteral("0.5×10="));
+        l->setCaption(QStringLiteral("8"));
+        QCOMPARE(l->geometry(), box);
+        // Placed anew by the program, it starts from there.
+        placeTwips(l, 600, 600, 4215, 1695);
+        QCOMPARE(l->geometry(), twipsRect(600, 600, 4215, 1695));
+    }
+
+    // An auto-sized label in a window that grows goes back to its design Left.
+    void anAutoSizedLabelFollowsItsWindow()
+    {
+        auto *window = show<Sheet>();
+        auto *l = new Label(window, QStringLiteral("Label1"));
+        l->setFont(designFont(QStringLiteral("Arabic Transparent"), 36, true));
+        placeTwips(l, 10000, 1500, 0, 0);
+        l->setAutoSize(true);
+        l->setCaption(Instruction);
+        l->show();
+        QCOMPARE(l->geometry().right(), window->width() - 1);
+        window->resize(window->width() + 1000, window->height());
+        QCOMPARE(l->x(), twips(10000));
+    }
+};
+
+QTEST_MAIN(LabelsTest)
+#include "labels_test.moc"
