@@ -85,7 +85,7 @@ def chalkboard():
     for i in range(60):                                # chalk dust
         x, y = (i * 97) % 360 + 20, (i * 53) % 250 + 20
         c.ellipse(x, y, 6 + i % 5, 2, (255, 255, 255, 18))
-    c.rect(10, 286, 390, 292, (120, 80, 40, 255))      # chalk ledge
+    c.rect(10, 286, 390, 292, (170, 120, 60, 255))     # chalk ledge, light enough for black and white captions
     # The texts of the windows lie over the middle of the board: the bell and
     # the apple keep to its left edge, the ruler, pencil and scissors to the ledge.
     def bell(ox, oy, k):
@@ -102,8 +102,8 @@ def chalkboard():
         c.line(*t(344, 36), *t(347, 26), 3 * k, (100, 60, 20, 255))
         c.polygon([t(348, 30), t(362, 22), t(358, 34)], (60, 160, 50, 255))
 
-    bell(16, 150, 0.6)
-    apple(20, 192, 0.62)
+    bell(16, 200, 0.6)
+    apple(20, 236, 0.62)
     # ruler, lying on the ledge
     c.rect(100, 264, 212, 281, (240, 210, 120, 255))
     for i in range(14):

@@ -125,7 +125,12 @@ private slots:
         forms::Form *w = forms::loadedForms().last();
         const QString question = caption(w, "Label2");
         forms::Label *backLabel = mirranetest::label(w, qPrintable(back));
-        const QPoint where = backLabel->mapToGlobal(backLabel->rect().center());
+        // A point of the return label that the menu's "خروج" also covers.
+        forms::Label *exitLabel = mirranetest::label(menu, "Label7");
+        const QRect backRect(backLabel->mapToGlobal(QPoint(0, 0)), backLabel->size());
+        const QRect exitRect(exitLabel->mapToGlobal(QPoint(0, 0)), exitLabel->size());
+        QVERIFY(backRect.intersects(exitRect));
+        const QPoint where = backRect.intersected(exitRect).center();
 
         const int interval = QGuiApplication::styleHints()->mouseDoubleClickInterval();
         formstest::clickOnScreen(w, where, 2 * interval);
