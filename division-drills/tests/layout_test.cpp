@@ -26,6 +26,35 @@ void checkShown(forms::Form *w)
     }
 }
 
+// Each score-board caption lies whole on the plaques of the strip picture behind it.
+void checkOnPlaques(forms::Form *w)
+{
+    auto *strip = w->findChild<forms::Picture *>(QStringLiteral("Image2"));
+    QVERIFY(strip);
+    const QImage picture = QImage(QStringLiteral(":/pictures/buttonstrip.png"))
+                               .scaled(strip->size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    for (const char *name : {"Label4", "Label5", "Label6", "Label9"}) {
+        auto *l = w->findChild<forms::Label *>(QLatin1String(name));
+        QVERIFY(l);
+        const QRect g = l->geometry().translated(-strip->pos());
+        const int y = g.center().y();
+        // The plaque: the run of lit pixels on the caption's middle row around its centre.
+        const auto lit = [&](int x) { return x >= 0 && x < picture.width() && qGray(picture.pixel(x, y)) > 100; };
+        int left = g.center().x(), right = left;
+        QVERIFY2(lit(left), qPrintable(w->objectName() + "." + name + ": no plaque under " + l->text()));
+        while (lit(left - 1))
+            --left;
+        while (lit(right + 1))
+            ++right;
+        const QString where = QStringLiteral("%1.%2: %3 at %4..%5 on a plaque at %6..%7")
+                                  .arg(w->objectName(), QLatin1String(name), l->text())
+                                  .arg(g.left()).arg(g.right()).arg(left).arg(right);
+        QVERIFY2(g.left() >= left && g.right() <= right && lit(g.center().x()) && g.top() >= 0
+                     && g.bottom() < picture.height() && lit(g.left()) && lit(g.right()),
+                 qPrintable(where));
+    }
+}
+
 // Answers wrongly 99 times, then rightly 99 times, so every count has two digits.
 template <class Drill> void answerMany(Drill *w, const std::function<void(bool right)> &answer)
 {
@@ -75,6 +104,7 @@ private slots:
         formstest::press(box, Qt::Key_Return);
         QCOMPARE(caption(w, "Label3"), QStringLiteral("أخطأت الاجابة الصحيحة هي  990"));
         checkShown(w);
+        checkOnPlaques(w);
     }
 
     void theChooseDrillsLongestTexts()
@@ -87,6 +117,7 @@ private slots:
         formstest::click(control<QPushButton>(w, "Command1"));
         QCOMPARE(caption(w, "Label3"), QStringLiteral("أخطأت الاجابة الصحيحة هي  9900"));
         checkShown(w);
+        checkOnPlaques(w);
         for (const char *name : {"Command1", "Command2", "Command3"}) {
             auto *b = control<QPushButton>(w, name);
             QVERIFY(b->fontMetrics().horizontalAdvance(b->text()) < b->width());
@@ -104,6 +135,7 @@ private slots:
         QCOMPARE(caption(w, "Label2"), QStringLiteral("990000÷10=990000"));
         QCOMPARE(caption(w, "Label3"), QStringLiteral("أخطأت الاجابة الصحيحة هي  99000"));
         checkShown(w);
+        checkOnPlaques(w);
     }
 
     void theListWindowsLongestTexts()
