@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
+#include <QTextLayout>
 #include <QValidator>
 
 #include <algorithm>
@@ -319,7 +320,7 @@ QFont withPointSize(QFont f, double pt)
 // How far a text's ink reaches past its advance on the left and right, and
 // above the font's ascent (a glyph from a fallback font may be taller), kept
 // clear so that a glyph at the edge of a box is not cut.
-QMargins sideBearings(const QFont &font, const QString &text)
+QMargins sideBearings(const QFont &font, const QString &text, bool lift = false)
 {
     if (text.isEmpty())
         return {};
@@ -344,8 +345,18 @@ QMargins sideBearings(const QFont &font, const QString &text)
     }
     if (ink.isEmpty())
         return {};
-    return QMargins(std::max(0, spare - ink.left()) + 1, std::max(0, spare - ink.top()),
-                    std::max(0, ink.right() + 1 - spare - advance) + 1, 0);
+    int top = std::max(0, spare - ink.top());
+    if (lift && top == 0) {
+        // A fallback font with a taller line pushes the caption down; lifted
+        // back to the line of the caption's own font, no higher than its ink.
+        QTextLayout layout(text, font);
+        layout.beginLayout();
+        QTextLine line = layout.createLine();
+        layout.endLayout();
+        const int extra = line.isValid() ? qRound(line.ascent()) - fm.ascent() : 0;
+        top = -std::max(0, std::min(extra, ink.top() - spare));
+    }
+    return QMargins(std::max(0, spare - ink.left()) + 1, top, std::max(0, ink.right() + 1 - spare - advance) + 1, 0);
 }
 
 // How far a text's ink reaches below the font's descent.
@@ -385,7 +396,7 @@ QRect movedInside(QRect r, const QRect &window)
 
 QRect Label::textRect() const
 {
-    return contentsRect().marginsRemoved(sideBearings(font(), text()));
+    return contentsRect().marginsRemoved(sideBearings(font(), text(), autoSize_));
 }
 
 int Label::drawFlags() const
@@ -450,10 +461,12 @@ void Label::fit()
         QFont f = designFont_;
         QSize s;
         for (int half = int(std::floor(design * 2));; --half) {
-            const QMargins inset = sideBearings(f, c);
-            s = textSize(f, c).grownBy(inset);
+            const QMargins inset = sideBearings(f, c, true);
+            s = textSize(f, c).grownBy(QMargins(inset.left(), std::max(0, inset.top()), inset.right(), 0));
             for (int i = 0; i < 4 && !textFits(f, s, drawFlags(), c, this, inset); ++i)
                 s += QSize(2, 1);
+            for (int i = 0; i < 400 && !textFits(f, s, drawFlags(), c, this, inset); ++i)
+                s += QSize(0, 1); // a lifted caption whose line still reaches lower
             s = s.grownBy(contentsMargins());
             if (s.width() <= room || design <= 0 || half <= std::ceil(design * 2 * MinimumScale))
                 break;

@@ -55,6 +55,32 @@ void checkOnPlaques(forms::Form *w)
     }
 }
 
+// The two choice captions of the judge drill lie on their circles, clear of the rims.
+void checkOnCircles(forms::Form *w)
+{
+    for (const auto &[label, shape] : {std::pair{"Label7", "Shape2"}, std::pair{"Label8", "Shape1"}}) {
+        auto *l = w->findChild<forms::Label *>(QLatin1String(label));
+        QImage drawn(l->size(), QImage::Format_ARGB32);
+        drawn.fill(Qt::transparent);
+        l->render(&drawn, QPoint(), QRegion(), QWidget::RenderFlags()); // the caption alone
+        const QRectF circle = QRectF(w->findChild<QWidget *>(QLatin1String(shape))->geometry());
+        int inkOff = 0, ink = 0;
+        for (int y = 0; y < drawn.height(); ++y)
+            for (int x = 0; x < drawn.width(); ++x) {
+                if (qAlpha(drawn.pixel(x, y)) < 128)
+                    continue;
+                ++ink;
+                const double dx = (l->x() + x + 0.5 - circle.center().x()) / (circle.width() / 2);
+                const double dy = (l->y() + y + 0.5 - circle.center().y()) / (circle.height() / 2);
+                if (dx * dx + dy * dy > 0.8)
+                    ++inkOff;
+            }
+        QVERIFY2(ink > 0 && inkOff == 0, qPrintable(QStringLiteral("%1: %2 of %3 pixels off %4")
+                                                        .arg(QLatin1String(label)).arg(inkOff).arg(ink)
+                                                        .arg(QLatin1String(shape))));
+    }
+}
+
 // Answers wrongly 99 times, then rightly 99 times, so every count has two digits.
 template <class Drill> void answerMany(Drill *w, const std::function<void(bool right)> &answer)
 {
@@ -130,6 +156,7 @@ private slots:
         for (int i = 0; i < 200; ++i)
             draws.insert(draws.end(), {7, 99, 9, 1}); // 990000÷10=990000
         auto *w = pupil->open<halvery::Form3>("Label4", draws);
+        checkOnCircles(w);
         answerMany(w, [&](bool right) { clickLabel(w, right ? "Label8" : "Label7"); });
         clickLabel(w, "Label7");
         QCOMPARE(caption(w, "Label2"), QStringLiteral("990000÷10=990000"));
