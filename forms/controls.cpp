@@ -11,7 +11,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
-#include <QTextLayout>
 #include <QValidator>
 
 #include <algorithm>
@@ -348,13 +347,9 @@ QMargins sideBearings(const QFont &font, const QString &text, bool lift = false)
     int top = std::max(0, spare - ink.top());
     if (lift && top == 0) {
         // A fallback font with a taller line pushes the caption down; lifted
-        // back to the line of the caption's own font, no higher than its ink.
-        QTextLayout layout(text, font);
-        layout.beginLayout();
-        QTextLine line = layout.createLine();
-        layout.endLayout();
-        const int extra = line.isValid() ? qRound(line.ascent()) - fm.ascent() : 0;
-        top = -std::max(0, std::min(extra, ink.top() - spare));
+        // back to where the line of the caption's own font puts its ink.
+        const int own = std::max(0, fm.ascent() + fm.tightBoundingRect(text).top());
+        top = -std::max(0, ink.top() - spare - own);
     }
     return QMargins(std::max(0, spare - ink.left()) + 1, top, std::max(0, ink.right() + 1 - spare - advance) + 1, 0);
 }

@@ -178,6 +178,44 @@ private slots:
         window->resize(window->width() + 1000, window->height());
         QCOMPARE(l->x(), twips(10000));
     }
+
+    // Letters drawn from a fallback font with a taller line keep to the line
+    // of the caption's own font: their ink starts where that line puts it.
+    void anAutoSizedCaptionKeepsToItsFontsLine_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("right") << QStringLiteral("صح");
+        QTest::newRow("wrong") << QStringLiteral("خطأ");
+        QTest::newRow("instruction") << Instruction;
+    }
+
+    void anAutoSizedCaptionKeepsToItsFontsLine()
+    {
+        QFETCH(QString, caption);
+        auto *window = show<Sheet>();
+        auto *l = new Label(window, QStringLiteral("Label7"));
+        l->setFont(designFont(QStringLiteral("Arabic Transparent"), 72, true));
+        l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        placeTwips(l, 3000, 3000, 0, 0);
+        l->setAutoSize(true);
+        l->setCaption(caption);
+        l->show();
+        QImage drawn(l->size(), QImage::Format_ARGB32);
+        drawn.fill(Qt::transparent);
+        l->render(&drawn, QPoint(), QRegion(), QWidget::RenderFlags()); // the caption alone
+        int top = -1;
+        for (int y = 0; y < drawn.height() && top < 0; ++y)
+            for (int x = 0; x < drawn.width(); ++x)
+                if (qAlpha(drawn.pixel(x, y)) >= 128) {
+                    top = y;
+                    break;
+                }
+        const QFontMetrics fm(l->font());
+        const int expected = std::max(0, fm.ascent() + fm.tightBoundingRect(caption).top());
+        QVERIFY2(top >= 0 && top <= expected + 4,
+                 qPrintable(QStringLiteral("ink from %1, its own line puts it at %2").arg(top).arg(expected)));
+        QVERIFY(formstest::captionWhole(l));
+    }
 };
 
 QTEST_MAIN(LabelsTest)
