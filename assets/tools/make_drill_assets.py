@@ -126,11 +126,11 @@ def chalkboard():
 
 def button_strip():
     c = Canvas(800, 92, (0, 0, 0, 255))  # opaque: no window colour shows between the plaques
-    # One plaque under each score caption, from a little left of the caption's
-    # Left (the grade, the questions, the wrong and the right answers) to room
-    # for its longest caption with a three-digit count; where two meet, the
-    # later plaque lies over the earlier one.
-    for x0, x1 in ((40, 200), (204, 380), (342, 570), (572, 800)):
+    # One plaque under each score caption (the grade, the questions, the wrong
+    # and the right answers), each wide enough for its longest caption with a
+    # three-digit count; the questions caption ends a little short of the
+    # wrong answers' Left, at 340. Each plaque's shadow edge parts it from the next.
+    for x0, x1 in ((40, 178), (178, 348), (348, 574), (574, 800)):
         c.rect(x0, 8, x1, 84, (120, 90, 50, 255))          # shadow edge
         c.rect(x0, 8, x1 - 3, 80, (255, 240, 200, 255))    # light edge
         c.rect(x0 + 4, 12, x1 - 3, 80, (235, 205, 150, 255))

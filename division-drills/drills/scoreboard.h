@@ -4,6 +4,8 @@
 #include <QPointer>
 #include <QString>
 
+#include <optional>
+
 namespace drills {
 
 // The texts of the question cycle.
@@ -17,7 +19,9 @@ inline const QString QuestionCount = QStringLiteral("عدد الأسئلة :  ")
 
 // The running counts of a drill window and the labels that show them:
 // Label3 the feedback message, Label4 right answers, Label5 wrong answers,
-// Label6 questions asked, Label9 the grade word.
+// Label6 questions asked, Label9 the grade word. Where the labels are
+// auto-sized, the questions caption keeps clear of the wrong answers' caption
+// on its right.
 class ScoreBoard {
 public:
     // Finds the labels among the window's controls by name.
@@ -43,7 +47,10 @@ public:
 
 private:
     forms::Label *find(const char *name) const;
+    void keepQuestionsClear();
+    static constexpr int PlaqueGap = 180; // twips between two score captions
     QPointer<QWidget> window_;
+    std::optional<int> questionsLeft_;
     int right_ = 0, wrong_ = 0, questions_ = 0;
 };
 

@@ -33,6 +33,7 @@ void checkOnPlaques(forms::Form *w)
     QVERIFY(strip);
     const QImage picture = QImage(QStringLiteral(":/pictures/buttonstrip.png"))
                                .scaled(strip->size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    QList<int> plaques;
     for (const char *name : {"Label4", "Label5", "Label6", "Label9"}) {
         auto *l = w->findChild<forms::Label *>(QLatin1String(name));
         QVERIFY(l);
@@ -52,7 +53,49 @@ void checkOnPlaques(forms::Form *w)
         QVERIFY2(g.left() >= left && g.right() <= right && lit(g.center().x()) && g.top() >= 0
                      && g.bottom() < picture.height() && lit(g.left()) && lit(g.right()),
                  qPrintable(where));
+        QVERIFY2(!plaques.contains(left), qPrintable(where + " shared with another caption"));
+        plaques << left;
     }
+}
+
+// Where a label's caption leaves ink, in its window's coordinates.
+QRect inkRect(forms::Label *l)
+{
+    QImage drawn(l->size(), QImage::Format_ARGB32);
+    drawn.fill(Qt::transparent);
+    l->render(&drawn, QPoint(), QRegion(), QWidget::RenderFlags()); // the caption alone
+    QRect ink;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x)
+            if (qAlpha(drawn.pixel(x, y)) >= 64)
+                ink |= QRect(x, y, 1, 1);
+    return ink.translated(l->pos());
+}
+
+// The score captions drawn whole, on one line, at their design size, each on
+// a plaque of its own and clear of one another.
+void checkScoreCaptions(forms::Form *w)
+{
+    checkOnPlaques(w);
+    const char *names[] = {"Label4", "Label5", "Label6", "Label9"};
+    QList<forms::Label *> labels;
+    for (const char *name : names) {
+        auto *l = w->findChild<forms::Label *>(QLatin1String(name));
+        const QString where = w->objectName() + "." + name + ": " + l->text();
+        QVERIFY2(l->font().pointSizeF() == l->designFont().pointSizeF(), qPrintable(where));
+        const QString fault = formstest::captionFault(l, true);
+        QVERIFY2(fault.isEmpty(), qPrintable(where + ": " + fault));
+        labels << l;
+    }
+    for (int i = 0; i < labels.size(); ++i)
+        for (int j = i + 1; j < labels.size(); ++j) {
+            const QRect a = inkRect(labels[i]), b = inkRect(labels[j]);
+            const int gap = std::max(a.left(), b.left()) - std::min(a.right(), b.right()) - 1;
+            QVERIFY2(gap >= 8 && !labels[i]->geometry().intersects(labels[j]->geometry()),
+                     qPrintable(QStringLiteral("%1: \"%2\" at %3..%4 and \"%5\" at %6..%7")
+                                    .arg(w->objectName(), labels[i]->text()).arg(a.left()).arg(a.right())
+                                    .arg(labels[j]->text()).arg(b.left()).arg(b.right())));
+        }
 }
 
 // The two choice captions of the judge drill lie on their circles, clear of the rims.
@@ -197,6 +240,86 @@ private slots:
         checkShown(cards);
         QTest::keyClick(cards, Qt::Key_Space);
         checkShown(cards);
+    }
+
+    // Three-digit counts with the longest grade word: every score caption on
+    // a plaque of its own, whole and at its design size.
+    void scoreCaptionsAtThreeDigits_data()
+    {
+        QTest::addColumn<QString>("window");
+        for (const char *name : {"Form2", "Form4", "Form3", "Form6", "Form8"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+    void scoreCaptionsAtThreeDigits()
+    {
+        QFETCH(QString, window);
+        // The same question throughout: 990000÷1000= (write), 99000÷10= (choose), 990000÷10=990000 (judge).
+        const auto repeated = [](std::initializer_list<int> one) {
+            std::vector<int> draws;
+            for (int i = 0; i < 300; ++i)
+                draws.insert(draws.end(), one);
+            return draws;
+        };
+        forms::Form *w = nullptr;
+        std::function<void(bool)> answer;
+        if (window == QStringLiteral("Form2")) {
+            auto *d = pupil->open<halvery::Form2>("Label2", repeated({5, 99, 9}));
+            w = d;
+            answer = [d](bool right) {
+                formstest::type(control<QWidget>(d, "Text1"), right ? "990" : "1");
+                formstest::press(control<QWidget>(d, "Text1"), Qt::Key_Return);
+            };
+        } else if (window == QStringLiteral("Form4")) {
+            auto *d = pupil->open<halvery::Form4>("Label3", repeated({4, 99, 9}));
+            w = d;
+            answer = [d](bool right) {
+                formstest::click(control<QPushButton>(d, right ? "Command2" : "Command1"));
+            };
+        } else if (window == QStringLiteral("Form3")) {
+            auto *d = pupil->open<halvery::Form3>("Label4", repeated({7, 99, 9, 1}));
+            w = d;
+            answer = [d](bool right) { clickLabel(d, right ? "Label8" : "Label7"); };
+        } else if (window == QStringLiteral("Form6")) {
+            auto *d = openFromList<halvery::Form6>(*pupil, "Command2");
+            w = d;
+            answer = [d](bool right) {
+                const halvery::RemainderProblem p = d->problem();
+                formstest::type(control<QWidget>(d, "Text1"), QString::number(p.quotient + (right ? 0 : 1)));
+                formstest::type(control<QWidget>(d, "Text2"), QString::number(p.remainder));
+                formstest::press(control<QWidget>(d, "Text2"), Qt::Key_Return);
+            };
+        }
+        if (w) {
+            for (int i = 0; i < 220; ++i) {
+                answer(i >= 115);
+                forms::testing::advance(2500);
+            }
+            QVERIFY(w->findChild<forms::Label *>(QStringLiteral("Label4"))->text().endsWith(QStringLiteral("105")));
+        } else {
+            // The step drill: a hundred problems, each with four wrong entries before the right steps.
+            auto *d = openFromList<halvery::Form8>(*pupil, "Command3");
+            w = d;
+            for (int i = 0; i < 100; ++i) {
+                formstest::click(control<QPushButton>(d, "Comq"));
+                forms::testing::advance(100);
+                const halvery::RemainderProblem p = d->problem();
+                for (int k = 0; k < 4; ++k) {
+                    formstest::type(control<forms::TextBox>(d, "Txtnatj1"), QString::number(p.quotient + 1));
+                    formstest::click(control<QPushButton>(d, "enter1"));
+                }
+                const long long values[] = {p.quotient, p.quotient * p.divisor, p.remainder};
+                for (int step = 1; step <= 3; ++step) {
+                    const QByteArray b = "Txtnatj" + QByteArray::number(step);
+                    const QByteArray e = "enter" + QByteArray::number(step);
+                    formstest::type(control<forms::TextBox>(d, b.constData()), QString::number(values[step - 1]));
+                    formstest::click(control<QPushButton>(d, e.constData()));
+                }
+                forms::testing::advance(3000);
+            }
+            QCOMPARE(d->scoreBoard().wrong(), 400);
+        }
+        QCOMPARE(caption(w, "Label9"), QStringLiteral("راسب ، لماذا ؟ "));
+        checkScoreCaptions(w);
     }
 };
 
