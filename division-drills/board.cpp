@@ -16,6 +16,28 @@ forms::Picture *addBackdrop(QWidget *window, int top, int height)
     return p;
 }
 
+QRect writingArea(const forms::Picture *board)
+{
+    // The picture is 400 × 300: a frame 10 wide, the ledge from 286 down.
+    const QRect g = board->geometry();
+    return QRect(QPoint(g.x() + g.width() * 10 / 400, g.y() + g.height() * 10 / 300),
+                 QPoint(g.x() + g.width() * 390 / 400 - 1, g.y() + g.height() * 286 / 300 - 1));
+}
+
+void keepCaptionsOnBoard(QWidget *window)
+{
+    constexpr int BoardMargin = 6; // pixels of green left between a caption and the frame
+    const auto *board = window->findChild<forms::Picture *>(QStringLiteral("Image1"), Qt::FindDirectChildrenOnly);
+    if (!board)
+        return;
+    // Between the frame's sides; the ledge below is light enough for a caption.
+    const QRect green = writingArea(board);
+    const QRect area(QPoint(green.left() + BoardMargin, 0), QPoint(green.right() - BoardMargin, window->height() - 1));
+    for (forms::Label *l : window->findChildren<forms::Label *>(Qt::FindDirectChildrenOnly))
+        if (green.contains(l->designBox().topLeft()))
+            l->setRoom(area);
+}
+
 void addScoreBoard(QWidget *window, int questionsLeft)
 {
     auto *strip = new forms::Picture(window, QStringLiteral("Image2"), QStringLiteral(":/pictures/buttonstrip.png"));

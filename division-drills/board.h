@@ -1,4 +1,5 @@
 #pragma once
+#include <QRect>
 #include <QWidget>
 
 namespace forms {
@@ -11,6 +12,15 @@ namespace halvery {
 
 // Image1: the chalkboard picture stretched over the window from `top` down.
 forms::Picture *addBackdrop(QWidget *window, int top, int height);
+
+// The green of the chalkboard picture, inside its frame and above its ledge,
+// in the window's pixels.
+QRect writingArea(const forms::Picture *board);
+
+// Every label whose design place lies on the chalkboard's writing area keeps
+// its caption between the board's frame sides, a little short of them: it
+// moves in there, not at the window's edge.
+void keepCaptionsOnBoard(QWidget *window);
 
 // Image2, the strip of plaques, with the score board labels on it:
 // Label4 right answers, Label5 wrong answers, Label6 questions (at

@@ -43,6 +43,7 @@ Form2::Form2() : QuestionWindow(QStringLiteral("Form2"), settingsFor(drills::Ans
     forms::placeTwips(box, 4253, 4470, 3495, 1245);
     addReturnLabel(this);
     backToModeMenu(this);
+    keepCaptionsOnBoard(this);
     box->setFocus();
 }
 
@@ -76,6 +77,7 @@ Form4::Form4() : QuestionWindow(QStringLiteral("Form4"), settingsFor(drills::Ans
     }
     addReturnLabel(this);
     backToModeMenu(this);
+    keepCaptionsOnBoard(this);
 }
 
 drills::Question Form4::drawQuestion(bool first)
@@ -106,6 +108,7 @@ Form3::Form3() : QuestionWindow(QStringLiteral("Form3"), settingsFor(drills::Ans
     drills::addLabel(this, {"Label10", "", 8.25, 0, 720, 6360, 0, 0, Qt::AlignHCenter, false});
     addReturnLabel(this, "Label11");
     backToModeMenu(this);
+    keepCaptionsOnBoard(this);
 
     const QColor lit(bgr(0x00FFC0C0));
     connect(yes, &forms::Label::mouseMoved, this, [shape2, lit] { shape2->setFillColor(lit); });

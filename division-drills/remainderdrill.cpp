@@ -49,6 +49,7 @@ Form6::Form6() : QuestionWindow(QStringLiteral("Form6"), {drills::AnswerMode::Wr
     setTabOrder(quotientBox_, remainderBox_);
     addReturnLabel(this);
     setReturnAction([] { forms::show<Form7>(); });
+    keepCaptionsOnBoard(this);
     quotientBox_->setFocus();
 }
 

@@ -153,6 +153,7 @@ Form8::Form8() : DrillWindow(QStringLiteral("Form8")), score_(this)
     // Esc ends the program once key preview is on, which the first draw does.
     setKeyPreviewHandler([this](int key) { return Form_KeyPress(key); });
     setKeyPressHandler([this](int key) { Form_KeyPress(key); });
+    keepCaptionsOnBoard(this);
     newProblem_->setFocus();
 }
 

@@ -421,6 +421,21 @@ void Label::setAutoSize(bool on)
     fit();
 }
 
+void Label::setRoom(const QRect &room)
+{
+    room_ = room;
+    measured_.reset();
+    fit();
+}
+
+QRect Label::room() const
+{
+    if (!parentWidget() || isWindow())
+        return room_;
+    const QRect window = parentWidget()->rect();
+    return room_.isEmpty() ? window : room_ & window;
+}
+
 void Label::place(const QRect &r)
 {
     applied_ = r;
@@ -450,8 +465,9 @@ void Label::fit()
         shrunk_ = false;
         measured_.reset();
     } else if (autoSize_) {
-        // Wider than its window, and only then, it is drawn smaller, down to the floor.
-        const int room = parentWidget() && !isWindow() ? parentWidget()->width() : INT_MAX;
+        // Wider than its room, and only then, it is drawn smaller, down to the floor.
+        const QRect bounds = room();
+        const int roomWidth = parentWidget() && !isWindow() ? bounds.width() : INT_MAX;
         const double design = designFont_.pointSizeF();
         QFont f = designFont_;
         QSize s;
@@ -463,7 +479,7 @@ void Label::fit()
             for (int i = 0; i < 400 && !textFits(f, s, drawFlags(), c, this, inset); ++i)
                 s += QSize(0, 1); // a lifted caption whose line still reaches lower
             s = s.grownBy(contentsMargins());
-            if (s.width() <= room || design <= 0 || half <= std::ceil(design * 2 * MinimumScale))
+            if (s.width() <= roomWidth || design <= 0 || half <= std::ceil(design * 2 * MinimumScale))
                 break;
             f = withPointSize(designFont_, (half - 1) / 2.0);
         }
@@ -471,7 +487,7 @@ void Label::fit()
         shrunk_ = f.pointSizeF() != design;
         QRect r(designBox_.topLeft(), s);
         if (parentWidget() && !isWindow())
-            r = movedInside(r, parentWidget()->rect().united(QRect(QPoint(), s)));
+            r = movedInside(r, bounds.united(QRect(bounds.topLeft(), s)));
         place(r);
     } else {
         fitBox(c);
@@ -484,7 +500,7 @@ void Label::fitBox(const QString &c)
 {
     const QWidget *parent = isWindow() ? nullptr : parentWidget();
     // The window, and the other controls the design box keeps clear of.
-    const QRect window = parent ? parent->rect().united(designBox_) : designBox_;
+    const QRect window = parent ? room().united(designBox_) : designBox_;
     QList<QRect> others;
     if (parent)
         for (const QObject *o : parent->children()) {
@@ -498,7 +514,7 @@ void Label::fitBox(const QString &c)
             others << g;
         }
     const int flags = drawFlags();
-    const Measured now{c, designFont_, designBox_, window.size(), flags, others, contentsMargins()};
+    const Measured now{c, designFont_, designBox_, window, flags, others, contentsMargins()};
     if (measured_ == now)
         return;
     measured_ = now;

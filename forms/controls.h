@@ -118,6 +118,12 @@ public:
     void setAutoSize(bool on);
     bool autoSize() const { return autoSize_; }
 
+    // The part of the window the label keeps to, in its window's pixels, in
+    // place of the whole window: a caption moves in, or a box grows, only as
+    // far as this room's edge. An empty room is the window.
+    void setRoom(const QRect &room);
+    QRect room() const;
+
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -135,13 +141,13 @@ private:
     void place(const QRect &r);
     QFont designFont_;
     QString fittedText_;
-    QRect designBox_, applied_;
+    QRect designBox_, applied_, room_;
     // What the last fit measured, so an unchanged caption, font and room are not measured again.
     struct Measured {
         QString text;
         QFont font;
         QRect box;
-        QSize window;
+        QRect window;
         int flags = 0;
         QList<QRect> others;
         QMargins margins;

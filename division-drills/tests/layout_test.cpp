@@ -98,6 +98,47 @@ void checkScoreCaptions(forms::Form *w)
         }
 }
 
+// Every caption drawn on the chalkboard lies on it, clear of the black frame:
+// its ink inside the board as the picture alone draws it, out from the
+// caption's middle to the frame on every side (the light ledge is board).
+void checkOnBoard(forms::Form *w)
+{
+    auto *board = w->findChild<forms::Picture *>(QStringLiteral("Image1"));
+    QVERIFY(board);
+    QImage picture(board->size(), QImage::Format_ARGB32);
+    picture.fill(Qt::transparent);
+    board->render(&picture, QPoint(), QRegion(), QWidget::RenderFlags());
+    const QRect shown = board->geometry() & w->rect();
+    const auto at = [&](QPoint p) { return picture.pixel(p - board->pos()); };
+    const auto frame = [&](QPoint p) {
+        if (!shown.contains(p))
+            return true;
+        const QRgb c = at(p);
+        return std::max({qRed(c), qGreen(c), qBlue(c)}) < 60;
+    };
+    for (forms::Label *l : w->findChildren<forms::Label *>()) {
+        const QString name = l->objectName();
+        if (l->isHidden() || l->text().isEmpty() || QStringList{"Label4", "Label5", "Label6", "Label9"}.contains(name))
+            continue;
+        const QRect ink = inkRect(l);
+        const QPoint c = ink.center();
+        QRect area(c, c);
+        while (!frame(QPoint(area.left() - 1, c.y())))
+            area.setLeft(area.left() - 1);
+        while (!frame(QPoint(area.right() + 1, c.y())))
+            area.setRight(area.right() + 1);
+        while (!frame(QPoint(c.x(), area.top() - 1)))
+            area.setTop(area.top() - 1);
+        while (!frame(QPoint(c.x(), area.bottom() + 1)))
+            area.setBottom(area.bottom() + 1);
+        QVERIFY2(!frame(c) && area.contains(ink),
+                 qPrintable(QStringLiteral("%1.%2: %3 drawn at %4..%5 x %6..%7, the board's green at %8..%9 x %10..%11")
+                                .arg(w->objectName(), name, l->text())
+                                .arg(ink.left()).arg(ink.right()).arg(ink.top()).arg(ink.bottom())
+                                .arg(area.left()).arg(area.right()).arg(area.top()).arg(area.bottom())));
+    }
+}
+
 // The two choice captions of the judge drill lie on their circles, clear of the rims.
 void checkOnCircles(forms::Form *w)
 {
@@ -174,6 +215,7 @@ private slots:
         QCOMPARE(caption(w, "Label3"), QStringLiteral("أخطأت الاجابة الصحيحة هي  990"));
         checkShown(w);
         checkOnPlaques(w);
+        checkOnBoard(w);
     }
 
     void theChooseDrillsLongestTexts()
@@ -187,6 +229,7 @@ private slots:
         QCOMPARE(caption(w, "Label3"), QStringLiteral("أخطأت الاجابة الصحيحة هي  9900"));
         checkShown(w);
         checkOnPlaques(w);
+        checkOnBoard(w);
         for (const char *name : {"Command1", "Command2", "Command3"}) {
             auto *b = control<QPushButton>(w, name);
             QVERIFY(b->fontMetrics().horizontalAdvance(b->text()) < b->width());
@@ -206,6 +249,7 @@ private slots:
         QCOMPARE(caption(w, "Label3"), QStringLiteral("أخطأت الاجابة الصحيحة هي  99000"));
         checkShown(w);
         checkOnPlaques(w);
+        checkOnBoard(w);
     }
 
     void theListWindowsLongestTexts()
@@ -215,6 +259,7 @@ private slots:
         QTest::keyClick(control<forms::TextBox>(drill, "Text1"), Qt::Key_Return);
         QCOMPARE(caption(drill, "Label3"), QStringLiteral("أخطأت الاجابة الصحيحة هي  10 و الباقي 1"));
         checkShown(drill);
+        checkOnBoard(drill);
         clickLabel(drill, "Label7");
 
         auto *steps = openFromList<halvery::Form8>(*pupil, "Command3");
@@ -233,6 +278,7 @@ private slots:
         formstest::click(control<QPushButton>(steps, "enter1"));
         QCOMPARE(caption(steps, "Label3"), QStringLiteral("أخطأت حاول مرة أخرى"));
         checkShown(steps);
+        checkOnBoard(steps);
         clickLabel(steps, "Label7");
 
         // A card as wide as the test screen lets it be at its design size.
