@@ -49,31 +49,35 @@ private slots:
         QTest::addColumn<QList<QRect>>("neighbours"); // twips
         QTest::addColumn<int>("outcome");
         QTest::addColumn<bool>("oneLine");
+        QTest::addColumn<QRect>("room"); // twips; none is the window
         const QList<QRect> none;
         QTest::newRow("auto-sized from its Left and Top")
-            << true << 36.0 << QRect(1200, 1500, 0, 0) << Instruction << none << int(FromLeftTop) << true;
+            << true << 36.0 << QRect(1200, 1500, 0, 0) << Instruction << none << int(FromLeftTop) << true << QRect();
         QTest::newRow("auto-sized, moved in at the right edge")
-            << true << 36.0 << QRect(10000, 1500, 0, 0) << Instruction << none << int(MovedIn) << true;
+            << true << 36.0 << QRect(10000, 1500, 0, 0) << Instruction << none << int(MovedIn) << true << QRect();
         QTest::newRow("auto-sized, moved in at the bottom")
-            << true << 36.0 << QRect(1200, 8800, 0, 0) << Instruction << none << int(MovedIn) << true;
+            << true << 36.0 << QRect(1200, 8800, 0, 0) << Instruction << none << int(MovedIn) << true << QRect();
         QTest::newRow("auto-sized long line, never smaller")
-            << true << 26.25 << QRect(6000, 1500, 0, 0) << Sentence << none << int(MovedIn) << true;
+            << true << 26.25 << QRect(6000, 1500, 0, 0) << Sentence << none << int(MovedIn) << true << QRect();
+        QTest::newRow("auto-sized, moved in at the edge of its room")
+            << true << 26.25 << QRect(5280, 1440, 0, 0) << Sentence << none << int(MovedIn) << true
+            << QRect(300, 720, 11500, 7500);
         QTest::newRow("fixed box that holds its caption")
-            << false << 18.0 << QRect(705, 8100, 1500, 700) << QStringLiteral("خروج") << none << int(DesignBox) << true;
+            << false << 18.0 << QRect(705, 8100, 1500, 700) << QStringLiteral("خروج") << none << int(DesignBox) << true << QRect();
         QTest::newRow("fixed box wraps at blanks")
-            << false << 18.0 << QRect(3000, 3000, 3000, 2000) << Sentence << none << int(DesignBox) << false;
+            << false << 18.0 << QRect(3000, 3000, 3000, 2000) << Sentence << none << int(DesignBox) << false << QRect();
         QTest::newRow("grows around its centre")
-            << false << 72.0 << QRect(3893, 2160, 4215, 1695) << Sum << none << int(Grown) << true;
+            << false << 72.0 << QRect(3893, 2160, 4215, 1695) << Sum << none << int(Grown) << true << QRect();
         QTest::newRow("grows, kept inside the window")
-            << false << 72.0 << QRect(0, 2160, 4215, 1695) << Sum << none << int(Grown) << true;
+            << false << 72.0 << QRect(0, 2160, 4215, 1695) << Sum << none << int(Grown) << true << QRect();
         QTest::newRow("grows clear of its neighbours")
             << false << 48.0 << QRect(4598, 6600, 2805, 1125) << Feedback
-            << QList<QRect>{{10560, 6600, 1440, 1125}, {4253, 4470, 3495, 1245}} << int(Grown) << false;
+            << QList<QRect>{{10560, 6600, 1440, 1125}, {4253, 4470, 3495, 1245}} << int(Grown) << false << QRect();
         QTest::newRow("hemmed in: smaller, never below 80%")
             << false << 36.0 << QRect(3000, 3000, 4400, 900) << Instruction
             << QList<QRect>{{3000, 2000, 4400, 990}, {3000, 3910, 4400, 900}, {2000, 3000, 990, 900},
                             {7410, 3000, 990, 900}}
-            << int(Smaller) << true;
+            << int(Smaller) << true << QRect();
     }
     void aCaptionIsPlacedAndDrawnByTheRules()
     {
@@ -84,6 +88,7 @@ private slots:
         QFETCH(QList<QRect>, neighbours);
         QFETCH(int, outcome);
         QFETCH(bool, oneLine);
+        QFETCH(QRect, room);
         auto *window = show<Sheet>();
         QList<QWidget *> others;
         for (const QRect &n : neighbours) {
@@ -98,6 +103,9 @@ private slots:
         placeTwips(l, design.x(), design.y(), design.width(), design.height());
         if (autoSized)
             l->setAutoSize(true);
+        const QRect edges = room.isEmpty() ? window->rect() : twipsRect(room.x(), room.y(), room.width(), room.height());
+        if (!room.isEmpty())
+            l->setRoom(edges);
         l->setCaption(caption);
         l->show();
         const QRect box = twipsRect(design.x(), design.y(), design.width(), design.height());
@@ -108,7 +116,7 @@ private slots:
             QCOMPARE(g.topLeft(), box.topLeft());
             break;
         case MovedIn:
-            QVERIFY(g.right() == window->width() - 1 || g.bottom() == window->height() - 1);
+            QVERIFY(g.right() == edges.right() || g.bottom() == edges.bottom());
             QVERIFY(g.x() <= box.x() && g.y() <= box.y());
             QVERIFY(g.x() == box.x() || g.y() == box.y()); // only as far as it must
             break;
@@ -128,7 +136,7 @@ private slots:
             QVERIFY2(!l->shrunk(), qPrintable(QStringLiteral("%1 pt in %2,%3 %4x%5").arg(l->font().pointSizeF()).arg(g.x()).arg(g.y()).arg(g.width()).arg(g.height())));
         if (autoSized)
             QCOMPARE(g.size(), QSize(QFontMetrics(l->font()).size(0, caption)).expandedTo(g.size()));
-        QVERIFY(window->rect().contains(g));
+        QVERIFY(edges.contains(g));
         for (QWidget *o : others)
             QVERIFY2(!o->geometry().intersects(g), "covers a neighbour");
         // As drawn: at 80% of the design size or more, on its lines, whole.
