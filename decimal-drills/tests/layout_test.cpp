@@ -72,6 +72,9 @@ class LayoutTest : public QObject {
             QVERIFY2(l->font().pointSizeF() >= smallest, qPrintable(what));
             QVERIFY2(window->rect().contains(l->geometry()), qPrintable(what));
             QVERIFY2(formstest::foreignDigits(window).isEmpty(), qPrintable(what));
+            // At 80% of its design size or more, on one line where it is auto-sized, nothing cut.
+            const QString fault = formstest::captionFault(l, l->autoSize());
+            QVERIFY2(fault.isEmpty(), qPrintable(fault));
         }
     }
 
