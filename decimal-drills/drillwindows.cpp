@@ -69,14 +69,22 @@ bool MultiplicationDrill::isRight(const QString &answer) const { return isRightA
 void MultiplicationDrill::addScoreBoard(int right, int wrong, int questions, int grade)
 {
     const int top = 480, height = 450;
-    addLabel(this, {"Label4", " عدد الاجابات الصحيحة : 0", 15.75, LightCyan, right, top, 11880 - right, height,
-                    Qt::AlignRight});
-    addLabel(this, {"Label5", "عدد الاجابات الخاطئة :  0", 15.75, LightCyan, wrong, top, right - 120 - wrong, height,
-                    Qt::AlignRight});
-    addLabel(this, {"Label6", "عدد الاسئلة", 15.75, LightCyan, questions, top, wrong - 120 - questions, height,
-                    Qt::AlignRight});
-    addLabel(this, {"Label9", "التقدير", 15.75, LightCyan, grade, top, questions - 120 - grade, height,
-                    Qt::AlignRight});
+    // Each count stays on one line, as the design's one-line height draws it,
+    // and a few pixels short of the caption on its right.
+    for (forms::Label *l :
+         {addLabel(this, {"Label4", " عدد الاجابات الصحيحة : 0", 15.75, LightCyan, right, top, 11880 - right, height,
+                          Qt::AlignRight}),
+          addLabel(this, {"Label5", "عدد الاجابات الخاطئة :  0", 15.75, LightCyan, wrong, top, right - 120 - wrong,
+                          height, Qt::AlignRight}),
+          addLabel(this, {"Label6", "عدد الاسئلة", 15.75, LightCyan, questions, top, wrong - 120 - questions, height,
+                          Qt::AlignRight}),
+          addLabel(this, {"Label9", "التقدير", 15.75, LightCyan, grade, top, questions - 120 - grade, height,
+                          Qt::AlignRight})})
+    {
+        l->setWordWrap(false);
+        if (l->objectName() != QLatin1String("Label4"))
+            l->setContentsMargins(0, 0, 6, 0);
+    }
 }
 
 void MultiplicationDrill::addQuestionLabels(int questionLeft, int questionTop, int feedbackLeft, int feedbackTop)

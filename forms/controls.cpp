@@ -399,7 +399,7 @@ int Label::drawFlags() const
     const QString t = text();
     const bool rtl = t.isRightToLeft();
     int flags = int(QStyle::visualAlignment(rtl ? Qt::RightToLeft : Qt::LeftToRight, alignment()));
-    if (!autoSize_ && t.contains(QLatin1Char(' ')))
+    if (!autoSize_ && wordWrap() && t.contains(QLatin1Char(' ')))
         flags |= Qt::TextWordWrap;
     return flags | (rtl ? Qt::TextForceRightToLeft : Qt::TextForceLeftToRight);
 }
@@ -424,6 +424,13 @@ void Label::setAutoSize(bool on)
 void Label::setRoom(const QRect &room)
 {
     room_ = room;
+    measured_.reset();
+    fit();
+}
+
+void Label::setWordWrap(bool on)
+{
+    QLabel::setWordWrap(on);
     measured_.reset();
     fit();
 }

@@ -117,6 +117,9 @@ public:
     // it must to stay inside its window.
     void setAutoSize(bool on);
     bool autoSize() const { return autoSize_; }
+    // A fixed box without word wrap keeps its caption on one line: the box
+    // grows around its centre, then the caption is drawn smaller.
+    void setWordWrap(bool on);
 
     // The part of the window the label keeps to, in its window's pixels, in
     // place of the whole window: a caption moves in, or a box grows, only as

@@ -169,11 +169,13 @@ const Sheet &threeDigitSheet()
             {"Label2", QStringLiteral("الباقي"), 8280, 5520, 975, 855, Akhbar, 20.25, Red, Centre},
             {"Label3", QStringLiteral("المقسوم عليه"), 1920, 960, 1695, 615, Akhbar, 20.25, Red, Right},
             {"Label4", QStringLiteral("المقسوم"), 7560, 840, 1095, 615, Akhbar, 20.25, Red, Right},
-            {"Label5", ProductCaption, 3480, 6480, 4815, 615, Akhbar, 20.25, Blue, Right, true, 4815},
+            // The check captions reach right past their first boxes, so the
+            // room beside the values holds them whole at full size in our font.
+            {"Label5", ProductCaption, 3480, 6480, 6120, 615, Akhbar, 20.25, Blue, Right, true, 4815},
             {"Label7", QString(), 3720, 6600, 1095, 615, Arial, 21.75, Black, Centre},
             {"Label8", QString(), 2160, 6600, 975, 615, Arial, 21.75, Black, Centre},
             {"Label9", QString(), 600, 6600, 1095, 615, Arial, 21.75, Black, Centre},
-            {"Label6", SumCaption, 1920, 7440, 6855, 615, Akhbar, 20.25, Blue, Right, true, 4215},
+            {"Label6", SumCaption, 1920, 7440, 8520, 615, Akhbar, 20.25, Blue, Right, true, 4215},
             {"Label10", QString(), 3240, 7560, 975, 615, Arial, 21.75, Black, Centre},
             {"Label11", QString(), 2040, 7560, 855, 615, Arial, 21.75, Black, Centre},
             {"Label12", QString(), 600, 7560, 975, 615, Arial, 21.75, Black, Centre},
@@ -307,8 +309,10 @@ const Sheet &twoDigitSheet()
             {"Label2", QStringLiteral("الباقي"), 7560, 3960, 975, 855, Akhbar, 20.25, Blue, Centre},
             {"Label3", QStringLiteral("المقسوم عليه"), 1800, 960, 1695, 615, Akhbar, 20.25, Blue, Right},
             {"Label4", QStringLiteral("المقسوم"), 7200, 960, 1095, 615, Akhbar, 20.25, Blue, Right},
-            {"Label5", ProductCaption, 2880, 5640, 4815, 615, Akhbar, 20.25, Blue, Right, true, 4095},
-            {"Label6", SumCaption, 1920, 6600, 6855, 615, Akhbar, 20.25, Blue, Right, true, 4095},
+            // The check captions reach right past their first boxes, so the
+            // room beside the values holds them whole at full size in our font.
+            {"Label5", ProductCaption, 2880, 5640, 6000, 615, Akhbar, 20.25, Blue, Right, true, 4095},
+            {"Label6", SumCaption, 1920, 6600, 8400, 615, Akhbar, 20.25, Blue, Right, true, 4095},
         };
 
         s.buttons = stepButtons(range("Command", 1, 7),

@@ -72,6 +72,9 @@ class LayoutTest : public QObject {
             QVERIFY2(l->font().pointSizeF() >= smallest, qPrintable(what));
             QVERIFY2(window->rect().contains(l->geometry()), qPrintable(what));
             QVERIFY2(formstest::foreignDigits(window).isEmpty(), qPrintable(what));
+            // At 80% of its design size or more, on one line where it is auto-sized, nothing cut.
+            const QString fault = formstest::captionFault(l, l->autoSize());
+            QVERIFY2(fault.isEmpty(), qPrintable(fault));
         }
     }
 
@@ -127,6 +130,36 @@ private slots:
                             QVERIFY2(fm.horizontalAdvance(t) < b->width() - 8, qPrintable(t));
             }
         }
+    }
+
+    // The score board with every caption at its longest at once: each on one
+    // line, whole, at 80% of its size or more, and its text clear of its
+    // neighbours' texts.
+    void scoreBoardCaptionsStayApart_data() { drillTextsFit_data(); }
+    void scoreBoardCaptionsStayApart()
+    {
+        QFETCH(Drill, drill);
+        QWidget *w = drill == Drill::Write    ? static_cast<QWidget *>(forms::show<Form2>())
+                     : drill == Drill::Choose ? static_cast<QWidget *>(forms::show<Form4>())
+                                              : static_cast<QWidget *>(forms::show<Form3>());
+        const char *names[] = {"Label4", "Label5", "Label6", "Label9"};
+        const QStringList longest = {QStringLiteral("عدد الاجابات الصحيحة :  999"),
+                                     QStringLiteral("عدد الاجابات الخاطئة :  999"),
+                                     QStringLiteral("عدد الأسئلة :  999"), QStringLiteral("راسب ، لماذا ؟ ")};
+        QList<QRect> texts;
+        for (int i = 0; i < 4; ++i)
+            label(w, names[i])->setCaption(longest[i]);
+        for (int i = 0; i < 4; ++i) {
+            forms::Label *l = label(w, names[i]);
+            const QString fault = formstest::captionFault(l, true);
+            QVERIFY2(fault.isEmpty(), qPrintable(fault));
+            const QRect laid = QFontMetrics(l->font()).boundingRect(l->textRect(), l->drawFlags(), l->text());
+            texts << laid.translated(l->pos());
+        }
+        // Right to left across the window: right answers, wrong answers, questions, grade.
+        for (int i = 0; i + 1 < 4; ++i)
+            QVERIFY2(texts[i + 1].right() + 4 < texts[i].left(),
+                     qPrintable(QStringLiteral("%1 ends at %2, %3 begins at %4").arg(QLatin1String(names[i + 1])).arg(texts[i + 1].right()).arg(QLatin1String(names[i])).arg(texts[i].left())));
     }
 
     void menuAndCardTextsFit()

@@ -149,6 +149,45 @@ private slots:
             QVERIFY2(drawn.lines > 1.5, qPrintable(QString::number(drawn.lines)));
     }
 
+    // A fixed box without word wrap keeps its caption on one line: it grows
+    // around its centre where it can, and is drawn smaller where hemmed in.
+    void aBoxWithoutWrapKeepsOneLine_data()
+    {
+        QTest::addColumn<QRect>("design"); // twips
+        QTest::addColumn<QList<QRect>>("neighbours"); // twips
+        QTest::addColumn<bool>("smaller");
+        QTest::newRow("grows to one line") << QRect(3000, 3000, 3000, 2000) << QList<QRect>() << false;
+        QTest::newRow("hemmed in: smaller on one line")
+            << QRect(3000, 3000, 5700, 450) << QList<QRect>{{1500, 3000, 1380, 450}, {8820, 3000, 1500, 450}} << true;
+    }
+    void aBoxWithoutWrapKeepsOneLine()
+    {
+        QFETCH(QRect, design);
+        QFETCH(QList<QRect>, neighbours);
+        QFETCH(bool, smaller);
+        auto *window = show<Sheet>();
+        QList<QWidget *> others;
+        for (const QRect &n : neighbours) {
+            auto *w = new QWidget(window);
+            placeTwips(w, n.x(), n.y(), n.width(), n.height());
+            w->show();
+            others << w;
+        }
+        auto *l = new Label(window, QStringLiteral("Label1"));
+        l->setFont(designFont(QStringLiteral("Arabic Transparent"), 18, true));
+        l->setAlignment(Qt::AlignRight | Qt::AlignTop);
+        placeTwips(l, design.x(), design.y(), design.width(), design.height());
+        l->setWordWrap(false);
+        l->setCaption(Sentence);
+        l->show();
+        const QString fault = formstest::captionFault(l, true);
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
+        QCOMPARE(l->shrunk(), smaller);
+        QVERIFY(window->rect().contains(l->geometry()));
+        for (QWidget *o : others)
+            QVERIFY2(!o->geometry().intersects(l->geometry()), "covers a neighbour");
+    }
+
     // A caption written later is placed anew, and a short one goes back to the design box.
     void aLaterCaptionIsPlacedAnew()
     {

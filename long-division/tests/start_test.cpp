@@ -176,6 +176,44 @@ private slots:
         w.typeProblem(QStringLiteral("9999"), QStringLiteral("999"));
         digitsWestern(w.form);
     }
+
+    // Every caption of the card, the menu and each worksheet, as first shown,
+    // worked to the end and checked, is drawn whole, inside its window, at
+    // 80% of its design size or more, with Western digits.
+    void everyCaptionIsWholeInEachState_data()
+    {
+        QTest::addColumn<QString>("sheet");
+        for (const char *name : {"Form1", "Form2", "Form3", "Form5", "Form6", "Form7", "Form8", "Form9", "Form10"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+    void everyCaptionIsWholeInEachState()
+    {
+        QFETCH(QString, sheet);
+        const auto expectWhole = [](QWidget *window, const char *state) {
+            const QStringList faults = formstest::captionFaults(window) + formstest::foreignDigits(window);
+            QVERIFY2(faults.isEmpty(), qPrintable(window->objectName() + QLatin1Char(' ') + QLatin1String(state)
+                                                  + QLatin1String(": ") + faults.join(QLatin1String("; "))));
+        };
+        expectWhole(forms::instance<frmSplash>(), "first shown");
+        forms::resetProgramState();
+        Sheetside w{corvanetest::openSheet(sheet)};
+        QVERIFY(w.form);
+        expectWhole(w.form, "first shown");
+        const Sheet &s = w.form->sheetDef();
+        w.typeProblem(QStringLiteral("987654").left(int(s.dividendBoxes.size())),
+                      QStringLiteral("734").left(int(s.divisorBoxes.size())));
+        QVERIFY(w.workAll());
+        expectWhole(w.form, "worked");
+        click(w.button(s.checkButton));
+        expectWhole(w.form, "checked");
+    }
+
+    void menuCaptionsAreWhole()
+    {
+        click(control<QPushButton>(forms::instance<frmSplash>(), "Command1"));
+        const QStringList faults = formstest::captionFaults(forms::instance<Form4>());
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1String("; "))));
+    }
 };
 
 QTEST_MAIN(StartTest)

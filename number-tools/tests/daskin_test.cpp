@@ -1,6 +1,7 @@
 // Daskin's window driven as a pupil would: type a number, click "ابحث", read the box below.
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QImage>
 #include <QScrollBar>
 #include <QTest>
 
@@ -105,7 +106,8 @@ private slots:
         QCOMPARE(form->size(), QSize(forms::twips(7785), forms::twips(5565)));
         QCOMPARE(form->layoutDirection(), Qt::RightToLeft);
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(number));
-        QCOMPARE(number->geometry(), forms::twipsRect(2160, 360, 3615, 735));
+        QCOMPARE(number->geometry(), forms::twipsRect(1440, 360, 4335, 735));
+        QVERIFY(number->x() > search->geometry().right());
         QCOMPARE(search->text(), QStringLiteral("ابحث"));
         QCOMPARE(search->geometry(), forms::twipsRect(0, 360, 1335, 495));
         QCOMPARE(found->geometry(), forms::twipsRect(120, 2400, 7455, 1935));
@@ -137,6 +139,42 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(search));
         QTest::keyClick(search, Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(found));
+    }
+
+    // A typed number shows whole in its box: every digit's ink inside the box's
+    // text room, none cut at its edge, as wide as the number drawn alone.
+    void theTypedNumberShowsWhole_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("one digit") << "7";
+        QTest::newRow("twelve digits") << "963761198400";
+        QTest::newRow("fifteen nines, the largest searched") << "999999999999999";
+        QTest::newRow("fifteen digits, wide and narrow") << "100000000000001";
+    }
+    void theTypedNumberShowsWhole()
+    {
+        QFETCH(QString, typed);
+        type(number, typed);
+        QCOMPARE(number->text(), typed);
+        // Tab takes the focus on to the button: no cursor in the box.
+        QTest::keyClick(number, Qt::Key_Tab);
+        QVERIFY(!number->hasFocus());
+        const QImage shot = number->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        // Inside the frame: 3 pixels clear of the border on each side.
+        const QRect room = number->rect().adjusted(3, 3, -3, -3);
+        const QRgb back = shot.pixel(room.center().x(), room.top());
+        QRect ink;
+        for (int y = room.top(); y <= room.bottom(); ++y)
+            for (int x = room.left(); x <= room.right(); ++x)
+                if (qGray(shot.pixel(x, y)) < qGray(back) - 96)
+                    ink |= QRect(x, y, 1, 1);
+        QVERIFY(!ink.isEmpty());
+        QVERIFY2(ink.left() > room.left() && ink.right() < room.right(),
+                 qPrintable(QStringLiteral("ink %1-%2 in %3-%4").arg(ink.left()).arg(ink.right()).arg(room.left()).arg(room.right())));
+        // As wide as the whole number drawn on its own in the box's font.
+        const QRect whole = QFontMetrics(number->font()).tightBoundingRect(typed);
+        QVERIFY2(std::abs(ink.width() - whole.width()) <= 2,
+                 qPrintable(QStringLiteral("ink %1 px wide, the number %2").arg(ink.width()).arg(whole.width())));
     }
 
     void theDivisorsAreAppended_data()

@@ -149,6 +149,11 @@ private slots:
             QCOMPARE(card->font().pointSizeF() == 180.0,
                      QFontMetrics(card->designFont()).horizontalAdvance(card->text()) < card->parentWidget()->width());
             QVERIFY2(formstest::captionFault(card, true).isEmpty(), qPrintable(formstest::captionFault(card, true)));
+            // As large as the window's width lets it be, measured on the drawn pixels.
+            const double fits = std::min(1.0, double(card->parentWidget()->width())
+                                                  / QFontMetrics(card->designFont()).horizontalAdvance(card->text()));
+            const double drawn = formstest::measureCaption(card).scale;
+            QVERIFY2(drawn >= fits - 0.03, qPrintable(QStringLiteral("%1 drawn at %2, fits at %3").arg(card->text()).arg(drawn).arg(fits)));
             QVERIFY(captionWhole(card));
             QVERIFY(QFontMetrics(card->font()).horizontalAdvance(card->text()) <= card->width());
             QVERIFY(card->parentWidget()->rect().contains(card->geometry()));

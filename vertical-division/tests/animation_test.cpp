@@ -264,7 +264,41 @@ private slots:
             for (QWidget *c : w.form->findChildren<QWidget *>())
                 if (c->isVisible() && value.match(c->objectName()).hasMatch())
                     QVERIFY2(!room.intersects(c->geometry()), qPrintable(name + QLatin1String(" over ") + c->objectName()));
+            // On one line at its design size, as measured on the drawn pixels.
+            QVERIFY2(formstest::captionFault(caption, true).isEmpty(), qPrintable(formstest::captionFault(caption, true)));
+            const formstest::DrawnCaption drawn = formstest::measureCaption(caption);
+            QVERIFY2(drawn.scale > 0.97 && !caption->shrunk(), qPrintable(name + QLatin1String(" at ") + QString::number(drawn.scale)));
         }
+    }
+
+    // Every caption of a worksheet, in each state the pupil meets, is drawn
+    // whole, on one line, at 80% of its design size or more, inside the window.
+    void everyCaptionIsWholeInEachState_data()
+    {
+        QTest::addColumn<QString>("sheet");
+        QTest::addColumn<QString>("divisor");
+        QTest::addColumn<QString>("dividend");
+        QTest::newRow("Form3 958 / 7") << "Form3" << "7" << "958";
+        QTest::newRow("Form2 95 / 7") << "Form2" << "7" << "95";
+    }
+    void everyCaptionIsWholeInEachState()
+    {
+        QFETCH(QString, sheet);
+        QFETCH(QString, divisor);
+        QFETCH(QString, dividend);
+        Sheetside w{openFromMenu(sheet)};
+        const auto expectWhole = [&](const char *state) {
+            const QStringList faults = formstest::captionFaults(w.form);
+            QVERIFY2(faults.isEmpty(), qPrintable(QLatin1String(state) + QLatin1String(": ") + faults.join(QLatin1String("; "))));
+            const QStringList foreign = formstest::foreignDigits(w.form);
+            QVERIFY2(foreign.isEmpty(), qPrintable(QLatin1String(state) + QLatin1String(": ") + foreign.join(QLatin1String("; "))));
+        };
+        expectWhole("first shown");
+        w.typeProblem(divisor, dividend);
+        film(w, QStringLiteral("Command9"));
+        expectWhole("quick solution");
+        film(w, QStringLiteral("Command10"));
+        expectWhole("check finished");
     }
 
     // Every button stays live in a pause; its handler runs to its end there.
