@@ -32,9 +32,12 @@ Wrapping wrapping_;
 int checked = 0;
 int faults = 0;
 
-void fault(const QString &name, const QString &what)
+// One line per fault: a caption's or a box's line breaks are written as \n.
+void fault(const QString &name, QString what)
 {
     ++faults;
+    what.remove(QLatin1Char('\r'));
+    what.replace(QLatin1Char('\n'), QStringLiteral("\\n"));
     std::printf("%s %s: %s\n", qPrintable(prefix_), qPrintable(name), qPrintable(what));
     std::fflush(stdout);
 }
