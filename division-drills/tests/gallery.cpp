@@ -146,5 +146,5 @@ int main(int argc, char *argv[])
     stepDrill(pupil);
     cards(pupil, "Command4", QStringLiteral("Form9"));
     cards(pupil, "Command5", QStringLiteral("Form10"));
-    return formsgallery::written() > 0 ? 0 : 1;
+    return formsgallery::finish();
 }

@@ -180,8 +180,10 @@ QImage canvas(QSize size, QColor back)
 
 DrawnCaption measureCaption(const forms::Label *label)
 {
-    const QColor text = label->palette().color(QPalette::Active, QPalette::WindowText);
-    QColor back = label->autoFillBackground() ? label->palette().color(QPalette::Window)
+    // A disabled label draws its caption greyed: measure the ink of that grey.
+    const QPalette::ColorGroup group = label->isEnabled() ? QPalette::Active : QPalette::Disabled;
+    const QColor text = label->palette().color(group, QPalette::WindowText);
+    QColor back = label->autoFillBackground() ? label->palette().color(group, QPalette::Window)
                                               : QColor(255 - text.red(), 255 - text.green(), 255 - text.blue());
     if (std::abs(back.lightness() - text.lightness()) < 64)
         back = text.lightness() < 128 ? Qt::white : Qt::black;

@@ -1,5 +1,7 @@
 #include "gallery.h"
 
+#include "driver.h"
+
 #include "forms/app.h"
 #include "forms/timing.h"
 
@@ -25,6 +27,30 @@ namespace {
 QString folder;
 QString prefix_;
 int count = 0;
+bool checking = false;
+Wrapping wrapping_;
+int checked = 0;
+int faults = 0;
+
+// One line per fault: a caption's or a box's line breaks are written as \n.
+void fault(const QString &name, QString what)
+{
+    ++faults;
+    what.remove(QLatin1Char('\r'));
+    what.replace(QLatin1Char('\n'), QStringLiteral("\\n"));
+    std::printf("%s %s: %s\n", qPrintable(prefix_), qPrintable(name), qPrintable(what));
+    std::fflush(stdout);
+}
+
+// The window's captions and digits as the pupil sees them.
+void check(QWidget *w, const QString &name)
+{
+    ++checked;
+    for (const QString &f : formstest::captionFaults(w, wrapping_.value(w->objectName())))
+        fault(name, f);
+    for (const QString &f : formstest::foreignDigits(w))
+        fault(name, w->objectName() + QLatin1Char('.') + f + QStringLiteral(": digits not drawn as Western ones"));
+}
 
 // The window as drawn; outside a window's mask (a round window) nothing.
 QImage drawn(QWidget *w)
@@ -63,6 +89,10 @@ QImage withTitleBar(QWidget *w)
 
 void save(QWidget *w, const QString &name)
 {
+    if (checking) {
+        check(w, name);
+        return;
+    }
     const QString path = folder + QLatin1Char('/') + prefix_ + QLatin1Char('-') + name + QStringLiteral(".png");
     const QImage image = qobject_cast<QMessageBox *>(w) ? withTitleBar(w) : drawn(w);
     if (image.save(path)) {
@@ -83,20 +113,27 @@ void settle()
 }
 } // namespace
 
-void begin(QApplication &app, const QString &title, const QString &prefix)
+void begin(QApplication &app, const QString &title, const QString &prefix, const Wrapping &wrapping)
 {
     forms::initialize(app, title);
     forms::testing::useManualTime(true);
-    const QStringList args = QCoreApplication::arguments();
-    folder = args.size() > 1 ? args.at(1) : QDir::currentPath();
-    QDir().mkpath(folder);
+    QStringList args = QCoreApplication::arguments().mid(1);
+    checking = args.removeAll(QStringLiteral("--check")) > 0;
+    wrapping_ = wrapping;
     prefix_ = prefix;
+    if (checking)
+        return;
+    folder = args.isEmpty() ? QDir::currentPath() : args.first();
+    QDir().mkpath(folder);
 }
 
 void shot(QWidget *window, const QString &name)
 {
     if (!window) {
-        std::fprintf(stderr, "no window for %s\n", qPrintable(name));
+        if (checking)
+            fault(name, QStringLiteral("no window"));
+        else
+            std::fprintf(stderr, "no window for %s\n", qPrintable(name));
         return;
     }
     settle();
@@ -127,10 +164,20 @@ void shotMessage(const QString &name, const std::function<void()> &action)
     poll.start();
     action();
     poll.stop();
-    if (!seen)
+    if (!seen && checking)
+        fault(name, QStringLiteral("no message box"));
+    else if (!seen)
         std::fprintf(stderr, "no message box for %s\n", qPrintable(name));
 }
 
 int written() { return count; }
+
+int finish()
+{
+    if (!checking)
+        return count > 0 ? 0 : 1;
+    std::printf("%s: %d states checked, %d faults\n", qPrintable(prefix_), checked, faults);
+    return checked > 0 && faults == 0 ? 0 : 1;
+}
 
 } // namespace formsgallery

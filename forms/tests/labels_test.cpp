@@ -263,6 +263,37 @@ private slots:
                  qPrintable(QStringLiteral("ink from %1, its own line puts it at %2").arg(top).arg(expected)));
         QVERIFY(formstest::captionWhole(l));
     }
+
+    // A caption greyed while its label is disabled is drawn, and measured, at its size.
+    void aGreyedCaptionKeepsItsSize_data()
+    {
+        QTest::addColumn<QColor>("color");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("black") << QColor(Qt::black) << true;
+        QTest::newRow("black, greyed") << QColor(Qt::black) << false;
+        QTest::newRow("light orange") << QColor(0xFF, 0xC0, 0x80) << true;
+        QTest::newRow("light orange, greyed") << QColor(0xFF, 0xC0, 0x80) << false;
+    }
+
+    void aGreyedCaptionKeepsItsSize()
+    {
+        QFETCH(QColor, color);
+        QFETCH(bool, enabled);
+        auto *window = show<Sheet>();
+        auto *l = new Label(window, QStringLiteral("Label7"));
+        l->setFont(designFont(QStringLiteral("Arabic Transparent"), 72, true));
+        l->setForeColor(color);
+        l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        placeTwips(l, 3000, 3000, 0, 0);
+        l->setAutoSize(true);
+        l->setCaption(QStringLiteral("صح"));
+        l->show();
+        l->setEnabled(enabled);
+        const QString fault = formstest::captionFault(l, true);
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
+        const formstest::DrawnCaption drawn = formstest::measureCaption(l);
+        QVERIFY2(drawn.scale > 0.95 && drawn.scale < 1.05, qPrintable(QString::number(drawn.scale)));
+    }
 };
 
 QTEST_MAIN(LabelsTest)

@@ -60,7 +60,11 @@ void guards(corvane::SheetId id, bool zeroInLeadingDivisor)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    formsgallery::begin(app, QStringLiteral("Corvane"), QStringLiteral("corvane"));
+    // Each worksheet's identity caption has a box two lines of its font high.
+    formsgallery::Wrapping wrapping;
+    for (const char *sheet : {"Form1", "Form2", "Form3", "Form5", "Form6", "Form7", "Form8", "Form9", "Form10"})
+        wrapping.insert(QLatin1String(sheet), {QStringLiteral("Label1")});
+    formsgallery::begin(app, QStringLiteral("Corvane"), QStringLiteral("corvane"), wrapping);
 
     corvane::start();
     auto *splash = forms::instance<corvane::frmSplash>();
@@ -81,5 +85,5 @@ int main(int argc, char *argv[])
         worksheet(id);
     guards(SheetId::Form1, false);
     guards(SheetId::Form5, true);
-    return formsgallery::written() > 0 ? 0 : 1;
+    return formsgallery::finish();
 }

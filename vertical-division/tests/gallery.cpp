@@ -48,7 +48,9 @@ void worksheet(const QString &name, const QString &divisor, const QString &divid
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    formsgallery::begin(app, QStringLiteral("Tolbrin"), QStringLiteral("tolbrin"));
+    // The about box's credit is two lines in a box six lines of its font high.
+    formsgallery::begin(app, QStringLiteral("Tolbrin"), QStringLiteral("tolbrin"),
+                        {{QStringLiteral("Form4"), {QStringLiteral("Label1")}}});
     startCase();
 
     shot(forms::show<tolbrin::Form1>(), QStringLiteral("Form1-first-shown"));
@@ -65,5 +67,5 @@ int main(int argc, char *argv[])
                 w.press(s.button);
                 break;
             }; });
-    return formsgallery::written() > 0 ? 0 : 1;
+    return formsgallery::finish();
 }
