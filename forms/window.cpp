@@ -1,6 +1,7 @@
 #include "window.h"
 
 #include "app.h"
+#include "frame.h"
 #include "geometry.h"
 
 #include <QCloseEvent>
@@ -205,8 +206,9 @@ void Form::placeFullScreen()
     if (!fullScreen_) {
         fullScreen_ = true;
         // The window manager tells the frame's size when it takes the window
-        // over, after this first fit: its native window then moves, resizes
-        // or is exposed, and the window fits itself again (eventFilter).
+        // over, after this first fit: the window fits itself again when the
+        // manager writes its frame (nativeEvent) or the native window moves,
+        // resizes or is exposed (eventFilter).
         windowHandle()->installEventFilter(this);
     }
     fitFullScreen();
@@ -220,8 +222,40 @@ void Form::fitFullScreen()
     const QScreen *s = QGuiApplication::primaryScreen();
     if (!s || !windowHandle())
         return;
-    fittedMargins_ = windowHandle()->frameMargins();
+    fittedMargins_ = frameMargins();
     setGeometry(s->geometry().marginsRemoved(fittedMargins_));
+}
+
+QMargins Form::frameMargins() const
+{
+    // Qt keeps the margins it read last until the window is configured
+    // again, which may be before the manager has written its frame.
+    if (const std::optional<QMargins> m = managerFrame(windowHandle()))
+        return *m;
+    return windowHandle()->frameMargins();
+}
+
+void Form::queueRefit()
+{
+    if (refitQueued_)
+        return;
+    // Fitted once the window system has finished this event.
+    refitQueued_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            refitQueued_ = false;
+            if (!unloaded_ && isVisible() && windowState() == Qt::WindowNoState && frameMargins() != fittedMargins_)
+                fitFullScreen();
+        },
+        Qt::QueuedConnection);
+}
+
+bool Form::nativeEvent(const QByteArray &eventType, void *message, qintptr *result)
+{
+    if (fullScreen_ && windowHandle() && isManagerFrameChange(windowHandle(), eventType, message))
+        queueRefit();
+    return QWidget::nativeEvent(eventType, message, result);
 }
 
 void Form::showForm()
@@ -336,19 +370,8 @@ bool Form::eventFilter(QObject *watched, QEvent *event)
 {
     if (fullScreen_ && watched == windowHandle()) {
         const QEvent::Type t = event->type();
-        if ((t == QEvent::Expose || t == QEvent::Move || t == QEvent::Resize) && !refitQueued_
-            && windowState() == Qt::WindowNoState && windowHandle()->frameMargins() != fittedMargins_) {
-            // Fitted once the window system has finished this event.
-            refitQueued_ = true;
-            QMetaObject::invokeMethod(
-                this,
-                [this] {
-                    refitQueued_ = false;
-                    if (!unloaded_ && isVisible() && windowState() == Qt::WindowNoState)
-                        fitFullScreen();
-                },
-                Qt::QueuedConnection);
-        }
+        if ((t == QEvent::Expose || t == QEvent::Move || t == QEvent::Resize) && windowState() == Qt::WindowNoState)
+            queueRefit();
         return false;
     }
     if (keyPreview_ && event->type() == QEvent::KeyPress) {

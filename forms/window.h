@@ -84,11 +84,15 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    bool nativeEvent(const QByteArray &eventType, void *message, qintptr *result) override;
 
 private:
     friend class FormHold;
     friend class ClickWatch;
     void fitFullScreen();
+    void queueRefit();
+    // The window manager's frame around the window as it stands now.
+    QMargins frameMargins() const;
     bool fullScreen_ = false;
     bool refitQueued_ = false;
     QMargins fittedMargins_;
