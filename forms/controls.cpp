@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
+#include <QStyleOption>
 #include <QValidator>
 
 #include <algorithm>
@@ -697,15 +698,59 @@ void Frame::setForeColor(const QColor &color)
     setPalette(p);
 }
 
-// The background fills the whole frame, its caption line included; the
-// border runs through the middle of the caption.
-void Frame::paintEvent(QPaintEvent *event)
+namespace {
+// Where a frame's caption is drawn: its origin (on the baseline) and the
+// box of its ink, a little margin around.
+struct FrameTitle {
+    QPointF origin;
+    QRect box;
+};
+
+FrameTitle frameTitle(const QWidget *frame, const QString &title)
 {
-    if (back_.isValid()) {
-        QPainter p(this);
+    if (title.isEmpty())
+        return {};
+    const QFontMetrics fm(frame->font());
+    const QRect ink = fm.tightBoundingRect(title);
+    const int advance = fm.horizontalAdvance(title);
+    const int left = std::min(ink.left(), 0), right = std::max(ink.right() + 1, advance);
+    const int indent = 8, margin = 2;
+    // From the right edge, ink from the top, as much inside the frame as fits.
+    int x = frame->layoutDirection() == Qt::RightToLeft ? frame->width() - indent - right : indent - left;
+    x = std::max(x, margin - left);
+    x = std::min(x, frame->width() - margin - right);
+    const int baseline = margin - ink.top();
+    return {QPointF(x, baseline), QRect(x + left - margin, 0, right - left + 2 * margin, ink.height() + 2 * margin)};
+}
+} // namespace
+
+QRect Frame::captionRect() const
+{
+    return frameTitle(this, title()).box;
+}
+
+// The background fills the whole frame, its caption line included; the
+// border runs through the middle of the caption, which is drawn whole in
+// the frame's own font.
+void Frame::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    if (back_.isValid())
         p.fillRect(rect(), back_);
-    }
-    QGroupBox::paintEvent(event);
+    const FrameTitle t = frameTitle(this, title());
+    QStyleOptionFrame border;
+    border.initFrom(this);
+    border.rect = rect().adjusted(0, t.box.isEmpty() ? 0 : t.box.height() / 2, 0, 0);
+    border.lineWidth = 1;
+    border.features = QStyleOptionFrame::None;
+    p.setClipRegion(QRegion(rect()) - t.box);
+    style()->drawPrimitive(QStyle::PE_FrameGroupBox, &border, &p, this);
+    if (t.box.isEmpty())
+        return;
+    p.setClipping(false);
+    p.setFont(font());
+    p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    p.drawText(t.origin, title());
 }
 
 LineControl::LineControl(QWidget *parent, const QString &name, int x1, int y1, int x2, int y2, int widthPx,

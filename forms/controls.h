@@ -171,6 +171,8 @@ public:
     bool visibleFlag() const { return !isHidden(); }
     void setBackColor(const QColor &color);
     void setForeColor(const QColor &color);
+    // Where the caption's ink is drawn, a little margin around.
+    QRect captionRect() const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -234,6 +234,19 @@ QStringList captionFaults(QWidget *window, const QStringList &wrapping)
         if (l->isVisible() && !l->text().trimmed().isEmpty())
             if (const QString f = captionFault(l, !wrapping.contains(l->objectName())); !f.isEmpty())
                 faults << window->objectName() + QLatin1Char('.') + f;
+    // A frame's caption: whole inside the frame, no control of the frame over it.
+    for (const forms::Frame *frame : window->findChildren<forms::Frame *>()) {
+        const QRect caption = frame->captionRect();
+        if (!frame->isVisible() || caption.isEmpty())
+            continue;
+        const QString name = window->objectName() + QLatin1Char('.') + frame->objectName() + QStringLiteral(" \"")
+                             + frame->title() + QStringLiteral("\": ");
+        if (!frame->rect().contains(caption))
+            faults << name + QStringLiteral("caption outside its frame");
+        for (const QWidget *child : frame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            if (child->isVisible() && child->geometry().intersects(caption))
+                faults << name + QStringLiteral("caption under ") + child->objectName();
+    }
     return faults;
 }
 
