@@ -4,6 +4,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QHash>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMenu>
@@ -275,11 +276,54 @@ namespace {
 // Whether a text drawn in a room lies whole inside it: its lines no wider than
 // the room, and no ink outside it. Glyphs may reach past the font's ascent and
 // descent, so the text is drawn on a canvas with room to spare.
+// Remembers what the two measures below found: labels measure the same
+// caption again at every show, resize and change of font.
+template <typename T>
+class Memo {
+public:
+    template <typename Measure>
+    T operator()(const QString &key, Measure measure)
+    {
+        if (const auto it = seen_.constFind(key); it != seen_.cend())
+            return *it;
+        if (seen_.size() >= 4096)
+            seen_.clear();
+        const T value = measure();
+        seen_.insert(key, value);
+        return value;
+    }
+
+private:
+    QHash<QString, T> seen_;
+};
+
+bool textFitsMeasured(const QFont &font, const QSize &room, int flags, const QString &text, const QWidget *on,
+                      const QMargins &inset);
+
 bool textFits(const QFont &font, const QSize &room, int flags, const QString &text, const QWidget *on,
               const QMargins &inset = {})
 {
     if (text.isEmpty())
         return true;
+    static Memo<bool> memo;
+    const QString key = QStringLiteral("%1|%2x%3|%4|%5,%6,%7,%8|%9x%10|")
+                            .arg(font.key())
+                            .arg(room.width())
+                            .arg(room.height())
+                            .arg(flags)
+                            .arg(inset.left())
+                            .arg(inset.top())
+                            .arg(inset.right())
+                            .arg(inset.bottom())
+                            .arg(on->logicalDpiX())
+                            .arg(on->logicalDpiY())
+                        + text;
+    return memo(key, [&] { return textFitsMeasured(font, room, flags, text, on, inset); });
+}
+
+bool textFitsMeasured(const QFont &font, const QSize &room, int flags, const QString &text, const QWidget *on,
+                      const QMargins &inset)
+{
     const QRect box(QPoint(0, 0), room);
     const QRect drawIn = box.marginsRemoved(inset);
     const QFontMetrics fm(font);
@@ -288,10 +332,10 @@ bool textFits(const QFont &font, const QSize &room, int flags, const QString &te
         return false;
     const int spare = fm.height();
     const QRect canvas = laidOut.united(box).adjusted(-spare, -spare, spare, spare);
-    QImage img(canvas.size(), QImage::Format_RGB32);
+    QImage img(canvas.size(), QImage::Format_Grayscale8);
     img.setDotsPerMeterX(qRound(on->logicalDpiX() / 0.0254)); // points as on the screen
     img.setDotsPerMeterY(qRound(on->logicalDpiY() / 0.0254));
-    img.fill(Qt::black);
+    img.fill(0);
     {
         QPainter p(&img);
         p.translate(-canvas.topLeft());
@@ -302,11 +346,14 @@ bool textFits(const QFont &font, const QSize &room, int flags, const QString &te
     const QRect inside = box.translated(-canvas.topLeft());
     const int width = img.width(), height = img.height();
     for (int y = 0; y < height; ++y) {
-        const auto *row = reinterpret_cast<const QRgb *>(img.constScanLine(y));
+        const uchar *row = img.constScanLine(y);
         const bool rowInside = y >= inside.top() && y <= inside.bottom();
-        for (int x = 0; x < width; ++x)
-            if ((row[x] & 0xFFFFFF) && !(rowInside && x >= inside.left() && x <= inside.right()))
+        for (int x = 0; x < width; ++x) {
+            if (rowInside && x == inside.left())
+                x = inside.right() + 1; // only ink outside counts
+            if (x < width && row[x])
                 return false;
+        }
     }
     return true;
 }
@@ -320,15 +367,24 @@ QFont withPointSize(QFont f, double pt)
 // How far a text's ink reaches past its advance on the left and right, and
 // above the font's ascent (a glyph from a fallback font may be taller), kept
 // clear so that a glyph at the edge of a box is not cut.
+QMargins sideBearingsMeasured(const QFont &font, const QString &text, bool lift);
+
 QMargins sideBearings(const QFont &font, const QString &text, bool lift = false)
 {
     if (text.isEmpty())
         return {};
+    static Memo<QMargins> memo;
+    const QString key = font.key() + (lift ? QStringLiteral("|lift|") : QStringLiteral("|")) + text;
+    return memo(key, [&] { return sideBearingsMeasured(font, text, lift); });
+}
+
+QMargins sideBearingsMeasured(const QFont &font, const QString &text, bool lift)
+{
     // The ink as drawn, fallback glyphs included, against the line the metrics give.
     const QFontMetrics fm(font);
     const int advance = fm.horizontalAdvance(text), spare = fm.height();
-    QImage img(advance + 2 * spare, 3 * spare, QImage::Format_RGB32);
-    img.fill(Qt::black);
+    QImage img(advance + 2 * spare, 3 * spare, QImage::Format_Grayscale8);
+    img.fill(0);
     {
         QPainter p(&img);
         p.setFont(font);
@@ -336,15 +392,20 @@ QMargins sideBearings(const QFont &font, const QString &text, bool lift = false)
         p.drawText(QRect(spare, spare, advance, spare), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip
                        | (text.isRightToLeft() ? Qt::TextForceRightToLeft : Qt::TextForceLeftToRight), text);
     }
-    QRect ink;
+    int left = INT_MAX, right = -1, topRow = -1;
     for (int y = 0; y < img.height(); ++y) {
-        const auto *row = reinterpret_cast<const QRgb *>(img.constScanLine(y));
+        const uchar *row = img.constScanLine(y);
         for (int x = 0; x < img.width(); ++x)
-            if (row[x] & 0xFFFFFF)
-                ink |= QRect(x, y, 1, 1);
+            if (row[x]) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                if (topRow < 0)
+                    topRow = y;
+            }
     }
-    if (ink.isEmpty())
+    if (right < 0)
         return {};
+    const QRect ink(QPoint(left, topRow), QPoint(right, topRow));
     int top = std::max(0, spare - ink.top());
     if (lift && top == 0) {
         // A fallback font with a taller line pushes the caption down; lifted
@@ -480,6 +541,12 @@ void Label::fit()
         QFont f = designFont_;
         QSize s;
         for (int half = int(std::floor(design * 2));; --half) {
+            const bool last = design <= 0 || half <= std::ceil(design * 2 * MinimumScale);
+            // The ink reaches at least a pixel past the advance on either side.
+            if (!last && textSize(f, c).width() + 2 + contentsMargins().left() + contentsMargins().right() > roomWidth) {
+                f = withPointSize(designFont_, (half - 1) / 2.0);
+                continue;
+            }
             const QMargins inset = sideBearings(f, c, true);
             s = textSize(f, c).grownBy(QMargins(inset.left(), std::max(0, inset.top()), inset.right(), 0));
             for (int i = 0; i < 4 && !textFits(f, s, drawFlags(), c, this, inset); ++i)
