@@ -273,9 +273,6 @@ Label::Label(QWidget *parent, const QString &name, const QString &caption)
 
 namespace {
 
-// Whether a text drawn in a room lies whole inside it: its lines no wider than
-// the room, and no ink outside it. Glyphs may reach past the font's ascent and
-// descent, so the text is drawn on a canvas with room to spare.
 // Remembers what the two measures below found: labels measure the same
 // caption again at every show, resize and change of font.
 template <typename T>
@@ -300,6 +297,9 @@ private:
 bool textFitsMeasured(const QFont &font, const QSize &room, int flags, const QString &text, const QWidget *on,
                       const QMargins &inset);
 
+// Whether a text drawn in a room lies whole inside it: its lines no wider than
+// the room, and no ink outside it. Glyphs may reach past the font's ascent and
+// descent, so the text is drawn on a canvas with room to spare.
 bool textFits(const QFont &font, const QSize &room, int flags, const QString &text, const QWidget *on,
               const QMargins &inset = {})
 {
@@ -478,9 +478,7 @@ void Label::setAutoSize(bool on)
     if (geometry() != applied_)
         designBox_ = geometry();
     applied_ = QRect();
-    measured_.reset();
-    setWordWrap(!on);
-    fit();
+    setWordWrap(!on); // measures again
 }
 
 void Label::setRoom(const QRect &room)
@@ -540,23 +538,21 @@ void Label::fit()
         const double design = designFont_.pointSizeF();
         QFont f = designFont_;
         QSize s;
-        for (int half = int(std::floor(design * 2));; --half) {
+        for (int half = int(std::floor(design * 2));; --half, f = withPointSize(designFont_, half / 2.0)) {
             const bool last = design <= 0 || half <= std::ceil(design * 2 * MinimumScale);
+            const QSize line = textSize(f, c);
             // The ink reaches at least a pixel past the advance on either side.
-            if (!last && textSize(f, c).width() + 2 + contentsMargins().left() + contentsMargins().right() > roomWidth) {
-                f = withPointSize(designFont_, (half - 1) / 2.0);
+            if (!last && line.width() + 2 + contentsMargins().left() + contentsMargins().right() > roomWidth)
                 continue;
-            }
             const QMargins inset = sideBearings(f, c, true);
-            s = textSize(f, c).grownBy(QMargins(inset.left(), std::max(0, inset.top()), inset.right(), 0));
+            s = line.grownBy(QMargins(inset.left(), std::max(0, inset.top()), inset.right(), 0));
             for (int i = 0; i < 4 && !textFits(f, s, drawFlags(), c, this, inset); ++i)
                 s += QSize(2, 1);
             for (int i = 0; i < 400 && !textFits(f, s, drawFlags(), c, this, inset); ++i)
                 s += QSize(0, 1); // a lifted caption whose line still reaches lower
             s = s.grownBy(contentsMargins());
-            if (s.width() <= roomWidth || design <= 0 || half <= std::ceil(design * 2 * MinimumScale))
+            if (s.width() <= roomWidth || last)
                 break;
-            f = withPointSize(designFont_, (half - 1) / 2.0);
         }
         setFont(f);
         shrunk_ = f.pointSizeF() != design;
@@ -649,14 +645,12 @@ void Label::fitBox(const QString &c)
     }
     // Hemmed in even at the floor: whole rather than cut, in its design box,
     // as large as it is drawn whole there.
-    const QRect widest = designBox_;
-    int half = floor - 1;
-    while (half > 1 && !textFits(withPointSize(designFont_, half / 2.0), widest.size().shrunkBy(m), flags, c, this,
-                                 sideBearings(withPointSize(designFont_, half / 2.0), c)))
-        --half;
-    setFont(withPointSize(designFont_, half / 2.0));
+    QFont f = withPointSize(designFont_, (floor - 1) / 2.0);
+    for (int half = floor - 1; half > 1 && !textFits(f, designBox_.size().shrunkBy(m), flags, c, this, sideBearings(f, c));)
+        f = withPointSize(designFont_, --half / 2.0);
+    setFont(f);
     shrunk_ = true;
-    place(widest);
+    place(designBox_);
 }
 
 void Label::changeEvent(QEvent *event)
