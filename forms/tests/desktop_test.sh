@@ -200,6 +200,29 @@ double_click_through() {
     ((second - first < 400))
 }
 
+# A double click on the drill's "الواجهة" at x y, over the menu's "خروج": the
+# menu is shown and the program runs; the menu's button at open_x open_y then
+# brings the same drill window back. Fails and returns 1 when the program
+# ended or another window came.
+# Usage: double_click_return NAME PID DRILL X Y MENU MENU_WORDS OPEN_X OPEN_Y
+double_click_return() {
+    local name=$1 pid=$2 drill=$3 x=$4 y=$5 menu=$6 words=$7 open_x=$8 open_y=$9 ms
+    ms=$(double_click_through "$drill" "$x" "$y" "$menu") || { fail "$name: no double click ($ms ms)"; return 1; }
+    sleep 0.5
+    if alive "$pid" && [ "$(visible "$pid")" = "$menu" ]; then
+        pass "$name: double click on the drill's \"الواجهة\" ($ms ms): the $words is shown, the program runs"
+    else
+        fail "$name: double click on the drill's \"الواجهة\" ($ms ms) ended the program or left another window"
+        return 1
+    fi
+    click_at $(at "$menu" "$open_x" "$open_y")
+    if await_window "$pid" "$menu" && [ "$window" = "$drill" ]; then
+        pass "$name: the same drill window comes back"
+    else
+        fail "$name: the drill window did not come back"
+    fi
+}
+
 # Halvery: start card, suite menu, mode menu, "اكتب الناتج" drill Form2.
 start Halvery
 halvery=$started
@@ -216,20 +239,7 @@ halvery_checks() {
     local drill=$window
     # "الواجهة" of the drill lies over "خروج" of the mode menu.
     local ms
-    ms=$(double_click_through "$drill" 150 568 "$mode_menu") || { fail "Halvery: no double click ($ms ms)"; return; }
-    sleep 0.5
-    if alive "$halvery" && [ "$(visible "$halvery")" = "$mode_menu" ]; then
-        pass "Halvery: double click on the drill's \"الواجهة\" ($ms ms): the mode menu is shown, the program runs"
-    else
-        fail "Halvery: double click on the drill's \"الواجهة\" ($ms ms) ended the program or left another window"
-        return
-    fi
-    click_at $(at "$mode_menu" 400 392)
-    if await_window "$halvery" "$mode_menu" && [ "$window" = "$drill" ]; then
-        pass "Halvery: the same drill window comes back"
-    else
-        fail "Halvery: the drill window did not come back"
-    fi
+    double_click_return Halvery "$halvery" "$drill" 150 568 "$mode_menu" "mode menu" 400 392 || return
     sleep 0.6
     # The mode menu's "الواجهة" lies over the suite menu's "عن البرنامج".
     click_at $(at "$drill" 150 568)
@@ -249,27 +259,14 @@ start Mirrane
 mirrane=$started
 mirrane_checks() {
     await_window "$mirrane" || { fail "Mirrane: no window"; return; }
-    local card=$window menu drill ms
+    local card=$window menu drill
     await_window "$mirrane" "$card" || { fail "Mirrane: the menu did not come"; return; }
     menu=$window
     click_at $(at "$menu" 400 232)
     await_window "$mirrane" "$menu" || { fail "Mirrane: the drill did not open"; return; }
     drill=$window
     # "الواجهة" of the drill lies over "خروج" of the menu.
-    ms=$(double_click_through "$drill" 70 568 "$menu") || { fail "Mirrane: no double click ($ms ms)"; return; }
-    sleep 0.5
-    if alive "$mirrane" && [ "$(visible "$mirrane")" = "$menu" ]; then
-        pass "Mirrane: double click on the drill's \"الواجهة\" ($ms ms): the menu is shown, the program runs"
-    else
-        fail "Mirrane: double click on the drill's \"الواجهة\" ($ms ms) ended the program or left another window"
-        return
-    fi
-    click_at $(at "$menu" 400 232)
-    if await_window "$mirrane" "$menu" && [ "$window" = "$drill" ]; then
-        pass "Mirrane: the same drill window comes back"
-    else
-        fail "Mirrane: the drill window did not come back"
-    fi
+    double_click_return Mirrane "$mirrane" "$drill" 70 568 "$menu" menu 400 232 || return
     sleep 0.6
     click_at $(at "$drill" 70 568)
     await_window "$mirrane" "$drill" || { fail "Mirrane: the menu did not come back"; return; }
