@@ -1,7 +1,7 @@
 #include "remainderdrill.h"
 
 #include "board.h"
-#include "questions.h"
+#include "divisions.h"
 #include "suitemenu.h"
 
 #include "forms/controls.h"

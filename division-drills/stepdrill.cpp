@@ -197,15 +197,13 @@ void Form8::Timer1_Timer()
 
 double Form8::expected(int step) const
 {
-    using forms::numberFromText;
-    using forms::numberText;
     switch (step) {
     case 1:
-        return numberFromText(numberText(problem_.quotient));
+        return problem_.quotient;
     case 2:
-        return numberFromText(numberText(problem_.quotient)) * numberFromText(numberText(problem_.divisor));
+        return problem_.quotient * problem_.divisor;
     default:
-        return numberFromText(numberText(problem_.remainder));
+        return problem_.remainder;
     }
 }
 

@@ -1,4 +1,4 @@
-#include "drills.h"
+#include "modedrills.h"
 
 #include "board.h"
 #include "modemenu.h"
