@@ -23,21 +23,23 @@ public:
     static inline DrillSettings settings;
     SmallDrill() : QuestionWindow(QStringLiteral("SmallDrill"), settings)
     {
-        for (const LabelDesign &d : {
-                 LabelDesign{"Label2", "", 48, 0xFFFFFF, 0, 2000, 12000, 1200},
-                 LabelDesign{"Label3", "", 27.75, 0xFFFFFF, 0, 6600, 12000, 700, Qt::AlignHCenter, false},
-                 LabelDesign{"Label4", " عدد الاجابات الصحيحة : 0", 15.75, 0, 8000, 360, 3800, 500},
-                 LabelDesign{"Label5", "عدد الاجابات الخاطئة :  0", 15.75, 0, 4600, 360, 3400, 500},
-                 LabelDesign{"Label6", "عدد الاسئلة", 15.75, 0, 2600, 360, 2000, 500},
-                 LabelDesign{"Label9", "التقدير", 15.75, 0, 200, 360, 2400, 500},
-                 LabelDesign{"Label7", "الواجهة", 18, 0, 1920, 8040, 1500, 500},
-             })
-            addLabel(this, d);
+        DrillControls c;
+        c.question = addLabel(this, {"Label2", "", 48, 0xFFFFFF, 0, 2000, 12000, 1200});
+        c.feedback = addLabel(this, {"Label3", "", 27.75, 0xFFFFFF, 0, 6600, 12000, 700, Qt::AlignHCenter, false});
+        c.score = {addLabel(this, {"Label4", " عدد الاجابات الصحيحة : 0", 15.75, 0, 8000, 360, 3800, 500}),
+                   addLabel(this, {"Label5", "عدد الاجابات الخاطئة :  0", 15.75, 0, 4600, 360, 3400, 500}),
+                   addLabel(this, {"Label6", "عدد الاسئلة", 15.75, 0, 2600, 360, 2000, 500}),
+                   addLabel(this, {"Label9", "التقدير", 15.75, 0, 200, 360, 2400, 500})};
+        c.back = addLabel(this, {"Label7", "الواجهة", 18, 0, 1920, 8040, 1500, 500});
         box = new forms::TextBox(this, QStringLiteral("Text1"));
         forms::placeTwips(box, 4253, 4470, 3495, 1245);
-        for (int i = 1; i <= 3; ++i)
-            forms::placeTwips(new forms::CommandButton(this, QStringLiteral("Command%1").arg(i), QString()),
-                              9000 - 3000 * i, 4680, 2295, 1335);
+        c.answerBox = box;
+        for (int i = 1; i <= 3; ++i) {
+            auto *b = new forms::CommandButton(this, QStringLiteral("Command%1").arg(i), QString());
+            forms::placeTwips(b, 9000 - 3000 * i, 4680, 2295, 1335);
+            c.choices[size_t(i - 1)] = b;
+        }
+        setControls(c);
         setReturnAction([this] { returned = true; });
     }
     Question drawQuestion(bool first) override
