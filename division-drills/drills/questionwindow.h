@@ -9,11 +9,6 @@
 #include <functional>
 #include <memory>
 
-namespace forms {
-class CommandButton;
-class TextBox;
-} // namespace forms
-
 namespace drills {
 
 struct DrillSettings {
