@@ -10,7 +10,7 @@ namespace mirrane {
 class MultiplicationDrill : public drills::QuestionWindow {
     Q_OBJECT
 public:
-    MultiplicationDrill(const QString &formName, Drill drill);
+    MultiplicationDrill(const QString &formName, drills::AnswerMode mode);
 
     Decimal product() const { return product_; }
 
@@ -18,13 +18,12 @@ protected:
     drills::Question drawQuestion(bool first) override;
     bool isRight(const QString &answer) const override;
 
-    // The score board, from the Left of each of Label4, Label5, Label6, Label9.
-    void addScoreBoard(int right, int wrong, int questions, int grade);
-    // The feedback label Label3 and the question label Label2.
-    void addQuestionLabels(int questionLeft, int questionTop, int feedbackLeft, int feedbackTop);
+    // The question label Label2 and the feedback label Label3.
+    void addQuestionLabels(drills::DrillControls &controls, int questionLeft, int questionTop, int feedbackLeft,
+                           int feedbackTop);
 
 private:
-    Drill drill_;
+    drills::AnswerMode mode_;
     Decimal product_;
 };
 

@@ -1,5 +1,6 @@
 #include "questions.h"
 
+#include <span>
 #include <stdexcept>
 
 namespace mirrane {
@@ -47,23 +48,28 @@ constexpr std::array<Kind, 8> rightWrongKinds{{
     {100, 100, 1000, 10},
 }};
 
+std::span<const Kind> kinds(AnswerMode mode)
+{
+    switch (mode) {
+    case AnswerMode::Write: return writeKinds;
+    case AnswerMode::Choose: return chooseKinds;
+    case AnswerMode::Judge: break;
+    }
+    return rightWrongKinds;
+}
+
 } // namespace
 
-int kindCount(Drill drill) { return drill == Drill::RightWrong ? 8 : 6; }
+int kindCount(AnswerMode mode) { return int(kinds(mode).size()); }
 
-Kind kind(Drill drill, int k, bool firstQuestion)
+Kind kind(AnswerMode mode, int k, bool firstQuestion)
 {
-    switch (drill) {
-    case Drill::Write:
-        if (k == 4 && firstQuestion)
-            return {100, 1000, 1000, 10};
-        return writeKinds.at(k);
-    case Drill::Choose:
-        return chooseKinds.at(k);
-    case Drill::RightWrong:
-        break;
-    }
-    return rightWrongKinds.at(k);
+    if (mode == AnswerMode::Write && k == 4 && firstQuestion)
+        return {100, 1000, 1000, 10};
+    const std::span<const Kind> table = kinds(mode);
+    if (k < 0 || size_t(k) >= table.size())
+        throw std::out_of_range("no such question kind");
+    return table[size_t(k)];
 }
 
 QString Question::text() const
@@ -71,9 +77,9 @@ QString Question::text() const
     return multiplicand.text() + QChar(0x00D7) + QString::number(multiplier) + QLatin1Char('=');
 }
 
-Question question(Drill drill, int k, int x, bool firstQuestion)
+Question question(AnswerMode mode, int k, int x, bool firstQuestion)
 {
-    const Kind kd = kind(drill, k, firstQuestion);
+    const Kind kd = kind(mode, k, firstQuestion);
     Question q;
     q.multiplicand = exact(Decimal::ratio(x, kd.divisor));
     q.multiplier = kd.multiplier;

@@ -1,4 +1,5 @@
 #pragma once
+#include "drills/answers.h"
 #include "forms/decimal.h"
 
 #include <QString>
@@ -8,9 +9,8 @@
 // The decimal multiplication questions, apart from the windows that ask them.
 namespace mirrane {
 
+using drills::AnswerMode;
 using forms::Decimal;
-
-enum class Drill { Write, Choose, RightWrong };
 
 // A question kind: x is drawn below rangeX and y below rangeY (y only decides
 // a redraw), then x ÷ divisor is multiplied by multiplier.
@@ -21,9 +21,9 @@ struct Kind {
     int multiplier;
 };
 
-int kindCount(Drill drill);
+int kindCount(AnswerMode mode);
 // The write drill asks its kind 4 differently for the first question of a run.
-Kind kind(Drill drill, int k, bool firstQuestion);
+Kind kind(AnswerMode mode, int k, bool firstQuestion);
 
 struct Question {
     Decimal multiplicand;
@@ -31,7 +31,7 @@ struct Question {
     Decimal product;
     QString text() const; // "0.035×100="
 };
-Question question(Drill drill, int k, int x, bool firstQuestion);
+Question question(AnswerMode mode, int k, int x, bool firstQuestion);
 
 // The choose drill's three captions, Command1 to Command3.
 std::array<Decimal, 3> decoyAnswers(int k, Decimal product);

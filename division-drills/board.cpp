@@ -38,20 +38,12 @@ void keepCaptionsOnBoard(QWidget *window)
             l->setRoom(area);
 }
 
-void addScoreBoard(QWidget *window, int questionsLeft)
+drills::ScoreLabels addPlaqueStrip(QWidget *window, int questionsLeft)
 {
     auto *strip = new forms::Picture(window, QStringLiteral("Image2"), QStringLiteral(":/pictures/buttonstrip.png"));
     strip->setStretch(true);
     forms::placeTwips(strip, 0, 0, 12000, 1380);
-    using drills::LabelDesign;
-    const Qt::Alignment right = Qt::AlignRight;
-    for (const LabelDesign &d : {
-             LabelDesign{"Label4", " عدد الاجابات الصحيحة : 0", 15.75, 0, 8760, 360, 0, 0, right},
-             LabelDesign{"Label5", "عدد الاجابات الخاطئة :  0", 15.75, 0, 5280, 360, 0, 0, right},
-             LabelDesign{"Label6", "عدد الاسئلة", 15.75, 0, questionsLeft, 360, 0, 0, right},
-             LabelDesign{"Label9", "التقدير", 15.75, 0, 840, 360, 0, 0},
-         })
-        drills::addLabel(window, d);
+    return drills::addScoreBoard(window, {{8760, 5280, questionsLeft, 840}, 360, 0});
 }
 
 forms::Label *addReturnLabel(QWidget *window, const char *name, int left, int top)

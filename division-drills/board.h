@@ -1,4 +1,6 @@
 #pragma once
+#include "drills/scoreboard.h"
+
 #include <QRect>
 #include <QWidget>
 
@@ -22,10 +24,9 @@ QRect writingArea(const forms::Picture *board);
 // moves in there, not at the window's edge.
 void keepCaptionsOnBoard(QWidget *window);
 
-// Image2, the strip of plaques, with the score board labels on it:
-// Label4 right answers, Label5 wrong answers, Label6 questions (at
-// `questionsLeft`), Label9 the grade word.
-void addScoreBoard(QWidget *window, int questionsLeft);
+// Image2, the strip of plaques, with the score board's count labels on it,
+// Label6 at `questionsLeft`.
+drills::ScoreLabels addPlaqueStrip(QWidget *window, int questionsLeft);
 
 // Label7 (or `name`) "الواجهة", the way back to the menu, at its design place.
 forms::Label *addReturnLabel(QWidget *window, const char *name = "Label7", int left = 1920, int top = 8040);

@@ -1,7 +1,7 @@
 #include "modemenu.h"
 
 #include "board.h"
-#include "drills.h"
+#include "modedrills.h"
 #include "suitemenu.h"
 
 #include "forms/app.h"

@@ -1,11 +1,10 @@
 #include "remainderdrill.h"
 
 #include "board.h"
-#include "questions.h"
+#include "divisions.h"
 #include "suitemenu.h"
 
 #include "forms/controls.h"
-#include "forms/fonts.h"
 #include "forms/numbers.h"
 
 namespace halvery {
@@ -13,20 +12,10 @@ namespace halvery {
 namespace {
 
 using drills::bgr;
-using drills::LabelDesign;
-
-forms::TextBox *addAnswerBox(QWidget *window, const char *name, int left, int top)
-{
-    auto *box = new forms::TextBox(window, QLatin1String(name));
-    box->setFont(forms::designFont(QStringLiteral("Arabic Transparent"), 48, true));
-    box->setTextColor(QColor(bgr(0x000000FF)));
-    forms::placeTwips(box, left, top, 2775, 1245);
-    return box;
-}
 
 bool sameNumber(int expected, const QString &typed)
 {
-    return forms::numberFromText(forms::numberText(expected)) == forms::numberFromText(typed);
+    return forms::numberFromText(typed) == expected;
 }
 
 } // namespace
@@ -34,20 +23,20 @@ bool sameNumber(int expected, const QString &typed)
 Form6::Form6() : QuestionWindow(QStringLiteral("Form6"), {drills::AnswerMode::Write, true, true})
 {
     addBackdrop(this, 720, 8220);
-    addScoreBoard(this, 3360);
-    for (const LabelDesign &d : {
-             LabelDesign{"Label1", "اكتب ناتج ما يلي :", 36, bgr(0x00C0FFFF), 6600, 1560, 0, 0},
-             LabelDesign{"Label2", "", 72, bgr(0xFFFFFF), 3900, 2400, 0, 0},
-             LabelDesign{"Label10", "و الباقي", 36, bgr(0xFFFFFF), 5093, 4800, 0, 0},
-             LabelDesign{"Label3", "", 27.75, 0, 5160, 6360, 0, 0, Qt::AlignHCenter, false},
-             LabelDesign{"Label8", "اكتب الناتج تم اضغط على ادخال أو Enter", 20.25, 0, 3840, 7320, 0, 0},
-         })
-        drills::addLabel(this, d);
+    drills::DrillControls c;
+    c.score = addPlaqueStrip(this, 3360);
+    drills::addLabel(this, {"Label1", "اكتب ناتج ما يلي :", 36, bgr(0x00C0FFFF), 6600, 1560, 0, 0});
+    c.question = drills::addLabel(this, {"Label2", "", 72, bgr(0xFFFFFF), 3900, 2400, 0, 0});
+    drills::addLabel(this, {"Label10", "و الباقي", 36, bgr(0xFFFFFF), 5093, 4800, 0, 0});
+    c.feedback = drills::addLabel(this, {"Label3", "", 27.75, 0, 5160, 6360, 0, 0, Qt::AlignHCenter, false});
+    drills::addLabel(this, {"Label8", "اكتب الناتج تم اضغط على ادخال أو Enter", 20.25, 0, 3840, 7320, 0, 0});
     // The quotient box comes first in the tab order and has the focus.
-    quotientBox_ = addAnswerBox(this, "Text1", 7253, 4680);
-    remainderBox_ = addAnswerBox(this, "Text2", 1973, 4560);
+    quotientBox_ = drills::addAnswerBox(this, "Text1", 7253, 4680, 2775);
+    remainderBox_ = drills::addAnswerBox(this, "Text2", 1973, 4560, 2775);
     setTabOrder(quotientBox_, remainderBox_);
-    addReturnLabel(this);
+    c.answerBox = quotientBox_;
+    c.back = addReturnLabel(this);
+    setControls(c);
     setReturnAction([] { forms::show<Form7>(); });
     keepCaptionsOnBoard(this);
     quotientBox_->setFocus();

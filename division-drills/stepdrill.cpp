@@ -77,14 +77,14 @@ void fitHelpFont(forms::MultiLineTextBox *box)
 
 } // namespace
 
-Form8::Form8() : DrillWindow(QStringLiteral("Form8")), score_(this)
+Form8::Form8() : DrillWindow(QStringLiteral("Form8"))
 {
     using namespace forms;
     setBackColor(QColor(0xFF, 0x80, 0x80));
     // The chalkboard reaches the window's right and bottom edges, so the
     // window's own colour shows nowhere.
     placeTwips(addBackdrop(this, 720, 8220), -120, 720, 12120, 8280);
-    addScoreBoard(this, 3360);
+    const drills::ScoreLabels counts = addPlaqueStrip(this, 3360);
 
     const QRgb white = qRgb(0xFF, 0xFF, 0xFF);
     drills::addLabel(this, {"Label1", "اوجد ناتج ما يلي :", 36, qRgb(0xFF, 0xFF, 0xC0), 6585, 1560, 0, 0});
@@ -142,7 +142,8 @@ Form8::Form8() : DrillWindow(QStringLiteral("Form8")), score_(this)
     fitHelpFont(helpText_);
     help_->hide();
 
-    drills::addLabel(this, {"Label3", "Label3", 27.75, 0, 5160, 6360, 0, 0, Qt::AlignHCenter, false});
+    auto *feedback = drills::addLabel(this, {"Label3", "Label3", 27.75, 0, 5160, 6360, 0, 0, Qt::AlignHCenter, false});
+    score_.emplace(this, feedback, counts);
     returnToSuiteMenu(this, addReturnLabel(this, "Label7", 1800, 8040));
 
     drawTimer_ = new Timer(this, QStringLiteral("Timer1"), 100, false);
@@ -185,27 +186,25 @@ void Form8::Comq_Click()
 
 void Form8::Timer1_Timer()
 {
-    score_.hideFeedback();
+    score_->hideFeedback();
     setKeyPreview(true);
     problem_ = drawRemainderProblem(10, 9);
     dividend_->setCaption(forms::numberText(problem_.dividend));
     divisor_->setCaption(forms::numberText(problem_.divisor));
-    score_.countQuestion();
+    score_->countQuestion();
     helpText_->setText(stepHelp(1, problem_));
     drawTimer_->setEnabled(false);
 }
 
 double Form8::expected(int step) const
 {
-    using forms::numberFromText;
-    using forms::numberText;
     switch (step) {
     case 1:
-        return numberFromText(numberText(problem_.quotient));
+        return problem_.quotient;
     case 2:
-        return numberFromText(numberText(problem_.quotient)) * numberFromText(numberText(problem_.divisor));
+        return problem_.quotient * problem_.divisor;
     default:
-        return numberFromText(numberText(problem_.remainder));
+        return problem_.remainder;
     }
 }
 
@@ -219,18 +218,18 @@ void Form8::enter_Click(int step)
     }
     const bool right = forms::numberFromText(box->text()) == expected(step);
     if (right) {
-        score_.countAnswerWithMessage(true, drills::texts::RightMessage);
+        score_->countAnswerWithMessage(true, drills::texts::RightMessage);
     } else {
         box->clear();
         box->setFocus();
-        score_.countAnswerWithMessage(false, TryAgain);
+        score_->countAnswerWithMessage(false, TryAgain);
     }
     drills::playFeedbackSound(this, right);
     if (forms::programEnded())
         return;
     if (right)
         stepDone(step);
-    score_.showGrade(score_.right() + score_.wrong());
+    score_->showGrade(score_->right() + score_->wrong());
     hideTimer_->setEnabled(true);
 }
 
@@ -269,7 +268,7 @@ void Form8::Comhelp_Click()
 
 void Form8::Timerhidenatija_Timer()
 {
-    score_.hideFeedback();
+    score_->hideFeedback();
     hideTimer_->setEnabled(false);
 }
 

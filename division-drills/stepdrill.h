@@ -4,6 +4,7 @@
 #include "remainder.h"
 
 #include <array>
+#include <optional>
 
 namespace forms {
 class CommandButton;
@@ -26,7 +27,7 @@ public:
     Form8();
 
     const RemainderProblem &problem() const { return problem_; }
-    const drills::ScoreBoard &scoreBoard() const { return score_; }
+    const drills::ScoreBoard &scoreBoard() const { return *score_; }
 
 private:
     void Comq_Click();
@@ -42,7 +43,7 @@ private:
     void stepDone(int step);
 
     RemainderProblem problem_;
-    drills::ScoreBoard score_;
+    std::optional<drills::ScoreBoard> score_;
     forms::Label *dividend_;
     forms::Label *divisor_;
     std::array<forms::TextBox *, 3> boxes_;

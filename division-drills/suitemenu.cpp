@@ -40,22 +40,22 @@ Form7::Form7() : DrillWindow(QStringLiteral("Form7"))
 
     const struct {
         const char *name;
+        int left;
         int top;
         const char *caption;
     } list[] = {
-        {"Command1", 2040, "القسمة على 10-100-1000"},
-        {"Command2", 2760, "القسمة مع وجود باقي"},
-        {"Command3", 3480, "Tolbrin"},
-        {"Command4", 4200, "بطاقات حقائق القسمة"},
-        {"Command5", 4920, "بطاقات Quillet"},
-        {"Command6", 6360, "تمارين على Tolbrin"},
-        {"Command7", 5640, "تمارين على Tolbrin"},
+        {"Command1", 3953, 2040, "القسمة على 10-100-1000"},
+        {"Command2", 3953, 2760, "القسمة مع وجود باقي"},
+        {"Command3", 3953, 3480, "Tolbrin"},
+        {"Command4", 3953, 4200, "بطاقات حقائق القسمة"},
+        {"Command5", 3953, 4920, "بطاقات Quillet"},
+        {"Command6", 3960, 6360, "تمارين على Tolbrin"},
+        {"Command7", 3960, 5640, "تمارين على Tolbrin"},
     };
     QWidget *previous = nullptr;
     for (const auto &item : list) {
         auto *b = new CommandButton(this, QLatin1String(item.name), QString::fromUtf8(item.caption));
-        const bool launcher = item.name[7] == '6' || item.name[7] == '7';
-        placeTwips(b, launcher ? 3960 : 3953, item.top, 4095, 615);
+        placeTwips(b, item.left, item.top, 4095, 615);
         b->setFont(designFont(QStringLiteral("Arial"), 15.75, true));
         if (previous)
             setTabOrder(previous, b);

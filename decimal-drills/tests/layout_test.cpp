@@ -22,7 +22,7 @@ struct DrillTexts {
     std::set<QString> questions;
     std::set<QString> products;
 };
-DrillTexts textsOf(Drill drill)
+DrillTexts textsOf(AnswerMode drill)
 {
     DrillTexts t;
     for (int k = 0; k < kindCount(drill); ++k)
@@ -30,7 +30,7 @@ DrillTexts textsOf(Drill drill)
             for (int x = 1; x < kind(drill, k, first).rangeX; ++x) {
                 const Question q = question(drill, k, x, first);
                 t.products.insert(q.product.text());
-                if (drill == Drill::RightWrong) {
+                if (drill == AnswerMode::Judge) {
                     for (int c = 0; c < 3; ++c)
                         t.questions.insert(q.text() + statement(q.product, c).shown.text());
                 } else {
@@ -54,7 +54,7 @@ const QString WrongIs = QStringLiteral("أخطأت الاجابة الصحيحة
 
 } // namespace
 
-Q_DECLARE_METATYPE(mirrane::Drill)
+Q_DECLARE_METATYPE(drills::AnswerMode)
 
 class LayoutTest : public QObject {
     Q_OBJECT
@@ -85,16 +85,16 @@ private slots:
 
     void drillTextsFit_data()
     {
-        QTest::addColumn<Drill>("drill");
-        QTest::newRow("write") << Drill::Write;
-        QTest::newRow("choose") << Drill::Choose;
-        QTest::newRow("right or wrong") << Drill::RightWrong;
+        QTest::addColumn<AnswerMode>("drill");
+        QTest::newRow("write") << AnswerMode::Write;
+        QTest::newRow("choose") << AnswerMode::Choose;
+        QTest::newRow("right or wrong") << AnswerMode::Judge;
     }
     void drillTextsFit()
     {
-        QFETCH(Drill, drill);
-        MultiplicationDrill *w = drill == Drill::Write    ? static_cast<MultiplicationDrill *>(forms::show<Form2>())
-                                 : drill == Drill::Choose ? static_cast<MultiplicationDrill *>(forms::show<Form4>())
+        QFETCH(AnswerMode, drill);
+        MultiplicationDrill *w = drill == AnswerMode::Write    ? static_cast<MultiplicationDrill *>(forms::show<Form2>())
+                                 : drill == AnswerMode::Choose ? static_cast<MultiplicationDrill *>(forms::show<Form4>())
                                                           : forms::show<Form3>();
         const DrillTexts texts = textsOf(drill);
         checkShownWhole(w, "Label2", widest(label(w, "Label2"), texts.questions), 24);
@@ -110,7 +110,7 @@ private slots:
         checkShownWhole(w, "Label9", {QStringLiteral("ممتاز"), QStringLiteral("جيد جدا"), QStringLiteral("جيد"),
                                       QStringLiteral("مقبول"), QStringLiteral("تدرب أكثر"),
                                       QStringLiteral("راسب ، لماذا ؟ ")});
-        if (drill == Drill::RightWrong) {
+        if (drill == AnswerMode::Judge) {
             // The instruction's box is small for its text: it is drawn much smaller.
             checkShownWhole(w, "Label1", {QStringLiteral("اختر صح او خطأ لتحصل على عبارة صحيحة مما يلي :")}, 6);
             for (const char *name : {"Label7", "Label8", "Label11"})
@@ -120,7 +120,7 @@ private slots:
             checkShownWhole(w, "Label7", {QStringLiteral("الواجهة")});
             QVERIFY(!label(w, "Label7")->shrunk());
         }
-        if (drill == Drill::Choose) {
+        if (drill == AnswerMode::Choose) {
             for (const char *name : {"Command1", "Command2", "Command3"}) {
                 auto *b = control<QPushButton>(w, name);
                 const QFontMetrics fm(b->font());
@@ -138,9 +138,9 @@ private slots:
     void scoreBoardCaptionsStayApart_data() { drillTextsFit_data(); }
     void scoreBoardCaptionsStayApart()
     {
-        QFETCH(Drill, drill);
-        QWidget *w = drill == Drill::Write    ? static_cast<QWidget *>(forms::show<Form2>())
-                     : drill == Drill::Choose ? static_cast<QWidget *>(forms::show<Form4>())
+        QFETCH(AnswerMode, drill);
+        QWidget *w = drill == AnswerMode::Write    ? static_cast<QWidget *>(forms::show<Form2>())
+                     : drill == AnswerMode::Choose ? static_cast<QWidget *>(forms::show<Form4>())
                                               : static_cast<QWidget *>(forms::show<Form3>());
         const char *names[] = {"Label4", "Label5", "Label6", "Label9"};
         const QStringList longest = {QStringLiteral("عدد الاجابات الصحيحة :  999"),

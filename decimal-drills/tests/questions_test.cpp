@@ -5,7 +5,7 @@
 
 using namespace mirrane;
 
-Q_DECLARE_METATYPE(mirrane::Drill)
+Q_DECLARE_METATYPE(drills::AnswerMode)
 
 namespace {
 QStringList texts(const std::array<Decimal, 3> &values)
@@ -19,28 +19,28 @@ class QuestionsTest : public QObject {
 private slots:
     void asksExactly_data()
     {
-        QTest::addColumn<Drill>("drill");
+        QTest::addColumn<AnswerMode>("drill");
         QTest::addColumn<int>("k");
         QTest::addColumn<int>("x");
         QTest::addColumn<bool>("first");
         QTest::addColumn<QString>("question");
         QTest::addColumn<QString>("product");
         // In double precision x ÷ D × m gives 110.00000000000001, 3.5000000000000004, ...
-        QTest::newRow("write 1, 11") << Drill::Write << 1 << 11 << false << "1.1×100=" << "110";
-        QTest::newRow("write 1, 81") << Drill::Write << 1 << 81 << false << "8.1×100=" << "810";
-        QTest::newRow("write 2, 7") << Drill::Write << 2 << 7 << false << "0.07×10=" << "0.7";
-        QTest::newRow("write 3, 35") << Drill::Write << 3 << 35 << false << "0.035×100=" << "3.5";
-        QTest::newRow("write 4, 35 first") << Drill::Write << 4 << 35 << true << "0.035×10=" << "0.35";
-        QTest::newRow("write 4, 35 later") << Drill::Write << 4 << 35 << false << "0.35×100=" << "35";
-        QTest::newRow("write 5, 99") << Drill::Write << 5 << 99 << false << "9.9×1000=" << "9900";
-        QTest::newRow("choose 3, 7") << Drill::Choose << 3 << 7 << false << "0.007×100=" << "0.7";
-        QTest::newRow("choose 4, 35") << Drill::Choose << 4 << 35 << true << "0.035×1000=" << "35";
-        QTest::newRow("right-or-wrong 7, 1") << Drill::RightWrong << 7 << 1 << false << "0.001×10=" << "0.01";
-        QTest::newRow("right-or-wrong 3, 35") << Drill::RightWrong << 3 << 35 << false << "0.35×100=" << "35";
+        QTest::newRow("write 1, 11") << AnswerMode::Write << 1 << 11 << false << "1.1×100=" << "110";
+        QTest::newRow("write 1, 81") << AnswerMode::Write << 1 << 81 << false << "8.1×100=" << "810";
+        QTest::newRow("write 2, 7") << AnswerMode::Write << 2 << 7 << false << "0.07×10=" << "0.7";
+        QTest::newRow("write 3, 35") << AnswerMode::Write << 3 << 35 << false << "0.035×100=" << "3.5";
+        QTest::newRow("write 4, 35 first") << AnswerMode::Write << 4 << 35 << true << "0.035×10=" << "0.35";
+        QTest::newRow("write 4, 35 later") << AnswerMode::Write << 4 << 35 << false << "0.35×100=" << "35";
+        QTest::newRow("write 5, 99") << AnswerMode::Write << 5 << 99 << false << "9.9×1000=" << "9900";
+        QTest::newRow("choose 3, 7") << AnswerMode::Choose << 3 << 7 << false << "0.007×100=" << "0.7";
+        QTest::newRow("choose 4, 35") << AnswerMode::Choose << 4 << 35 << true << "0.035×1000=" << "35";
+        QTest::newRow("right-or-wrong 7, 1") << AnswerMode::Judge << 7 << 1 << false << "0.001×10=" << "0.01";
+        QTest::newRow("right-or-wrong 3, 35") << AnswerMode::Judge << 3 << 35 << false << "0.35×100=" << "35";
     }
     void asksExactly()
     {
-        QFETCH(Drill, drill);
+        QFETCH(AnswerMode, drill);
         QFETCH(int, k);
         QFETCH(int, x);
         QFETCH(bool, first);
@@ -68,12 +68,12 @@ private slots:
         QFETCH(int, k);
         QFETCH(int, x);
         QFETCH(QStringList, captions);
-        QCOMPARE(texts(decoyAnswers(k, question(Drill::Choose, k, x, false).product)), captions);
+        QCOMPARE(texts(decoyAnswers(k, question(AnswerMode::Choose, k, x, false).product)), captions);
     }
 
     void statesRightOrWrong()
     {
-        const Decimal p = question(Drill::RightWrong, 7, 1, false).product;
+        const Decimal p = question(AnswerMode::Judge, 7, 1, false).product;
         QCOMPARE(statement(p, 0).shown.text(), QStringLiteral("0.01"));
         QVERIFY(statement(p, 0).truth);
         QCOMPARE(statement(p, 1).shown.text(), QStringLiteral("0.1"));
@@ -101,7 +101,7 @@ private slots:
     {
         QFETCH(QString, typed);
         QFETCH(bool, right);
-        QCOMPARE(isRightAnswer(typed, question(Drill::Write, 2, 7, false).product), right);
+        QCOMPARE(isRightAnswer(typed, question(AnswerMode::Write, 2, 7, false).product), right);
     }
 
     // Every value a window can show, for every kind and x.
@@ -110,16 +110,16 @@ private slots:
         const Decimal low = Decimal::fromThousandths(1), high = Decimal::fromThousandths(9900000);
         // No leading point, no trailing zero, at most three places.
         const QRegularExpression plain(QStringLiteral("^(0|[1-9][0-9]*)(\\.[0-9]{0,2}[1-9])?$"));
-        for (Drill drill : {Drill::Write, Drill::Choose, Drill::RightWrong}) {
+        for (AnswerMode drill : {AnswerMode::Write, AnswerMode::Choose, AnswerMode::Judge}) {
             for (int k = 0; k < kindCount(drill); ++k) {
                 for (bool first : {true, false}) {
                     for (int x = 1; x < kind(drill, k, first).rangeX; ++x) {
                         const Question q = question(drill, k, x, first);
                         QList<Decimal> shown{q.multiplicand, q.product};
-                        if (drill == Drill::Choose)
+                        if (drill == AnswerMode::Choose)
                             for (Decimal d : decoyAnswers(k, q.product))
                                 shown << d;
-                        if (drill == Drill::RightWrong)
+                        if (drill == AnswerMode::Judge)
                             for (int c = 0; c < 3; ++c)
                                 shown << statement(q.product, c).shown;
                         for (Decimal d : shown) {

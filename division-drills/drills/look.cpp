@@ -30,6 +30,17 @@ forms::Label *addLabel(QWidget *parent, const LabelDesign &d)
     return l;
 }
 
+void requireControl(const QObject *control, const QString &name, const QWidget *window)
+{
+    const QByteArray owner = window ? window->objectName().toUtf8() : QByteArray("a drill window");
+    if (!control)
+        qFatal("%s: the drill design needs %s, which the window did not hand over", owner.constData(),
+               qPrintable(name));
+    if (control->objectName() != name)
+        qFatal("%s: %s was handed over as %s", owner.constData(), qPrintable(control->objectName()),
+               qPrintable(name));
+}
+
 forms::Shape *addMenuOval(QWidget *parent, const QString &name, int left, int top, int width, int height,
                           const QColor &fill)
 {

@@ -39,6 +39,10 @@ struct LabelDesign {
 
 forms::Label *addLabel(QWidget *parent, const LabelDesign &design);
 
+// A control a window hands the drill design under its design name: a missing
+// one, or one of another name, ends the program at once, naming it.
+void requireControl(const QObject *control, const QString &name, const QWidget *window);
+
 // A menu oval: an opaque oval with a 6-pixel light orange border, drawn
 // behind the label it frames.
 forms::Shape *addMenuOval(QWidget *parent, const QString &name, int left, int top, int width, int height,

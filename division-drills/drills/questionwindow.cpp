@@ -3,6 +3,7 @@
 #include "feedbacksound.h"
 
 #include "forms/app.h"
+#include "forms/controls.h"
 #include "forms/numbers.h"
 
 namespace drills {
@@ -11,6 +12,94 @@ namespace {
 const QString JudgeInstruction = QStringLiteral("اختر صح او خطأ لتحصل على عبارة صحيحة مما يلي :");
 }
 
+// One answer mode's controls: wired at load, shown each question, blocked
+// and given back around the feedback.
+class QuestionWindow::Input {
+public:
+    explicit Input(QuestionWindow *w) : w_(w) {}
+    virtual ~Input() = default;
+    // The design name of the return label in this mode.
+    virtual const char *backName() const { return "Label7"; }
+    virtual void show(const Question &) {}
+    virtual void setEnabled(bool) {}
+    virtual void giveBack() { setEnabled(true); }
+    // Enter answers in this mode.
+    virtual bool takesEnter() const { return false; }
+
+protected:
+    QuestionWindow *w_;
+    const DrillControls &controls() const { return w_->controls_; }
+};
+
+// Types into Text1 and presses Enter.
+class QuestionWindow::Typed : public QuestionWindow::Input {
+public:
+    explicit Typed(QuestionWindow *w) : Input(w) { requireControl(controls().answerBox, QStringLiteral("Text1"), w); }
+    void giveBack() override { controls().answerBox->clear(); }
+    bool takesEnter() const override { return true; }
+};
+
+// Clicks one of Command1, Command2, Command3.
+class QuestionWindow::Chosen : public QuestionWindow::Input {
+public:
+    explicit Chosen(QuestionWindow *w) : Input(w)
+    {
+        for (int i = 0; i < 3; ++i) {
+            forms::CommandButton *b = controls().choices[size_t(i)];
+            requireControl(b, QStringLiteral("Command%1").arg(i + 1), w);
+            QObject::connect(b, &QPushButton::clicked, w, [w, i] {
+                w->blockInput();
+                w->answer(w->isRight(w->question_.choices[size_t(i)]));
+            });
+        }
+    }
+    void show(const Question &q) override
+    {
+        for (size_t i = 0; i < 3; ++i)
+            controls().choices[i]->setText(q.choices[i]);
+    }
+    void setEnabled(bool on) override
+    {
+        for (forms::CommandButton *b : controls().choices)
+            b->setEnabled(on);
+    }
+};
+
+// Clicks Label7 "صح" or Label8 "خطأ" for the statement shown; the hidden
+// Label10 holds "t" or "f" for it.
+class QuestionWindow::Judged : public QuestionWindow::Input {
+public:
+    explicit Judged(QuestionWindow *w) : Input(w)
+    {
+        const DrillControls &c = controls();
+        requireControl(c.instruction, QStringLiteral("Label1"), w);
+        requireControl(c.saidRight, QStringLiteral("Label7"), w);
+        requireControl(c.saidWrong, QStringLiteral("Label8"), w);
+        requireControl(c.truthFlag, QStringLiteral("Label10"), w);
+        QObject::connect(c.saidRight, &forms::Label::clicked, w, [this] { judge(true); });
+        QObject::connect(c.saidWrong, &forms::Label::clicked, w, [this] { judge(false); });
+    }
+    const char *backName() const override { return "Label11"; }
+    void show(const Question &q) override
+    {
+        controls().truthFlag->setCaption(q.statementTrue ? QStringLiteral("t") : QStringLiteral("f"));
+        controls().instruction->setCaption(JudgeInstruction);
+    }
+    void setEnabled(bool on) override
+    {
+        controls().saidRight->setEnabled(on);
+        controls().saidWrong->setEnabled(on);
+    }
+
+private:
+    void judge(bool saidRight)
+    {
+        w_->blockInput();
+        const QString truth = controls().truthFlag->caption();
+        w_->answer(truth == (saidRight ? QLatin1String("t") : QLatin1String("f")));
+    }
+};
+
 QuestionWindow::QuestionWindow(const QString &formName, const DrillSettings &settings)
     : DrillWindow(formName), settings_(settings), timer_(new forms::Timer(this, QStringLiteral("Timer1"), 2500, false))
 {
@@ -18,31 +107,23 @@ QuestionWindow::QuestionWindow(const QString &formName, const DrillSettings &set
     setKeyPreviewHandler([this](int key) { return previewKey(key); });
 }
 
+QuestionWindow::~QuestionWindow() = default;
+
 void QuestionWindow::onLoad()
 {
-    score_ = std::make_unique<ScoreBoard>(this);
+    requireControl(controls_.question, QStringLiteral("Label2"), this);
+    score_ = std::make_unique<ScoreBoard>(this, controls_.feedback, controls_.score);
     switch (settings_.mode) {
-    case AnswerMode::Write:
-        break;
-    case AnswerMode::Choose:
-        for (int i = 0; i < 3; ++i)
-            if (auto *b = findChild<forms::CommandButton *>(QStringLiteral("Command%1").arg(i + 1)))
-                connect(b, &QPushButton::clicked, this, [this, i] { chosen(i); });
-        break;
-    case AnswerMode::Judge:
-        if (auto *l = findChild<forms::Label *>(QStringLiteral("Label7")))
-            connect(l, &forms::Label::clicked, this, [this] { judged(true); });
-        if (auto *l = findChild<forms::Label *>(QStringLiteral("Label8")))
-            connect(l, &forms::Label::clicked, this, [this] { judged(false); });
-        break;
+    case AnswerMode::Write: input_ = std::make_unique<Typed>(this); break;
+    case AnswerMode::Choose: input_ = std::make_unique<Chosen>(this); break;
+    case AnswerMode::Judge: input_ = std::make_unique<Judged>(this); break;
     }
-    const QString back = settings_.mode == AnswerMode::Judge ? QStringLiteral("Label11") : QStringLiteral("Label7");
-    if (auto *l = findChild<forms::Label *>(back))
-        connect(l, &forms::Label::clicked, this, [this] {
-            if (returnAction_)
-                returnAction_();
-            hide();
-        });
+    requireControl(controls_.back, QLatin1String(input_->backName()), this);
+    connect(controls_.back, &forms::Label::clicked, this, [this] {
+        if (returnAction_)
+            returnAction_();
+        hide();
+    });
 
     score_->hideFeedback();
     setKeyPreview(true);
@@ -55,8 +136,10 @@ bool QuestionWindow::previewKey(int key)
         forms::endProgram();
         return true;
     }
-    if (key == KeyEnter && settings_.mode == AnswerMode::Write) {
-        enterPressed();
+    if (key == KeyEnter && input_->takesEnter()) {
+        if (settings_.blockDuringFeedback)
+            setKeyPreview(false);
+        answer(typedAnswerRight());
         return true;
     }
     return false;
@@ -65,18 +148,8 @@ bool QuestionWindow::previewKey(int key)
 void QuestionWindow::newQuestion(bool first)
 {
     question_ = drawQuestion(first);
-    if (auto *l = findChild<forms::Label *>(QStringLiteral("Label2")))
-        l->setCaption(question_.text);
-    if (settings_.mode == AnswerMode::Choose) {
-        for (int i = 0; i < 3; ++i)
-            if (auto *b = findChild<forms::CommandButton *>(QStringLiteral("Command%1").arg(i + 1)))
-                b->setText(question_.choices[size_t(i)]);
-    } else if (settings_.mode == AnswerMode::Judge) {
-        if (auto *flag = findChild<forms::Label *>(QStringLiteral("Label10")))
-            flag->setCaption(question_.statementTrue ? QStringLiteral("t") : QStringLiteral("f"));
-        if (auto *l = findChild<forms::Label *>(QStringLiteral("Label1")))
-            l->setCaption(JudgeInstruction);
-    }
+    controls_.question->setCaption(question_.text);
+    input_->show(question_);
     score_->countQuestion();
 }
 
@@ -85,60 +158,14 @@ bool QuestionWindow::isRight(const QString &answer) const
     return forms::numberFromText(question_.expected) == forms::numberFromText(answer);
 }
 
-bool QuestionWindow::typedAnswerRight() const
-{
-    auto *box = findChild<forms::TextBox *>(QStringLiteral("Text1"));
-    return isRight(box ? box->text() : QString());
-}
+bool QuestionWindow::typedAnswerRight() const { return isRight(controls_.answerBox->text()); }
 
-void QuestionWindow::giveInputBack()
-{
-    switch (settings_.mode) {
-    case AnswerMode::Write:
-        if (auto *box = findChild<forms::TextBox *>(QStringLiteral("Text1")))
-            box->clear();
-        break;
-    case AnswerMode::Choose:
-    case AnswerMode::Judge:
-        setAnswerInputEnabled(true);
-        break;
-    }
-}
+void QuestionWindow::giveInputBack() { input_->giveBack(); }
 
-void QuestionWindow::setAnswerInputEnabled(bool on)
-{
-    if (settings_.mode == AnswerMode::Choose) {
-        for (int i = 1; i <= 3; ++i)
-            if (auto *b = findChild<forms::CommandButton *>(QStringLiteral("Command%1").arg(i)))
-                b->setEnabled(on);
-    } else if (settings_.mode == AnswerMode::Judge) {
-        for (const char *name : {"Label7", "Label8"})
-            if (auto *l = findChild<forms::Label *>(QLatin1String(name)))
-                l->setEnabled(on);
-    }
-}
-
-void QuestionWindow::enterPressed()
+void QuestionWindow::blockInput()
 {
     if (settings_.blockDuringFeedback)
-        setKeyPreview(false);
-    answer(typedAnswerRight());
-}
-
-void QuestionWindow::chosen(int button)
-{
-    if (settings_.blockDuringFeedback)
-        setAnswerInputEnabled(false);
-    answer(isRight(question_.choices[size_t(button)]));
-}
-
-void QuestionWindow::judged(bool saidRight)
-{
-    if (settings_.blockDuringFeedback)
-        setAnswerInputEnabled(false);
-    auto *flag = findChild<forms::Label *>(QStringLiteral("Label10"));
-    const QString truth = flag ? flag->caption() : QString();
-    answer((saidRight && truth == QLatin1String("t")) || (!saidRight && truth == QLatin1String("f")));
+        input_->setEnabled(false);
 }
 
 void QuestionWindow::answer(bool right)

@@ -1,4 +1,5 @@
 #pragma once
+#include "answers.h"
 #include "look.h"
 #include "scoreboard.h"
 
@@ -9,13 +10,6 @@
 #include <memory>
 
 namespace drills {
-
-// How the pupil answers.
-enum class AnswerMode {
-    Write,  // types into Text1 and presses Enter
-    Choose, // clicks one of Command1, Command2, Command3
-    Judge,  // clicks Label7 "صح" or Label8 "خطأ" for the statement shown
-};
 
 struct DrillSettings {
     AnswerMode mode = AnswerMode::Write;
@@ -36,21 +30,37 @@ struct Question {
     bool statementTrue = false;    // Judge: whether the statement shown is right
 };
 
+// The controls a drill window hands the question cycle, each by its design
+// name. Every window hands the common ones and those of its answer mode.
+struct DrillControls {
+    forms::Label *question = nullptr; // Label2
+    forms::Label *feedback = nullptr; // Label3
+    ScoreLabels score;                // Label4, Label5, Label6, Label9
+    forms::Label *back = nullptr;     // Label7, or Label11 in Judge mode: the way back
+    // Write
+    forms::TextBox *answerBox = nullptr; // Text1
+    // Choose
+    ChoiceButtons choices{}; // Command1, Command2, Command3
+    // Judge
+    forms::Label *instruction = nullptr; // Label1, which the cycle writes
+    forms::Label *saidRight = nullptr;   // Label7 "صح"
+    forms::Label *saidWrong = nullptr;   // Label8 "خطأ"
+    forms::Label *truthFlag = nullptr;   // the hidden Label10: "t" or "f" for the statement shown
+};
+
 // A drill window that runs the question cycle: it draws a question and shows
 // it, takes one answer, shows the feedback, counts, plays the sound, grades,
 // and after Timer1's 2500 ms gives the input back and draws the next question.
 // Esc ends the program whenever the window previews keys.
 //
-// The derived window creates its controls with their design names in its
-// constructor; the cycle finds them by name when the window loads:
-// Label2 question, Label3 feedback, Label4, Label5, Label6, Label9 score board,
-// Timer1 (made here), and by mode Text1 / Command1-3 / Label7, Label8 and the
-// hidden TruthFlag Label10 with the instruction Label1. The return label is
-// Label7 (Label11 in Judge mode).
+// The derived window creates its controls in its constructor and hands them
+// over with setControls(); a control its mode needs and it did not hand ends
+// the program at load, naming the control.
 class QuestionWindow : public DrillWindow {
     Q_OBJECT
 public:
     QuestionWindow(const QString &formName, const DrillSettings &settings);
+    ~QuestionWindow() override;
 
     void onLoad() override;
 
@@ -62,6 +72,9 @@ public:
     bool inFeedback() const { return timer_->enabled(); }
 
 protected:
+    // The window's controls, once, from its constructor.
+    void setControls(const DrillControls &controls) { controls_ = controls; }
+
     // Draws the next question; `first` for the run's first one (at load).
     virtual Question drawQuestion(bool first) = 0;
 
@@ -82,17 +95,22 @@ protected:
     const DrillSettings &settings() const { return settings_; }
 
 private:
+    class Input;
+    class Typed;
+    class Chosen;
+    class Judged;
+
     void newQuestion(bool first);
     void nextQuestion();
-    void enterPressed();
-    void chosen(int button);
-    void judged(bool saidRight);
-    void setAnswerInputEnabled(bool on);
     bool previewKey(int key);
+    // Blocks the answer input during the feedback, where the settings say so.
+    void blockInput();
 
     DrillSettings settings_;
+    DrillControls controls_;
     forms::Timer *timer_;
     std::unique_ptr<ScoreBoard> score_;
+    std::unique_ptr<Input> input_;
     Question question_;
     std::function<void()> returnAction_;
 };

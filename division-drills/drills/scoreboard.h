@@ -1,10 +1,14 @@
 #pragma once
-#include "forms/controls.h"
-
-#include <QPointer>
+#include <QRgb>
 #include <QString>
 
+#include <array>
 #include <optional>
+
+class QWidget;
+namespace forms {
+class Label;
+}
 
 namespace drills {
 
@@ -17,6 +21,30 @@ inline const QString WrongCount = QStringLiteral("عدد الاجابات الخ
 inline const QString QuestionCount = QStringLiteral("عدد الأسئلة :  ");
 } // namespace texts
 
+// The count labels of a score board.
+struct ScoreLabels {
+    forms::Label *right = nullptr;     // Label4
+    forms::Label *wrong = nullptr;     // Label5
+    forms::Label *questions = nullptr; // Label6
+    forms::Label *grade = nullptr;     // Label9
+};
+
+// Where a window's score board lies, in twips, from right to left.
+struct ScoreBoardDesign {
+    std::array<int, 4> lefts; // Label4, Label5, Label6, Label9
+    int top;
+    QRgb color;
+    // 0: each label takes the size of its caption. Otherwise the labels are
+    // this high, one line each, and reach to a little short of the label on
+    // their right, Label4 to `rightEnd`.
+    int height = 0;
+    int rightEnd = 0;
+    Qt::Alignment gradeAlign = Qt::AlignHCenter;
+};
+
+// The count labels with their first captions, "Arabic Transparent" 15.75 bold.
+ScoreLabels addScoreBoard(QWidget *window, const ScoreBoardDesign &design);
+
 // The running counts of a drill window and the labels that show them:
 // Label3 the feedback message, Label4 right answers, Label5 wrong answers,
 // Label6 questions asked, Label9 the grade word. Where the labels are
@@ -24,8 +52,8 @@ inline const QString QuestionCount = QStringLiteral("عدد الأسئلة :  ")
 // on its right.
 class ScoreBoard {
 public:
-    // Finds the labels among the window's controls by name.
-    explicit ScoreBoard(QWidget *window);
+    // The labels of `window`; a missing one ends the program, naming it.
+    ScoreBoard(const QWidget *window, forms::Label *feedback, const ScoreLabels &counts);
 
     int right() const { return right_; }
     int wrong() const { return wrong_; }
@@ -46,10 +74,10 @@ public:
     void hideFeedback();
 
 private:
-    forms::Label *find(const char *name) const;
     void keepQuestionsClear();
     static constexpr int PlaqueGap = 180; // twips between two score captions
-    QPointer<QWidget> window_;
+    forms::Label *feedback_;
+    ScoreLabels counts_;
     std::optional<int> questionsLeft_;
     int right_ = 0, wrong_ = 0, questions_ = 0;
 };

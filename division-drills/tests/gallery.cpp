@@ -1,7 +1,7 @@
 // Renders every window of Halvery, in the states a pupil meets, into PNG files.
 #include "listtest.h"
 
-#include "drills.h"
+#include "modedrills.h"
 #include "factcards.h"
 #include "remainderdrill.h"
 #include "stepdrill.h"

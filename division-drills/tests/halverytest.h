@@ -4,7 +4,7 @@
 #include <QTest>
 
 #include "cards.h"
-#include "drills.h"
+#include "modedrills.h"
 #include "forms/app.h"
 #include "forms/random.h"
 #include "forms/sound.h"

@@ -3,7 +3,7 @@
 #include <QRegularExpression>
 
 #include "halverytest.h"
-#include "questions.h"
+#include "divisions.h"
 #include "drills/feedbacksound.h"
 #include "forms/numbers.h"
 

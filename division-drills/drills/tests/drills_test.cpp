@@ -1,5 +1,6 @@
 // The question cycle on a small drill of its own: grades, draws, blocking,
 // the delay and the feedback sound.
+#include <QProcess>
 #include <QTest>
 
 #include "drills/draw.h"
@@ -15,30 +16,53 @@
 using namespace drills;
 using namespace formstest;
 
+Q_DECLARE_METATYPE(drills::AnswerMode)
+
 namespace {
 
-// Asks n÷1= for the drawn n; Write, Choose or Judge as its settings say.
+// Asks n÷1= for the drawn n; Write, Choose or Judge as its settings say. It
+// leaves out the control named `omitted`, if any.
 class SmallDrill : public QuestionWindow {
 public:
     static inline DrillSettings settings;
+    static inline QString omitted;
     SmallDrill() : QuestionWindow(QStringLiteral("SmallDrill"), settings)
     {
-        for (const LabelDesign &d : {
-                 LabelDesign{"Label2", "", 48, 0xFFFFFF, 0, 2000, 12000, 1200},
-                 LabelDesign{"Label3", "", 27.75, 0xFFFFFF, 0, 6600, 12000, 700, Qt::AlignHCenter, false},
-                 LabelDesign{"Label4", " عدد الاجابات الصحيحة : 0", 15.75, 0, 8000, 360, 3800, 500},
-                 LabelDesign{"Label5", "عدد الاجابات الخاطئة :  0", 15.75, 0, 4600, 360, 3400, 500},
-                 LabelDesign{"Label6", "عدد الاسئلة", 15.75, 0, 2600, 360, 2000, 500},
-                 LabelDesign{"Label9", "التقدير", 15.75, 0, 200, 360, 2400, 500},
-                 LabelDesign{"Label7", "الواجهة", 18, 0, 1920, 8040, 1500, 500},
-             })
-            addLabel(this, d);
-        box = new forms::TextBox(this, QStringLiteral("Text1"));
-        forms::placeTwips(box, 4253, 4470, 3495, 1245);
-        for (int i = 1; i <= 3; ++i)
-            forms::placeTwips(new forms::CommandButton(this, QStringLiteral("Command%1").arg(i), QString()),
-                              9000 - 3000 * i, 4680, 2295, 1335);
+        DrillControls c;
+        c.question = label({"Label2", "", 48, 0xFFFFFF, 0, 2000, 12000, 1200});
+        c.feedback = label({"Label3", "", 27.75, 0xFFFFFF, 0, 6600, 12000, 700, Qt::AlignHCenter, false});
+        c.score = {label({"Label4", " عدد الاجابات الصحيحة : 0", 15.75, 0, 8000, 360, 3800, 500}),
+                   label({"Label5", "عدد الاجابات الخاطئة :  0", 15.75, 0, 4600, 360, 3400, 500}),
+                   label({"Label6", "عدد الاسئلة", 15.75, 0, 2600, 360, 2000, 500}),
+                   label({"Label9", "التقدير", 15.75, 0, 200, 360, 2400, 500})};
+        if (settings.mode == AnswerMode::Judge) {
+            c.instruction = label({"Label1", "", 26.25, 0, 5280, 1440, 3000, 600});
+            c.saidRight = label({"Label7", "صح", 72, 0, 6810, 4680, 1900, 1700});
+            c.saidWrong = label({"Label8", "خطأ", 72, 0, 3240, 4800, 1900, 1700});
+            c.truthFlag = label({"Label10", "", 8.25, 0, 720, 6360, 495, 255, Qt::AlignHCenter, false});
+            c.back = label({"Label11", "الواجهة", 18, 0, 1920, 8040, 1500, 500});
+        } else {
+            c.back = label({"Label7", "الواجهة", 18, 0, 1920, 8040, 1500, 500});
+        }
+        if (omitted != QLatin1String("Text1")) {
+            box = new forms::TextBox(this, QStringLiteral("Text1"));
+            forms::placeTwips(box, 4253, 4470, 3495, 1245);
+            c.answerBox = box;
+        }
+        for (int i = 1; i <= 3; ++i) {
+            const QString name = QStringLiteral("Command%1").arg(i);
+            if (name == omitted)
+                continue;
+            auto *b = new forms::CommandButton(this, name, QString());
+            forms::placeTwips(b, 9000 - 3000 * i, 4680, 2295, 1335);
+            c.choices[size_t(i - 1)] = b;
+        }
+        setControls(c);
         setReturnAction([this] { returned = true; });
+    }
+    forms::Label *label(const LabelDesign &d)
+    {
+        return omitted == QLatin1String(d.name) ? nullptr : addLabel(this, d);
     }
     Question drawQuestion(bool first) override
     {
@@ -50,7 +74,7 @@ public:
         q.choices = {QString::number(n * 10), QString::number(n), QString::number(n * 100)};
         return q;
     }
-    forms::TextBox *box;
+    forms::TextBox *box = nullptr;
     bool returned = false;
     int firstDraws = 0;
 };
@@ -87,6 +111,7 @@ private slots:
     {
         forms::testing::setSoundHook(nullptr);
         forms::testing::scriptDraws({});
+        SmallDrill::omitted.clear();
         forms::resetProgramState();
     }
 
@@ -240,6 +265,51 @@ private slots:
         forms::testing::advance(2500);
         QCOMPARE(caption(drill, "Label2"), QStringLiteral("7÷1="));
         QCOMPARE(caption(drill, "Label6"), QStringLiteral("عدد الأسئلة :  2"));
+    }
+
+    // A drill window that does not hand over a control its mode needs stops
+    // at load, naming the control; run in a child process, which it ends.
+    void aMissingControlStopsTheLoadNamingIt_data()
+    {
+        QTest::addColumn<AnswerMode>("mode");
+        QTest::addColumn<QString>("omitted");
+        QTest::newRow("question") << AnswerMode::Write << "Label2";
+        QTest::newRow("feedback") << AnswerMode::Choose << "Label3";
+        QTest::newRow("right answers") << AnswerMode::Write << "Label4";
+        QTest::newRow("wrong answers") << AnswerMode::Write << "Label5";
+        QTest::newRow("questions asked") << AnswerMode::Judge << "Label6";
+        QTest::newRow("grade") << AnswerMode::Write << "Label9";
+        QTest::newRow("write: answer box") << AnswerMode::Write << "Text1";
+        QTest::newRow("write: return label") << AnswerMode::Write << "Label7";
+        QTest::newRow("choose: first button") << AnswerMode::Choose << "Command1";
+        QTest::newRow("choose: third button") << AnswerMode::Choose << "Command3";
+        QTest::newRow("judge: instruction") << AnswerMode::Judge << "Label1";
+        QTest::newRow("judge: right") << AnswerMode::Judge << "Label7";
+        QTest::newRow("judge: wrong") << AnswerMode::Judge << "Label8";
+        QTest::newRow("judge: truth flag") << AnswerMode::Judge << "Label10";
+        QTest::newRow("judge: return label") << AnswerMode::Judge << "Label11";
+    }
+    void aMissingControlStopsTheLoadNamingIt()
+    {
+        QFETCH(AnswerMode, mode);
+        QFETCH(QString, omitted);
+        const char *childVariable = "DRILLS_TEST_LOAD_WITHOUT_CONTROL";
+        if (qEnvironmentVariableIsSet(childVariable)) {
+            SmallDrill::omitted = omitted;
+            open(mode, false, true, {0, 3, 1});
+            QFAIL(qPrintable(QStringLiteral("loaded without ") + omitted));
+        }
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QLatin1String(childVariable), QStringLiteral("1"));
+        child.setProcessEnvironment(env);
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("-nocrashhandler"),
+                     QStringLiteral("aMissingControlStopsTheLoadNamingIt:") + QLatin1String(QTest::currentDataTag())});
+        QVERIFY(child.waitForFinished(60000));
+        const QString output = QString::fromUtf8(child.readAllStandardError() + child.readAllStandardOutput());
+        QVERIFY2(child.exitStatus() == QProcess::CrashExit, qPrintable(output));
+        QVERIFY2(output.contains(QStringLiteral("SmallDrill: the drill design needs ") + omitted), qPrintable(output));
     }
 
     void closingTheWindowEndsTheProgram()

@@ -1,4 +1,4 @@
-#include "questions.h"
+#include "divisions.h"
 
 #include "forms/numbers.h"
 

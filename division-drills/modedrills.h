@@ -1,6 +1,6 @@
 #pragma once
 #include "drills/questionwindow.h"
-#include "questions.h"
+#include "divisions.h"
 
 namespace halvery {
 
