@@ -1,6 +1,7 @@
 #include "controls.h"
 
 #include "geometry.h"
+#include "palette.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -230,13 +231,7 @@ void TextBox::paintEvent(QPaintEvent *event)
     p.drawText(rect(), int(alignment()) | Qt::AlignVCenter | Qt::TextDontClip, text());
 }
 
-void TextBox::setTextColor(const QColor &color)
-{
-    QPalette p = palette();
-    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        p.setColor(group, QPalette::Text, color);
-    setPalette(p);
-}
+void TextBox::setTextColor(const QColor &color) { setRoleColor(this, QPalette::Text, color); }
 
 CommandButton::CommandButton(QWidget *parent, const QString &name, const QString &caption)
     : QPushButton(caption, parent)
@@ -732,13 +727,7 @@ void Label::setForeColor(const QColor &color)
     setPalette(p);
 }
 
-void Label::setBackColor(const QColor &color)
-{
-    QPalette p = palette();
-    p.setColor(QPalette::Window, color);
-    setPalette(p);
-    setAutoFillBackground(true);
-}
+void Label::setBackColor(const QColor &color) { setBackgroundColor(this, color); }
 
 Frame::Frame(QWidget *parent, const QString &name, const QString &caption) : QGroupBox(caption, parent)
 {
@@ -752,12 +741,7 @@ void Frame::setBackColor(const QColor &color)
     update();
 }
 
-void Frame::setForeColor(const QColor &color)
-{
-    QPalette p = palette();
-    p.setColor(QPalette::WindowText, color);
-    setPalette(p);
-}
+void Frame::setForeColor(const QColor &color) { setRoleColor(this, QPalette::WindowText, color); }
 
 namespace {
 // Where a frame's caption is drawn: its origin (on the baseline) and the
@@ -828,11 +812,6 @@ LineControl::LineControl(QWidget *parent, const QString &name, int x1, int y1, i
     setGeometry(box);
     from_ = a - box.topLeft();
     to_ = b - box.topLeft();
-}
-
-QLineF LineControl::lineInParent() const
-{
-    return QLineF(from_ + pos(), to_ + pos());
 }
 
 void LineControl::paintEvent(QPaintEvent *)

@@ -187,7 +187,6 @@ class LineControl : public QWidget {
 public:
     LineControl(QWidget *parent, const QString &name, int x1, int y1, int x2, int y2, int widthPx = 1,
                 const QColor &color = QColor());
-    QLineF lineInParent() const;
 
 protected:
     void paintEvent(QPaintEvent *) override;

@@ -1,5 +1,7 @@
 #include "multiline.h"
 
+#include "palette.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QMimeData>
 #include <QTextBlock>
@@ -142,13 +144,7 @@ void MultiLineTextBox::setLocked(bool on)
     setFocusPolicy(Qt::StrongFocus);
 }
 
-void MultiLineTextBox::setTextColor(const QColor &color)
-{
-    QPalette p = palette();
-    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        p.setColor(group, QPalette::Text, color);
-    setPalette(p);
-}
+void MultiLineTextBox::setTextColor(const QColor &color) { setRoleColor(this, QPalette::Text, color); }
 
 bool MultiLineTextBox::canInsertFromMimeData(const QMimeData *source) const
 {

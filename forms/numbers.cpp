@@ -88,11 +88,6 @@ long long wholeDivide(double dividend, double divisor)
     return a / b;
 }
 
-long long wholePart(double value)
-{
-    return roundHalfEven(std::floor(value));
-}
-
 QString lastChars(const QString &text, int count)
 {
     return count >= text.size() ? text : text.right(count);

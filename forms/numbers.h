@@ -32,9 +32,6 @@ long long roundHalfEven(double value);
 // The caller must not pass a divisor that rounds to 0.
 long long wholeDivide(double dividend, double divisor);
 
-// The whole part, rounded down.
-long long wholePart(double value);
-
 // The last `count` characters of a text (the whole text when it is shorter).
 QString lastChars(const QString &text, int count);
 

@@ -1,7 +1,6 @@
 #include "timing.h"
 
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <QTimer>
 
 #include <algorithm>
@@ -95,26 +94,6 @@ QDateTime now()
     if (tc.manual)
         return tc.base.addMSecs(tc.virtualMs);
     return QDateTime::currentDateTime();
-}
-
-void pause(int ms)
-{
-    TimeControl &tc = TimeControl::get();
-    if (tc.manual) {
-        QCoreApplication::processEvents();
-        if (tc.pauseHook)
-            tc.pauseHook(ms);
-        tc.advance(ms);
-        QCoreApplication::processEvents();
-        return;
-    }
-    if (ms <= 0) {
-        QCoreApplication::processEvents();
-        return;
-    }
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
 }
 
 namespace testing {

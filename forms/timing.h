@@ -41,16 +41,12 @@ private:
 // The present time; in whole seconds where the designs ask for them.
 QDateTime now();
 
-// Waits for a time without holding up the window: events keep flowing and the
-// CPU stays idle.
-void pause(int ms);
-
 // Test control of time: timers and pauses then follow advance() only.
 namespace testing {
 void useManualTime(bool on);
 bool manualTime();
 void advance(int ms);
-// Called by pause() under manual time before time moves on, so a test can act
+// Called by pauseWholeSeconds() under manual time before time moves on, so a test can act
 // in the middle of a pause.
 void setPauseHook(std::function<void(int ms)> hook);
 // Sets the manual clock to an instant (it starts at the real clock's time).

@@ -3,6 +3,7 @@
 #include "app.h"
 #include "frame.h"
 #include "geometry.h"
+#include "palette.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -294,13 +295,7 @@ void Form::showForm()
     activateWindow();
 }
 
-void Form::setBackColor(const QColor &color)
-{
-    QPalette p = palette();
-    p.setColor(QPalette::Window, color);
-    setPalette(p);
-    setAutoFillBackground(true);
-}
+void Form::setBackColor(const QColor &color) { setBackgroundColor(this, color); }
 
 void Form::closeEvent(QCloseEvent *event)
 {

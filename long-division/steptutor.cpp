@@ -3,6 +3,7 @@
 #include "navigation.h"
 
 #include "forms/fonts.h"
+#include "forms/geometry.h"
 #include "forms/msgbox.h"
 #include "forms/numbers.h"
 
@@ -73,7 +74,7 @@ void StepTutorForm::build()
         auto *l = new Label(parent, name("Label", def.number), def.caption);
         placeTwips(l, def.x, def.y, def.w, def.h);
         l->setFont(designFont(def.font, def.pt));
-        l->setAlignment(def.align | Qt::AlignVCenter | Qt::AlignAbsolute);
+        l->setAlignment(forms::designAlignment(def.align) | Qt::AlignVCenter);
         if (def.color.isValid())
             l->setForeColor(def.color);
         if (def.windowBack)

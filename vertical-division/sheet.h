@@ -99,7 +99,7 @@ struct Run {
 };
 
 struct Clearing {
-    enum Kind { Hide, Empty, EmptyCaption } kind;
+    enum Kind { Hide, Empty } kind;
     QStringList names;
 };
 

@@ -41,7 +41,7 @@ Write units(const char *t, const char *a, const char *b) { return {t, Op::Units,
 
 const QString Akhbar = QStringLiteral("Akhbar MT");
 const QString Arial = QStringLiteral("Arial");
-constexpr Qt::Alignment Right = Qt::AlignRight | Qt::AlignAbsolute;
+constexpr Qt::Alignment Right = Qt::AlignRight;
 constexpr Qt::Alignment Centre = Qt::AlignHCenter;
 
 const char *const StepCaptions[] = {"الخطوة الأولى",  "الخطوة الثانية", "الخطوة الثالثة", "الخطوة الرابعة",
@@ -245,7 +245,7 @@ const Sheet &threeDigitSheet()
             {Clearing::Hide, range("Text", 4, 12) + names("Text", {24, 28, 29, 30, 31, 26})},
             {Clearing::Hide, names("Command", {2, 3, 4, 5, 6, 7, 13, 14, 15, 16})},
             {Clearing::Empty, {"Text1", "Text2", "Text3"}},
-            {Clearing::EmptyCaption, range("Label", 7, 12)},
+            {Clearing::Empty, range("Label", 7, 12)},
             {Clearing::Empty, {"Text23"}},
             {Clearing::Hide, range("Label", 5, 12) + range("Line", 8, 15) + QStringList{"Command10"}
                                  + range("Label", 1, 4)},

@@ -72,9 +72,9 @@ void VerticalDivisionForm::build()
         placeTwips(l, def.left, def.top, def.width, def.height);
         l->setFont(designFont(def.font, def.points, true));
         l->setForeColor(def.color);
-        l->setAlignment(def.align | Qt::AlignVCenter);
+        l->setAlignment(forms::designAlignment(def.align) | Qt::AlignVCenter);
         if (def.clearOf > def.left)
-            l->setContentsMargins(forms::twips(def.clearOf - def.left) + CaptionGap, 0, 0, 0);
+            l->setContentsMargins(forms::twipsSpan(def.left, def.clearOf) + CaptionGap, 0, 0, 0);
         l->setVisible(!def.hidden);
         controls_.insert(def.name, l);
     }
@@ -330,7 +330,6 @@ void VerticalDivisionForm::NewProblem()
                     w->hide();
                 break;
             case Clearing::Empty:
-            case Clearing::EmptyCaption:
                 setText(n, QString());
                 break;
             }

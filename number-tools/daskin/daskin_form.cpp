@@ -5,6 +5,7 @@
 
 #include "forms/controls.h"
 #include "forms/fonts.h"
+#include "forms/geometry.h"
 #include "forms/multiline.h"
 
 namespace daskin {
@@ -12,7 +13,7 @@ namespace daskin {
 namespace {
 const QString DesignFont = QStringLiteral("MS Sans Serif");
 constexpr double DefaultPoints = 8.25;
-constexpr Qt::Alignment RightAligned = Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter;
+constexpr Qt::Alignment RightAligned = forms::designAlignment(Qt::AlignRight) | Qt::AlignVCenter;
 } // namespace
 
 Form1::Form1()

@@ -4,6 +4,7 @@
 
 #include "forms/controls.h"
 #include "forms/fonts.h"
+#include "forms/geometry.h"
 
 namespace quillet {
 
@@ -33,7 +34,7 @@ Form1::Form1() : DrillWindow(QStringLiteral("Form1"), true)
     howTo->setFont(designFont(QStringLiteral("Arial"), 12, true));
 
     auto *leave = drills::addLabel(this, {"Label3", "خروج", 12, drills::bgr(0x0080C0FF), 1080, 7680, 0, 0,
-                                          Qt::AlignRight | Qt::AlignAbsolute});
+                                          forms::designAlignment(Qt::AlignRight)});
     leave->setFont(designFont(QStringLiteral("MS Sans Serif"), 12, true));
     connect(leave, &Label::clicked, this, [this] { unload(this); });
 
