@@ -59,16 +59,16 @@ enum class StepKind {
 };
 
 struct StepDef {
-    int button; // CommandN
+    int button;                  // CommandN
     StepKind kind;
-    std::vector<int> out;   // boxes written, units first
+    std::vector<int> out;        // boxes written, units first
     std::vector<int> reads = {}; // partial dividend boxes, highest first; for BringDown the source box
-    int quotientBox = 0;    // Product, Difference, RebuiltQuotient: the round's (previous round's) quotient box
-    int productBox = 0;     // Difference: read the product from this box instead of working it out again
-    bool plain = false;     // the first box gets the number's plain text (else its units digit)
-    bool hideShortTens = false; // Product: hide the tens box when the product has one digit
-    bool blankTens = false; // the two-character tens box takes a blank and the tens digit
-    bool asTyped = false;   // BringDown: copy the text unchanged
+    int quotientBox = 0;         // Product, Difference, RebuiltQuotient: the round's (previous round's) quotient box
+    int productBox = 0;          // Difference: read the product from this box instead of working it out again
+    bool plain = false;          // the first box gets the number's plain text (else its units digit)
+    bool hideShortTens = false;  // Product: hide the tens box when the product has one digit
+    bool blankTens = false;      // the two-character tens box takes a blank and the tens digit
+    bool asTyped = false;        // BringDown: copy the text unchanged
     // RebuiltQuotient: reads = previous round's partial dividend boxes,
     // previousUnits = the previous difference's units box, down = this round's brought-down box.
     int previousUnits = 0;
