@@ -10,20 +10,8 @@ namespace {
 // tens box for the round-2 difference.
 std::vector<StepDef> roundsOneToThree(std::vector<int> round2Difference)
 {
-    return {
-        // q1 = d1 \ D
-        {.button = 4, .kind = S::FirstQuotient, .out = {7}, .reads = {5}, .plain = true},
-        // P1
-        {.button = 5, .kind = S::Product, .out = {8}, .quotientBox = 7, .plain = true},
-        // R1 = d1 - P1
-        {.button = 6, .kind = S::Difference, .out = {9}, .reads = {5}, .productBox = 8, .plain = true},
-        // d2
-        {.button = 7, .kind = S::BringDown, .out = {10}, .reads = {4}},
-        // q2
-        {.button = 8, .kind = S::Quotient, .out = {11}, .reads = {9, 10}, .plain = true},
-        // P2, tens hidden when short
-        {.button = 9, .kind = S::Product, .out = {12, 13}, .quotientBox = 11, .hideShortTens = true,
-         .blankTens = true},
+    std::vector<StepDef> steps = firstSteps();
+    append(steps, {
         // R2
         {.button = 10, .kind = S::Difference, .out = std::move(round2Difference), .reads = {9, 10},
          .quotientBox = 11},
@@ -35,7 +23,8 @@ std::vector<StepDef> roundsOneToThree(std::vector<int> round2Difference)
         {.button = 13, .kind = S::Product, .out = {18, 19}, .quotientBox = 17, .blankTens = true},
         // R3
         {.button = 14, .kind = S::Difference, .out = {20}, .reads = {14, 16}, .quotientBox = 17},
-    };
+    });
+    return steps;
 }
 
 // Steps 12 to 15 of Form2 and Form3; d4 is copied as typed.

@@ -13,6 +13,45 @@ QString worksheetCaption() { return QStringLiteral("القسمة المطولة 
 const std::vector<ChainLink> ThreeRoundChain = {{7, 5},   {8, 6},   {9, 7},   {10, 8},  {11, 9},
                                                 {12, 10}, {14, 11}, {16, 12}, {17, 13}, {18, 14}};
 
+std::vector<StepDef> firstSteps()
+{
+    return {
+        // q1 = d1 \ D
+        {.button = 4, .kind = S::FirstQuotient, .out = {7}, .reads = {5}, .plain = true},
+        // P1
+        {.button = 5, .kind = S::Product, .out = {8}, .quotientBox = 7, .plain = true},
+        // R1 = d1 - P1
+        {.button = 6, .kind = S::Difference, .out = {9}, .reads = {5}, .productBox = 8, .plain = true},
+        // d2
+        {.button = 7, .kind = S::BringDown, .out = {10}, .reads = {4}},
+        // q2
+        {.button = 8, .kind = S::Quotient, .out = {11}, .reads = {9, 10}, .plain = true},
+        // P2, tens hidden when short
+        {.button = 9, .kind = S::Product, .out = {12, 13}, .quotientBox = 11, .hideShortTens = true,
+         .blankTens = true},
+    };
+}
+
+std::vector<StepDef> rebuiltRounds(std::vector<int> roundThreeDifference)
+{
+    std::vector<StepDef> steps = firstSteps();
+    append(steps, {
+        // R2
+        {.button = 10, .kind = S::Difference, .out = {14, 15}, .reads = {9, 10}, .quotientBox = 11},
+        // d3
+        {.button = 11, .kind = S::BringDown, .out = {16}, .reads = {3}},
+        // q3 from R2 worked afresh (two digits) or from R2's units box and d3
+        {.button = 12, .kind = S::RebuiltQuotient, .out = {17}, .reads = {9, 10}, .quotientBox = 11,
+         .previousUnits = 14, .down = 16},
+        // P3
+        {.button = 13, .kind = S::Product, .out = {18, 19, 28}, .quotientBox = 17},
+        // R3
+        {.button = 14, .kind = S::Difference, .out = std::move(roundThreeDifference), .reads = {15, 14, 16},
+         .quotientBox = 17},
+    });
+    return steps;
+}
+
 void addStepButtons(Sheet &s, int firstStep, int lastStep, int firstButton, bool continued)
 {
     for (int step = firstStep; step <= lastStep; ++step)

@@ -60,6 +60,15 @@ std::vector<LabelDef> helpLabels();
 // The chain of steps 2 to 11, alike in the one- and two-digit worksheets.
 extern const std::vector<ChainLink> ThreeRoundChain;
 
+// Steps 1 to 6, alike in every worksheet: round 1, and round 2's quotient
+// and product.
+std::vector<StepDef> firstSteps();
+// Steps 1 to 11 of the two- and three-digit worksheets: the zero round,
+// round 2 and round 3, its partial dividend rebuilt since the round-2
+// difference may have two digits. The round-3 difference is written over
+// roundThreeDifference, units first.
+std::vector<StepDef> rebuiltRounds(std::vector<int> roundThreeDifference);
+
 // Adds the rows of a later round to a table.
 template <class T> void append(std::vector<T> &table, const std::vector<T> &rows)
 {

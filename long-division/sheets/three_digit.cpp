@@ -14,25 +14,14 @@ namespace {
 // Two zero rounds come first; round 3 rebuilds its partial dividend.
 std::vector<StepDef> roundsOneToFour()
 {
-    return {
-        {.button = 4, .kind = S::FirstQuotient, .out = {7}, .reads = {5}, .plain = true},
-        {.button = 5, .kind = S::Product, .out = {8}, .quotientBox = 7, .plain = true},
-        {.button = 6, .kind = S::Difference, .out = {9}, .reads = {5}, .productBox = 8, .plain = true},
-        {.button = 7, .kind = S::BringDown, .out = {10}, .reads = {4}},
-        {.button = 8, .kind = S::Quotient, .out = {11}, .reads = {9, 10}, .plain = true},
-        {.button = 9, .kind = S::Product, .out = {12, 13}, .quotientBox = 11, .hideShortTens = true,
-         .blankTens = true},
-        {.button = 10, .kind = S::Difference, .out = {14, 15}, .reads = {9, 10}, .quotientBox = 11},
-        {.button = 11, .kind = S::BringDown, .out = {16}, .reads = {3}},
-        {.button = 12, .kind = S::RebuiltQuotient, .out = {17}, .reads = {9, 10}, .quotientBox = 11,
-         .previousUnits = 14, .down = 16},
-        {.button = 13, .kind = S::Product, .out = {18, 19, 28}, .quotientBox = 17},
-        {.button = 14, .kind = S::Difference, .out = {20, 2, 41}, .reads = {15, 14, 16}, .quotientBox = 17},
+    std::vector<StepDef> steps = rebuiltRounds({20, 2, 41});
+    append(steps, {
         {.button = 18, .kind = S::BringDown, .out = {31}, .reads = {30}},
         {.button = 19, .kind = S::Quotient, .out = {32}, .reads = {41, 2, 20, 31}, .plain = true},
         {.button = 20, .kind = S::Product, .out = {33, 34, 35, 42}, .quotientBox = 32},
         {.button = 21, .kind = S::Difference, .out = {36, 37, 40}, .reads = {41, 2, 20, 31}, .quotientBox = 32},
-    };
+    });
+    return steps;
 }
 
 std::vector<StepDef> roundFive()

@@ -17,38 +17,6 @@ std::vector<GuardDef> twoDigitGuards()
     };
 }
 
-// Steps 1 to 11: the zero round, round 2 and round 3 (its partial dividend
-// rebuilt, since the round-2 difference may have two digits).
-std::vector<StepDef> threeRounds()
-{
-    return {
-        // q1 = d1 \ D
-        {.button = 4, .kind = S::FirstQuotient, .out = {7}, .reads = {5}, .plain = true},
-        // P1
-        {.button = 5, .kind = S::Product, .out = {8}, .quotientBox = 7, .plain = true},
-        // R1 = d1 - P1
-        {.button = 6, .kind = S::Difference, .out = {9}, .reads = {5}, .productBox = 8, .plain = true},
-        // d2
-        {.button = 7, .kind = S::BringDown, .out = {10}, .reads = {4}},
-        // q2
-        {.button = 8, .kind = S::Quotient, .out = {11}, .reads = {9, 10}, .plain = true},
-        // P2, tens hidden when short
-        {.button = 9, .kind = S::Product, .out = {12, 13}, .quotientBox = 11, .hideShortTens = true,
-         .blankTens = true},
-        // R2
-        {.button = 10, .kind = S::Difference, .out = {14, 15}, .reads = {9, 10}, .quotientBox = 11},
-        // d3
-        {.button = 11, .kind = S::BringDown, .out = {16}, .reads = {3}},
-        // q3 from R2 worked afresh (two digits) or from R2's units box and d3
-        {.button = 12, .kind = S::RebuiltQuotient, .out = {17}, .reads = {9, 10}, .quotientBox = 11,
-         .previousUnits = 14, .down = 16},
-        // P3
-        {.button = 13, .kind = S::Product, .out = {18, 19, 28}, .quotientBox = 17},
-        // R3
-        {.button = 14, .kind = S::Difference, .out = {20, 2}, .reads = {15, 14, 16}, .quotientBox = 17},
-    };
-}
-
 // Round 4 of Form6 and Form7: its partial dividend is R3's two boxes and d4.
 const std::vector<StepDef> RoundFour = {
     // d4
@@ -126,7 +94,7 @@ const Sheet &form5Sheet()
 
         s.stepFrame = stepsFrame(8640, 2040, 5655);
         addStepButtons(s, 1, 11, 4);
-        s.steps = threeRounds();
+        s.steps = rebuiltRounds({20, 2});
         s.chain = ThreeRoundChain;
         s.guards = twoDigitGuards();
 
@@ -241,7 +209,7 @@ const Sheet &form6Sheet()
         s.stepFrame = stepsFrame(8880, 1560, 6735);
         addStepButtons(s, 1, 11, 4);
         addStepButtons(s, 12, 15, 18);
-        s.steps = threeRounds();
+        s.steps = rebuiltRounds({20, 2});
         append(s.steps, RoundFour);
         s.chain = ThreeRoundChain;
         append(s.chain, RoundFourChain);
@@ -371,7 +339,7 @@ const Sheet &form7Sheet()
         s.stepFrame = stepsFrame(9600, 120, 8295);
         addStepButtons(s, 1, 11, 4);
         addStepButtons(s, 12, 19, 18);
-        s.steps = threeRounds();
+        s.steps = rebuiltRounds({20, 2});
         append(s.steps, RoundFour);
         append(s.steps, {
                             // d5
