@@ -814,6 +814,14 @@ LineControl::LineControl(QWidget *parent, const QString &name, int x1, int y1, i
     to_ = b - box.topLeft();
 }
 
+void setArrayIndex(QWidget *control, int index) { control->setProperty("index", index); }
+
+int arrayIndex(const QWidget *control)
+{
+    const QVariant index = control->property("index");
+    return index.isValid() ? index.toInt() : -1;
+}
+
 void LineControl::paintEvent(QPaintEvent *)
 {
     QPainter p(this);

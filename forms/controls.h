@@ -197,6 +197,19 @@ private:
     QColor color_;
 };
 
+// A control array: controls of one name under one parent, told apart by an
+// index. A control outside any array has index -1.
+void setArrayIndex(QWidget *control, int index);
+int arrayIndex(const QWidget *control);
+// The element of the array `name` under `parent` with that index, or nullptr.
+template <class T> T *arrayElement(const QWidget *parent, const QString &name, int index)
+{
+    for (T *c : parent->findChildren<T *>(name, Qt::FindDirectChildrenOnly))
+        if (arrayIndex(c) == index)
+            return c;
+    return nullptr;
+}
+
 // A picture drawn from the top-left corner of its control, or stretched over it.
 class Picture : public QLabel {
     Q_OBJECT

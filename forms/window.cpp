@@ -21,8 +21,10 @@
 namespace forms {
 
 namespace {
+// A window loaded by type has no name; one loaded by name is under typeid(Form).
 struct Entry {
     std::type_index type;
+    QString name;
     Form *form;
 };
 std::vector<Entry> &registry()
@@ -36,13 +38,37 @@ namespace detail {
 Form *loaded(std::type_index type)
 {
     for (const Entry &e : registry())
-        if (e.type == type)
+        if (e.type == type && e.name.isEmpty())
             return e.form;
     return nullptr;
 }
-void registerForm(std::type_index type, Form *form) { registry().push_back({type, form}); }
+void registerForm(std::type_index type, Form *form) { registry().push_back({type, QString(), form}); }
 void programEndedByUnload();
 } // namespace detail
+
+Form *instance(const QString &name)
+{
+    for (const Entry &e : registry())
+        if (!e.name.isEmpty() && e.name == name)
+            return e.form;
+    return nullptr;
+}
+
+Form *load(const QString &name, const std::function<Form *()> &make)
+{
+    if (Form *f = instance(name))
+        return f;
+    Form *f = make();
+    registry().push_back({typeid(Form), name, f});
+    f->onLoad();
+    return f;
+}
+
+void unload(const QString &name)
+{
+    if (Form *f = instance(name))
+        unload(f);
+}
 
 QList<Form *> loadedForms()
 {
@@ -167,11 +193,17 @@ void Form::setBorder(Border border, bool inTaskbar)
         break;
     }
     setWindowFlags(f);
+    fixedSize_ = border == Border::FixedDialog;
+    if (fixedSize_)
+        setFixedSize(size());
 }
 
 void Form::setClientSizeTwips(int width, int height)
 {
-    resize(twips(width), twips(height));
+    if (fixedSize_)
+        setFixedSize(twips(width), twips(height));
+    else
+        resize(twips(width), twips(height));
 }
 
 void Form::setKeyPreview(bool on)

@@ -15,6 +15,8 @@ class Form : public QWidget {
 public:
     explicit Form(QWidget *parent = nullptr);
 
+    // FixedDialog: the pupil cannot resize the window; it keeps the client
+    // size it is given (setClientSizeTwips).
     enum class Border { Sizable, FixedDialog, ToolNoCaption };
     // WindowSystem: wherever the window system puts a new window.
     // Stored: the client area at a design position (setStoredPositionTwips).
@@ -93,6 +95,7 @@ private:
     void queueRefit();
     // The window manager's frame around the window as it stands now.
     QMargins frameMargins() const;
+    bool fixedSize_ = false;
     bool fullScreen_ = false;
     bool refitQueued_ = false;
     QMargins fittedMargins_;
@@ -168,6 +171,12 @@ template <class T> void unload()
     if (T *f = instance<T>())
         unload(f);
 }
+
+// Windows loaded by name, one instance per name as load<T>() keeps one per
+// type: load() makes the window with make() the first time.
+Form *instance(const QString &name);
+Form *load(const QString &name, const std::function<Form *()> &make);
+void unload(const QString &name);
 
 // Every loaded window, in load order.
 QList<Form *> loadedForms();

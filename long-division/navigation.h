@@ -6,17 +6,19 @@
 
 namespace corvane {
 
-QString sheetName(SheetId id);
+class StepTutorForm;
 
 // Caption of size button `which` (0 shortest dividend) for a divisor length.
 QString sizeCaption(int divisorLength, int which);
 // The worksheet of a divisor length for size button `which`.
-SheetId familyMember(int divisorLength, int which);
+const Worksheet &familyMember(int divisorLength, int which);
 // The worksheets a size button unloads after showing its target.
-std::vector<SheetId> unloadedBySizeSwitch(int divisorLength, SheetId target);
+std::vector<const Worksheet *> unloadedBySizeSwitch(int divisorLength, const Worksheet &target);
 
-void showSheet(SheetId id);
-void unloadSheet(SheetId id);
+// A worksheet's window, one per worksheet, loaded under the worksheet's name.
+StepTutorForm *loadSheet(const Worksheet &sheet);
+void showSheet(const Worksheet &sheet);
+void unloadSheet(const Worksheet &sheet);
 void showMenu();
 void unloadMenu();
 

@@ -5,11 +5,10 @@
 #include <QColor>
 #include <QString>
 
+#include <span>
 #include <vector>
 
 namespace corvane {
-
-enum class SheetId { Form1, Form2, Form3, Form5, Form6, Form7, Form8, Form9, Form10 };
 
 inline const QColor Blue{0x00, 0x00, 0xFF};
 inline const QColor Red{0xFF, 0x00, 0x00};
@@ -60,15 +59,16 @@ enum class StepKind {
 };
 
 struct StepDef {
-    int button; // CommandN
+    int button;                  // CommandN
     StepKind kind;
-    std::vector<int> out;   // boxes written, units first
-    std::vector<int> reads; // partial dividend boxes, highest first; for BringDown the source box
-    int quotientBox = 0;    // Product, Difference, RebuiltQuotient: the round's (previous round's) quotient box
-    int productBox = 0;     // Difference: read the product from this box instead of working it out again
-    bool plain = false;     // the first box gets the number's plain text (else its units digit)
-    bool hideShortTens = false; // Product: hide the tens box when the product has one digit
-    bool asTyped = false;   // BringDown: copy the text unchanged
+    std::vector<int> out;        // boxes written, units first
+    std::vector<int> reads = {}; // partial dividend boxes, highest first; for BringDown the source box
+    int quotientBox = 0;         // Product, Difference, RebuiltQuotient: the round's (previous round's) quotient box
+    int productBox = 0;          // Difference: read the product from this box instead of working it out again
+    bool plain = false;          // the first box gets the number's plain text (else its units digit)
+    bool hideShortTens = false;  // Product: hide the tens box when the product has one digit
+    bool blankTens = false;      // the two-character tens box takes a blank and the tens digit
+    bool asTyped = false;        // BringDown: copy the text unchanged
     // RebuiltQuotient: reads = previous round's partial dividend boxes,
     // previousUnits = the previous difference's units box, down = this round's brought-down box.
     int previousUnits = 0;
@@ -113,7 +113,13 @@ struct CheckDef {
     std::vector<int> divisorDigits;    // units first
     std::vector<int> productDigits;    // units first
     std::vector<int> hideable;         // quotient check boxes hidden beyond the quotient's length
-    int sumRemainderLabel = 15;
+    // The labels the check fills.
+    int quotientLabel = 4;
+    int divisorLabel = 5;
+    int remainderLabel = 7;
+    int productLabel = 9;
+    int sumRemainderLabel = 15; // the sum row's remainder
+    int dividendLabel = 13;     // the sum row's total
     std::vector<LabelDef> labels;
     std::vector<LineDef> lines;
 };
@@ -123,9 +129,6 @@ struct ButtonPos {
 };
 
 struct Sheet {
-    SheetId id;
-    int m; // divisor digits
-    int n; // dividend digits
     QString caption;
     int clientWidth, clientHeight; // stored client size
     int boxWidth = 375, boxHeight = 495;
@@ -133,7 +136,7 @@ struct Sheet {
 
     std::vector<BoxDef> boxes;
     std::vector<LineDef> lines;
-    std::vector<int> divisorBoxes;  // highest first
+    std::vector<int> divisorBoxes;  // highest first; as many as the divisor's digits
     std::vector<int> dividendBoxes; // leading digit first
     std::vector<int> entryTest;     // boxes step 1 tests for text, in order
 
@@ -164,6 +167,14 @@ struct Sheet {
     std::vector<int> clickFocusOnly; // boxes the Tab key passes over (they still take a click)
 };
 
-const Sheet &sheet(SheetId id);
+// A worksheet: the name of its window and its table.
+struct Worksheet {
+    QString name;
+    const Sheet &(*table)();
+};
+
+// The nine worksheets, by divisor length and then by dividend length, as the
+// size buttons list them.
+std::span<const Worksheet> worksheets();
 
 } // namespace corvane

@@ -49,15 +49,15 @@ QString stepCaption(int step)
     return step >= 1 && step <= StepRowCount ? QString::fromUtf8(StepRows[step - 1].caption) : QString();
 }
 
-StepTutorForm::StepTutorForm(const Sheet &sheet) : sheet_(sheet)
+StepTutorForm::StepTutorForm(const Worksheet &worksheet) : sheet_(worksheet.table())
 {
-    build();
+    build(worksheet.name);
 }
 
-void StepTutorForm::build()
+void StepTutorForm::build(const QString &windowName)
 {
     using namespace forms;
-    setObjectName(sheetName(sheet_.id));
+    setObjectName(windowName);
     setWindowTitle(sheet_.caption);
     setWindowIcon(QIcon(QStringLiteral(":/icons/worksheet.png")));
     setBorder(Border::Sizable);
@@ -86,7 +86,7 @@ void StepTutorForm::build()
         auto *l = new LineControl(parent, def.name, def.x1, def.y1, def.x2, def.y2, def.width,
                                   def.activeTitle ? activeTitleBarColor() : def.color);
         if (def.index >= 0)
-            l->setProperty("index", def.index);
+            setArrayIndex(l, def.index);
     };
 
     // Frames that only draw a box around controls lie beneath them.
@@ -171,7 +171,7 @@ void StepTutorForm::build()
     connect(makeButton(sheet_.menuButton, QStringLiteral("القائمة الرئيسية"), sheet_.menuPos), &QPushButton::clicked,
             this, &StepTutorForm::returnToMenu);
     for (int i = 0; i < 3; ++i)
-        connect(makeButton(i + 1, sizeCaption(sheet_.m, i), sheet_.sizePos[i]), &QPushButton::clicked, this,
+        connect(makeButton(i + 1, sizeCaption(divisorLength(), i), sheet_.sizePos[i]), &QPushButton::clicked, this,
                 [this, i] { switchSize(i); });
 
     for (int n : sheet_.clickFocusOnly)
@@ -250,8 +250,7 @@ void StepTutorForm::writeValue(const StepDef &step, double value)
     for (size_t i = 1; i < step.out.size(); ++i) {
         forms::TextBox *b = box(step.out[i]);
         if (int(i) < length) {
-            // A two-character tens box takes a blank and the tens digit.
-            b->setText(b->maxLength() == 2 && i == 1 ? led.left(3) : lastChars(led, int(i) + 1));
+            b->setText(step.blankTens && i == 1 ? led.left(3) : lastChars(led, int(i) + 1));
         } else {
             if (step.hideShortTens && i == 1)
                 b->hide();
@@ -328,9 +327,9 @@ void StepTutorForm::checkSolution()
     const double d = divisor();
     const double q = joined(c.quotientBoxes);
     const double r = joined(c.remainderBoxes);
-    label(4)->setCaption(numberText(q));
-    label(5)->setCaption(c.divisorAsTyped ? box(sheet_.divisorBoxes.front())->text() : numberText(d));
-    label(7)->setCaption(c.remainderAsTyped ? box(c.remainderBoxes.back())->text() : numberText(r));
+    label(c.quotientLabel)->setCaption(numberText(q));
+    label(c.divisorLabel)->setCaption(c.divisorAsTyped ? box(sheet_.divisorBoxes.front())->text() : numberText(d));
+    label(c.remainderLabel)->setCaption(c.remainderAsTyped ? box(c.remainderBoxes.back())->text() : numberText(r));
     for (size_t i = 0; i < c.divisorDigits.size(); ++i)
         box(c.divisorDigits[i])->setText(lastChars(numberText(d), int(i) + 1));
     const QString qLed = blankLedText(q);
@@ -340,9 +339,9 @@ void StepTutorForm::checkSolution()
     const QString pLed = blankLedText(p);
     for (size_t i = 0; i < c.productDigits.size(); ++i)
         box(c.productDigits[i])->setText(lastChars(pLed, int(i) + 1));
-    label(9)->setCaption(numberText(p));
+    label(c.productLabel)->setCaption(numberText(p));
     label(c.sumRemainderLabel)->setCaption(numberText(r));
-    label(13)->setCaption(numberText(p + r));
+    label(c.dividendLabel)->setCaption(numberText(p + r));
     // Every check shows exactly the quotient boxes its quotient reaches.
     const int qLength = int(numberText(q).size());
     for (int n : c.hideable) {
@@ -354,7 +353,8 @@ void StepTutorForm::checkSolution()
 void StepTutorForm::newProblem()
 {
     const CheckDef &c = sheet_.check;
-    for (int n : {4, 5, 7, 9, 13, c.sumRemainderLabel})
+    for (int n : {c.quotientLabel, c.divisorLabel, c.remainderLabel, c.productLabel, c.dividendLabel,
+                  c.sumRemainderLabel})
         label(n)->setCaption(QString());
     std::vector<int> numbers;
     for (const BoxDef &def : sheet_.boxes)
@@ -376,10 +376,10 @@ void StepTutorForm::newProblem()
 
 void StepTutorForm::switchSize(int which)
 {
-    const SheetId target = familyMember(sheet_.m, which);
+    const Worksheet &target = familyMember(divisorLength(), which);
     showSheet(target);
-    for (SheetId other : unloadedBySizeSwitch(sheet_.m, target))
-        unloadSheet(other);
+    for (const Worksheet *other : unloadedBySizeSwitch(divisorLength(), target))
+        unloadSheet(*other);
     if (which == 2 && sheet_.sizeThreeUnloadsMenu)
         unloadMenu();
 }

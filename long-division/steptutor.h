@@ -13,7 +13,7 @@ namespace corvane {
 class StepTutorForm : public forms::Form {
     Q_OBJECT
 public:
-    explicit StepTutorForm(const Sheet &sheet);
+    explicit StepTutorForm(const Worksheet &worksheet);
 
     const Sheet &sheetDef() const { return sheet_; }
     forms::TextBox *box(int number) const { return boxes_.value(number); }
@@ -26,7 +26,7 @@ public:
     void newProblem();
 
 private:
-    void build();
+    void build(const QString &windowName);
     void boxChanged(int number);
     double divisor() const;
     double joined(const std::vector<int> &boxes) const;
@@ -37,6 +37,7 @@ private:
     void writeValue(const StepDef &step, double value);
     void switchSize(int which);
     void returnToMenu();
+    int divisorLength() const { return int(sheet_.divisorBoxes.size()); }
 
     const Sheet &sheet_;
     QHash<int, forms::TextBox *> boxes_;

@@ -9,6 +9,7 @@
 #include "forms/app.h"
 #include "forms/controls.h"
 #include "forms/fonts.h"
+#include "forms/geometry.h"
 #include "forms/msgbox.h"
 #include "forms/random.h"
 #include "forms/timing.h"
@@ -175,6 +176,65 @@ private slots:
         show<Other>();
         unload<Plain>();
         QCOMPARE(show<Plain>()->box->text(), QString());
+    }
+
+    void windowsLoadedByName()
+    {
+        int made = 0;
+        auto make = [&made] {
+            ++made;
+            return new Plain;
+        };
+        Form *a = forms::load(QStringLiteral("A"), make);
+        QCOMPARE(forms::load(QStringLiteral("A"), make), a); // one instance per name
+        Form *b = forms::load(QStringLiteral("B"), make);
+        QVERIFY(b != a);
+        QCOMPARE(made, 2);
+        QCOMPARE(forms::instance(QStringLiteral("A")), a);
+        QVERIFY(!instance<Plain>()); // a window loaded by name is not the type's instance
+        QCOMPARE(loadedForms(), (QList<Form *>{a, b}));
+        static_cast<Plain *>(a)->box->setText(QStringLiteral("9"));
+        forms::unload(QStringLiteral("A"));
+        QVERIFY(!forms::instance(QStringLiteral("A")));
+        auto *again = static_cast<Plain *>(forms::load(QStringLiteral("A"), make));
+        QCOMPARE(made, 3);
+        QCOMPARE(again->box->text(), QString()); // reloaded fresh
+        forms::unload(QStringLiteral("A"));
+        forms::unload(QStringLiteral("B"));
+        QTRY_VERIFY(programEnded());
+    }
+
+    void aFixedDialogKeepsItsClientSize()
+    {
+        Plain f;
+        f.setBorder(Form::Border::FixedDialog, false);
+        f.setClientSizeTwips(4485, 3600);
+        const QSize size(twips(4485), twips(3600));
+        QCOMPARE(f.size(), size);
+        QCOMPARE(f.minimumSize(), size);
+        QCOMPARE(f.maximumSize(), size);
+        Plain sizable;
+        sizable.setBorder(Form::Border::Sizable);
+        sizable.setClientSizeTwips(4485, 3600);
+        QCOMPARE(sizable.size(), size);
+        QVERIFY(sizable.maximumSize() != size);
+    }
+
+    void controlArrayElementsByIndex()
+    {
+        QWidget parent;
+        LineControl *lines[3];
+        for (int i = 0; i < 3; ++i) {
+            lines[i] = new LineControl(&parent, QStringLiteral("Line1"), 0, 0, 100 * (i + 1), 0);
+            setArrayIndex(lines[i], i);
+        }
+        auto *single = new LineControl(&parent, QStringLiteral("Line2"), 0, 0, 100, 0);
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(arrayElement<LineControl>(&parent, QStringLiteral("Line1"), i), lines[i]);
+            QCOMPARE(arrayIndex(lines[i]), i);
+        }
+        QVERIFY(!arrayElement<LineControl>(&parent, QStringLiteral("Line1"), 3));
+        QCOMPARE(arrayIndex(single), -1);
     }
 
     void manualTimeDrivesTimers()

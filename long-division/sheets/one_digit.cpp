@@ -10,31 +10,31 @@ namespace {
 // tens box for the round-2 difference.
 std::vector<StepDef> roundsOneToThree(std::vector<int> round2Difference)
 {
-    return {
-        {4, S::FirstQuotient, {7}, {5}, 0, 0, true},       // q1 = d1 \ D
-        {5, S::Product, {8}, {}, 7, 0, true},              // P1
-        {6, S::Difference, {9}, {5}, 0, 8, true},          // R1 = d1 - P1
-        {7, S::BringDown, {10}, {4}},                      // d2
-        {8, S::Quotient, {11}, {9, 10}, 0, 0, true},       // q2
-        {9, S::Product, {12, 13}, {}, 11, 0, false, true}, // P2, tens hidden when short
-        {10, S::Difference, std::move(round2Difference), {9, 10}, 11}, // R2
-        {11, S::BringDown, {16}, {3}},                     // d3
-        {12, S::Quotient, {17}, {14, 16}},                 // q3, its last character
-        {13, S::Product, {18, 19}, {}, 17},                // P3
-        {14, S::Difference, {20}, {14, 16}, 17},           // R3
-    };
+    std::vector<StepDef> steps = firstSteps();
+    append(steps, {
+        // R2
+        {.button = 10, .kind = S::Difference, .out = std::move(round2Difference), .reads = {9, 10},
+         .quotientBox = 11},
+        // d3
+        {.button = 11, .kind = S::BringDown, .out = {16}, .reads = {3}},
+        // q3, its last character
+        {.button = 12, .kind = S::Quotient, .out = {17}, .reads = {14, 16}},
+        // P3
+        {.button = 13, .kind = S::Product, .out = {18, 19}, .quotientBox = 17, .blankTens = true},
+        // R3
+        {.button = 14, .kind = S::Difference, .out = {20}, .reads = {14, 16}, .quotientBox = 17},
+    });
+    return steps;
 }
 
 // Steps 12 to 15 of Form2 and Form3; d4 is copied as typed.
 const std::vector<StepDef> RoundFour = {
-    {17, S::BringDown, {1}, {2}, 0, 0, false, false, true},
-    {18, S::Quotient, {29}, {20, 1}, 0, 0, true},
-    {19, S::Product, {28, 15}, {}, 29},
-    {20, S::Difference, {30}, {20, 1}, 29},
+    {.button = 17, .kind = S::BringDown, .out = {1}, .reads = {2}, .asTyped = true},
+    {.button = 18, .kind = S::Quotient, .out = {29}, .reads = {20, 1}, .plain = true},
+    {.button = 19, .kind = S::Product, .out = {28, 15}, .quotientBox = 29, .blankTens = true},
+    {.button = 20, .kind = S::Difference, .out = {30}, .reads = {20, 1}, .quotientBox = 29},
 };
 
-const std::vector<ChainLink> ThreeRoundChain = {{7, 5},   {8, 6},   {9, 7},   {10, 8},  {11, 9},
-                                                {12, 10}, {14, 11}, {16, 12}, {17, 13}, {18, 14}};
 const std::vector<ChainLink> RoundFourChain = {{20, 17}, {1, 18}, {29, 19}, {28, 20}};
 
 // The divisor refuses 0 and 1 and starts the chain; the dividend may not lead with 0.
@@ -52,9 +52,6 @@ const Sheet &form1Sheet()
 {
     static const Sheet s = [] {
         Sheet s;
-        s.id = SheetId::Form1;
-        s.m = 1;
-        s.n = 3;
         s.caption = worksheetCaption();
         s.clientWidth = 7665;
         s.clientHeight = 4425;
@@ -150,9 +147,6 @@ const Sheet &form2Sheet()
 {
     static const Sheet s = [] {
         Sheet s;
-        s.id = SheetId::Form2;
-        s.m = 1;
-        s.n = 4;
         s.caption = worksheetCaption();
         s.clientWidth = 7665;
         s.clientHeight = 4425;
@@ -262,9 +256,6 @@ const Sheet &form3Sheet()
 {
     static const Sheet s = [] {
         Sheet s;
-        s.id = SheetId::Form3;
-        s.m = 1;
-        s.n = 5;
         s.caption = worksheetCaption();
         s.clientWidth = 4680;
         s.clientHeight = 3090;
@@ -343,10 +334,10 @@ const Sheet &form3Sheet()
         s.steps = roundsOneToThree({14});
         append(s.steps, RoundFour);
         append(s.steps, {
-                            {21, S::BringDown, {34}, {33}},
-                            {22, S::Quotient, {35}, {30, 34}, 0, 0, true},
-                            {23, S::Product, {36, 37}, {}, 35},
-                            {24, S::Difference, {38}, {30, 34}, 35},
+                            {.button = 21, .kind = S::BringDown, .out = {34}, .reads = {33}},
+                            {.button = 22, .kind = S::Quotient, .out = {35}, .reads = {30, 34}, .plain = true},
+                            {.button = 23, .kind = S::Product, .out = {36, 37}, .quotientBox = 35},
+                            {.button = 24, .kind = S::Difference, .out = {38}, .reads = {30, 34}, .quotientBox = 35},
                         });
         s.chain = ThreeRoundChain;
         append(s.chain, RoundFourChain);

@@ -38,24 +38,36 @@ struct CheckLabelPlaces {
     int caption1X;        // Label1, the identity
     int quotientCaptionX; // Label2
     int captionX;         // Label3 and Label6
-    int valueX;           // Label4, Label5, Label7
+    int valueX;           // the quotient, divisor and remainder labels
     double valuePt = 15.75;
     int timesX;           // Label8
     int sumY = 3840;      // the sum row: product + remainder = dividend
-    int productX, productW = 735; // Label9
+    int productX, productW = 735; // the product label
     int plusX;                    // Label14
     int remainderX, remainderW = 375; // the check's sum-row remainder label
     int equalsX;                      // Label12
-    int dividendX = 240, dividendW = 735; // Label13
+    int dividendX = 240, dividendW = 735; // the sum row's total
     bool sumOnWindowBack = false; // the remainder and dividend on the window-background colour
 };
-// Fills the check frame's labels; the sum-row remainder is check.sumRemainderLabel.
+// Fills the check frame's labels, under the numbers the check's label fields give.
 void setCheckLabels(CheckDef &check, const CheckLabelPlaces &p);
 
 // The help frame of the two- and three-digit worksheets: hidden, and nothing
 // ever fills its two caption-less labels.
 inline FrameDef helpFrame(int x, int y) { return {4, QStringLiteral("مساعدة :"), x, y, 2535, 2895}; }
 std::vector<LabelDef> helpLabels();
+
+// The chain of steps 2 to 11, alike in the one- and two-digit worksheets.
+extern const std::vector<ChainLink> ThreeRoundChain;
+
+// Steps 1 to 6, alike in every worksheet: round 1, and round 2's quotient
+// and product.
+std::vector<StepDef> firstSteps();
+// Steps 1 to 11 of the two- and three-digit worksheets: the zero round,
+// round 2 and round 3, its partial dividend rebuilt since the round-2
+// difference may have two digits. The round-3 difference is written over
+// roundThreeDifference, units first.
+std::vector<StepDef> rebuiltRounds(std::vector<int> roundThreeDifference);
 
 // Adds the rows of a later round to a table.
 template <class T> void append(std::vector<T> &table, const std::vector<T> &rows)

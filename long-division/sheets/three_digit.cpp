@@ -14,53 +14,47 @@ namespace {
 // Two zero rounds come first; round 3 rebuilds its partial dividend.
 std::vector<StepDef> roundsOneToFour()
 {
-    return {
-        {4, S::FirstQuotient, {7}, {5}, 0, 0, true},
-        {5, S::Product, {8}, {}, 7, 0, true},
-        {6, S::Difference, {9}, {5}, 0, 8, true},
-        {7, S::BringDown, {10}, {4}},
-        {8, S::Quotient, {11}, {9, 10}, 0, 0, true},
-        {9, S::Product, {12, 13}, {}, 11, 0, false, true},
-        {10, S::Difference, {14, 15}, {9, 10}, 11},
-        {11, S::BringDown, {16}, {3}},
-        {12, S::RebuiltQuotient, {17}, {9, 10}, 11, 0, false, false, false, 14, 16},
-        {13, S::Product, {18, 19, 28}, {}, 17},
-        {14, S::Difference, {20, 2, 41}, {15, 14, 16}, 17},
-        {18, S::BringDown, {31}, {30}},
-        {19, S::Quotient, {32}, {41, 2, 20, 31}, 0, 0, true},
-        {20, S::Product, {33, 34, 35, 42}, {}, 32},
-        {21, S::Difference, {36, 37, 40}, {41, 2, 20, 31}, 32},
-    };
+    std::vector<StepDef> steps = rebuiltRounds({20, 2, 41});
+    append(steps, {
+        {.button = 18, .kind = S::BringDown, .out = {31}, .reads = {30}},
+        {.button = 19, .kind = S::Quotient, .out = {32}, .reads = {41, 2, 20, 31}, .plain = true},
+        {.button = 20, .kind = S::Product, .out = {33, 34, 35, 42}, .quotientBox = 32},
+        {.button = 21, .kind = S::Difference, .out = {36, 37, 40}, .reads = {41, 2, 20, 31}, .quotientBox = 32},
+    });
+    return steps;
 }
 
 std::vector<StepDef> roundFive()
 {
     return {
-        {22, S::BringDown, {44}, {43}},
-        {23, S::Quotient, {45}, {40, 37, 36, 44}, 0, 0, true},
-        {24, S::Product, {46, 47, 48, 49}, {}, 45},
-        {25, S::Difference, {50, 51, 52}, {40, 37, 36, 44}, 45},
+        {.button = 22, .kind = S::BringDown, .out = {44}, .reads = {43}},
+        {.button = 23, .kind = S::Quotient, .out = {45}, .reads = {40, 37, 36, 44}, .plain = true},
+        {.button = 24, .kind = S::Product, .out = {46, 47, 48, 49}, .quotientBox = 45},
+        {.button = 25, .kind = S::Difference, .out = {50, 51, 52}, .reads = {40, 37, 36, 44}, .quotientBox = 45},
     };
 }
 
 std::vector<StepDef> roundSix()
 {
     return {
-        {26, S::BringDown, {56}, {55}},
-        {27, S::Quotient, {57}, {52, 51, 50, 56}, 0, 0, true},
-        {28, S::Product, {58, 59, 60, 61}, {}, 57},
-        {29, S::Difference, {62, 63, 64}, {52, 51, 50, 56}, 57},
+        {.button = 26, .kind = S::BringDown, .out = {56}, .reads = {55}},
+        {.button = 27, .kind = S::Quotient, .out = {57}, .reads = {52, 51, 50, 56}, .plain = true},
+        {.button = 28, .kind = S::Product, .out = {58, 59, 60, 61}, .quotientBox = 57},
+        {.button = 29, .kind = S::Difference, .out = {62, 63, 64}, .reads = {52, 51, 50, 56}, .quotientBox = 57},
     };
 }
 
-const std::vector<ChainLink> chainOneToFour = {
-    {7, 5},   {8, 6},   {9, 7},   {10, 8},  {11, 9},  {12, 10}, {14, 11},
-    {16, 12}, {17, 13}, {18, 14}, {20, 18}, {31, 19}, {32, 20}, {33, 21},
-};
+// The chain of rounds 1 to 3 runs on into round 4.
+std::vector<ChainLink> chainOneToFour()
+{
+    std::vector<ChainLink> chain = ThreeRoundChain;
+    append(chain, {{20, 18}, {31, 19}, {32, 20}, {33, 21}});
+    return chain;
+}
 
-// The hundreds box of the divisor starts the chain and refuses 0.
 const std::vector<ChainLink> RoundFiveChain = {{36, 22}, {44, 23}, {45, 24}, {46, 25}};
 
+// The hundreds box of the divisor starts the chain and refuses 0.
 std::vector<GuardDef> threeDigitGuards()
 {
     return {
@@ -106,9 +100,6 @@ const Sheet &form8Sheet()
 {
     static const Sheet s = [] {
         Sheet s;
-        s.id = SheetId::Form8;
-        s.m = 3;
-        s.n = 4;
         s.caption = QStringLiteral("الفسمة المطولة - ") + creditLine();
         s.clientWidth = 4680;
         s.clientHeight = 3090;
@@ -188,7 +179,7 @@ const Sheet &form8Sheet()
         addStepButtons(s, 1, 11, 4);
         addStepButtons(s, 12, 15, 18);
         s.steps = roundsOneToFour();
-        s.chain = chainOneToFour;
+        s.chain = chainOneToFour();
         s.guards = threeDigitGuards();
 
         CheckDef &c = s.check;
@@ -227,9 +218,6 @@ const Sheet &form9Sheet()
 {
     static const Sheet s = [] {
         Sheet s;
-        s.id = SheetId::Form9;
-        s.m = 3;
-        s.n = 5;
         s.caption = QStringLiteral("Tolbrin - ") + creditLine();
         s.clientWidth = 4680;
         s.clientHeight = 3090;
@@ -325,7 +313,7 @@ const Sheet &form9Sheet()
         addStepButtons(s, 12, 19, 18);
         s.steps = roundsOneToFour();
         append(s.steps, roundFive());
-        s.chain = chainOneToFour;
+        s.chain = chainOneToFour();
         append(s.chain, RoundFiveChain);
         s.guards = threeDigitGuards();
 
@@ -365,9 +353,6 @@ const Sheet &form10Sheet()
 {
     static const Sheet s = [] {
         Sheet s;
-        s.id = SheetId::Form10;
-        s.m = 3;
-        s.n = 6;
         s.caption = worksheetCaption();
         s.clientWidth = 4680;
         s.clientHeight = 3090;
@@ -482,7 +467,7 @@ const Sheet &form10Sheet()
         s.steps = roundsOneToFour();
         append(s.steps, roundFive());
         append(s.steps, roundSix());
-        s.chain = chainOneToFour;
+        s.chain = chainOneToFour();
         append(s.chain, RoundFiveChain);
         append(s.chain, {{50, 26, 5}, // also shows the continued-steps frame
                          {56, 27}, {57, 28}, {58, 29}});

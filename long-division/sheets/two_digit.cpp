@@ -17,37 +17,18 @@ std::vector<GuardDef> twoDigitGuards()
     };
 }
 
-// Steps 1 to 11: the zero round, round 2 and round 3 (its partial dividend
-// rebuilt, since the round-2 difference may have two digits).
-std::vector<StepDef> threeRounds()
-{
-    return {
-        {4, S::FirstQuotient, {7}, {5}, 0, 0, true},               // q1 = d1 \ D
-        {5, S::Product, {8}, {}, 7, 0, true},                      // P1
-        {6, S::Difference, {9}, {5}, 0, 8, true},                  // R1 = d1 - P1
-        {7, S::BringDown, {10}, {4}},                              // d2
-        {8, S::Quotient, {11}, {9, 10}, 0, 0, true},               // q2
-        {9, S::Product, {12, 13}, {}, 11, 0, false, true},         // P2, tens hidden when short
-        {10, S::Difference, {14, 15}, {9, 10}, 11},                // R2
-        {11, S::BringDown, {16}, {3}},                             // d3
-        // q3 from R2 worked afresh (two digits) or from R2's units box and d3
-        {12, S::RebuiltQuotient, {17}, {9, 10}, 11, 0, false, false, false, 14, 16},
-        {13, S::Product, {18, 19, 28}, {}, 17},                    // P3
-        {14, S::Difference, {20, 2}, {15, 14, 16}, 17},            // R3
-    };
-}
-
 // Round 4 of Form6 and Form7: its partial dividend is R3's two boxes and d4.
 const std::vector<StepDef> RoundFour = {
-    {18, S::BringDown, {31}, {30}},                   // d4
-    {19, S::Quotient, {32}, {2, 20, 31}, 0, 0, true}, // q4
-    {20, S::Product, {33, 34, 35}, {}, 32},           // P4
-    {21, S::Difference, {36, 37}, {2, 20, 31}, 32},   // R4
+    // d4
+    {.button = 18, .kind = S::BringDown, .out = {31}, .reads = {30}},
+    // q4
+    {.button = 19, .kind = S::Quotient, .out = {32}, .reads = {2, 20, 31}, .plain = true},
+    // P4
+    {.button = 20, .kind = S::Product, .out = {33, 34, 35}, .quotientBox = 32},
+    // R4
+    {.button = 21, .kind = S::Difference, .out = {36, 37}, .reads = {2, 20, 31}, .quotientBox = 32},
 };
 const std::vector<ChainLink> RoundFourChain = {{20, 18}, {31, 19}, {32, 20}, {33, 21}};
-
-const std::vector<ChainLink> ThreeRoundChain = {{7, 5},   {8, 6},   {9, 7},   {10, 8},  {11, 9},
-                                                {12, 10}, {14, 11}, {16, 12}, {17, 13}, {18, 14}};
 
 } // namespace
 
@@ -55,9 +36,6 @@ const Sheet &form5Sheet()
 {
     static const Sheet s = [] {
         Sheet s;
-        s.id = SheetId::Form5;
-        s.m = 2;
-        s.n = 3;
         s.caption = worksheetCaption();
         s.clientWidth = 4680;
         s.clientHeight = 3090;
@@ -116,7 +94,7 @@ const Sheet &form5Sheet()
 
         s.stepFrame = stepsFrame(8640, 2040, 5655);
         addStepButtons(s, 1, 11, 4);
-        s.steps = threeRounds();
+        s.steps = rebuiltRounds({20, 2});
         s.chain = ThreeRoundChain;
         s.guards = twoDigitGuards();
 
@@ -160,9 +138,6 @@ const Sheet &form6Sheet()
 {
     static const Sheet s = [] {
         Sheet s;
-        s.id = SheetId::Form6;
-        s.m = 2;
-        s.n = 4;
         s.caption = worksheetCaption();
         s.clientWidth = 4680;
         s.clientHeight = 3090;
@@ -234,7 +209,7 @@ const Sheet &form6Sheet()
         s.stepFrame = stepsFrame(8880, 1560, 6735);
         addStepButtons(s, 1, 11, 4);
         addStepButtons(s, 12, 15, 18);
-        s.steps = threeRounds();
+        s.steps = rebuiltRounds({20, 2});
         append(s.steps, RoundFour);
         s.chain = ThreeRoundChain;
         append(s.chain, RoundFourChain);
@@ -280,9 +255,6 @@ const Sheet &form7Sheet()
 {
     static const Sheet s = [] {
         Sheet s;
-        s.id = SheetId::Form7;
-        s.m = 2;
-        s.n = 5;
         s.caption = worksheetCaption();
         s.clientWidth = 4680;
         s.clientHeight = 3090;
@@ -367,13 +339,18 @@ const Sheet &form7Sheet()
         s.stepFrame = stepsFrame(9600, 120, 8295);
         addStepButtons(s, 1, 11, 4);
         addStepButtons(s, 12, 19, 18);
-        s.steps = threeRounds();
+        s.steps = rebuiltRounds({20, 2});
         append(s.steps, RoundFour);
         append(s.steps, {
-                            {22, S::BringDown, {41}, {40}},                    // d5
-                            {23, S::Quotient, {42}, {37, 36, 41}, 0, 0, true}, // q5
-                            {24, S::Product, {43, 44, 45}, {}, 42},            // P5
-                            {25, S::Difference, {46, 47}, {37, 36, 41}, 42},   // R5
+                            // d5
+                            {.button = 22, .kind = S::BringDown, .out = {41}, .reads = {40}},
+                            // q5
+                            {.button = 23, .kind = S::Quotient, .out = {42}, .reads = {37, 36, 41}, .plain = true},
+                            // P5
+                            {.button = 24, .kind = S::Product, .out = {43, 44, 45}, .quotientBox = 42},
+                            // R5
+                            {.button = 25, .kind = S::Difference, .out = {46, 47}, .reads = {37, 36, 41},
+                             .quotientBox = 42},
                         });
         s.chain = ThreeRoundChain;
         append(s.chain, RoundFourChain);

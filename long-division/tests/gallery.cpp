@@ -19,9 +19,9 @@ using namespace corvanetest;
 namespace {
 
 // A worksheet as first shown, with a problem worked to the end, and after the check.
-void worksheet(corvane::SheetId id)
+void worksheet(const QString &sheet)
 {
-    StepTutorForm *f = openSheet(id);
+    StepTutorForm *f = openSheet(sheet);
     const QString name = f->objectName();
     const Sheetside w{f};
     shot(f, name + QStringLiteral("-first-shown"));
@@ -38,9 +38,9 @@ void worksheet(corvane::SheetId id)
 }
 
 // The entry guards' messages of a worksheet.
-void guards(corvane::SheetId id, bool zeroInLeadingDivisor)
+void guards(const QString &sheet, bool zeroInLeadingDivisor)
 {
-    StepTutorForm *f = openSheet(id);
+    StepTutorForm *f = openSheet(sheet);
     const QString name = f->objectName();
     const Sheetside w{f};
     const corvane::Sheet &s = f->sheetDef();
@@ -62,8 +62,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     // Each worksheet's identity caption has a box two lines of its font high.
     formsgallery::Wrapping wrapping;
-    for (const char *sheet : {"Form1", "Form2", "Form3", "Form5", "Form6", "Form7", "Form8", "Form9", "Form10"})
-        wrapping.insert(QLatin1String(sheet), {QStringLiteral("Label1")});
+    for (const Layout &l : layouts())
+        wrapping.insert(l.name, {QStringLiteral("Label1")});
     formsgallery::begin(app, QStringLiteral("Corvane"), QStringLiteral("corvane"), wrapping);
 
     corvane::start();
@@ -79,11 +79,9 @@ int main(int argc, char *argv[])
     shot(forms::instance<corvane::Form4>(), QStringLiteral("Form4-first-shown"));
     forms::unload(forms::instance<corvane::Form4>());
 
-    using corvane::SheetId;
-    for (SheetId id : {SheetId::Form1, SheetId::Form2, SheetId::Form3, SheetId::Form5, SheetId::Form6, SheetId::Form7,
-                       SheetId::Form8, SheetId::Form9, SheetId::Form10})
-        worksheet(id);
-    guards(SheetId::Form1, false);
-    guards(SheetId::Form5, true);
+    for (const Layout &l : layouts())
+        worksheet(l.name);
+    guards(QStringLiteral("Form1"), false);
+    guards(QStringLiteral("Form5"), true);
     return formsgallery::finish();
 }

@@ -10,10 +10,7 @@
 #include "worksheet_driver.h"
 
 using namespace corvanetest;
-using corvane::SheetId;
 using formstest::MessageCatcher;
-
-Q_DECLARE_METATYPE(corvane::SheetId)
 
 namespace {
 
@@ -44,18 +41,16 @@ private slots:
 
     void anyInputInAnyOrder_data()
     {
-        QTest::addColumn<SheetId>("sheet");
-        const std::pair<const char *, SheetId> sheets[] = {
-            {"Form1", SheetId::Form1}, {"Form2", SheetId::Form2}, {"Form3", SheetId::Form3},
-            {"Form5", SheetId::Form5}, {"Form6", SheetId::Form6}, {"Form7", SheetId::Form7},
-            {"Form8", SheetId::Form8}, {"Form9", SheetId::Form9}, {"Form10", SheetId::Form10},
-        };
-        for (const auto &[name, id] : sheets)
-            QTest::newRow(name) << id;
+        QTest::addColumn<QString>("sheet");
+        QTest::addColumn<unsigned>("seed");
+        unsigned seed = 20261210u;
+        for (const Layout &l : layouts())
+            QTest::newRow(qPrintable(l.name)) << l.name << seed++;
     }
     void anyInputInAnyOrder()
     {
-        QFETCH(SheetId, sheet);
+        QFETCH(QString, sheet);
+        QFETCH(unsigned, seed);
         MessageCatcher catcher;
         Sheetside w{openSheet(sheet)};
         const QStringList designState = snapshot(w.form);
@@ -69,7 +64,7 @@ private slots:
         const QString keys = QStringLiteral("0123456789019a- ") + QChar(0x0665) + QChar(0x0628);
         int completed = 0;
 
-        std::mt19937 random(20261210u + unsigned(sheet));
+        std::mt19937 random(seed);
         auto pick = [&](auto &list) -> auto & { return list[random() % list.size()]; };
         for (int action = 0; action < 1500; ++action) {
             const unsigned roll = random() % 44;

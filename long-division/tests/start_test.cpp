@@ -8,7 +8,6 @@
 #include "menu.h"
 #include "splash.h"
 #include "worksheet_driver.h"
-#include "worksheets.h"
 
 using namespace corvane;
 using namespace formstest;
@@ -158,7 +157,7 @@ private slots:
     {
         click(control<QPushButton>(forms::instance<frmSplash>(), "Command1"));
         click(control<QPushButton>(forms::instance<Form4>(), "Command1"));
-        forms::instance<Form1>()->close();
+        loadedSheet("Form1")->close();
         QTRY_VERIFY(forms::programEnded());
     }
 
@@ -183,8 +182,8 @@ private slots:
     void everyCaptionIsWholeInEachState_data()
     {
         QTest::addColumn<QString>("sheet");
-        for (const char *name : {"Form1", "Form2", "Form3", "Form5", "Form6", "Form7", "Form8", "Form9", "Form10"})
-            QTest::newRow(name) << QString::fromLatin1(name);
+        for (const corvanetest::Layout &l : corvanetest::layouts())
+            QTest::newRow(qPrintable(l.name)) << l.name;
     }
     void everyCaptionIsWholeInEachState()
     {

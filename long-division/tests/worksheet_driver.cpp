@@ -61,24 +61,41 @@ int Sheetside::visibleStepButtons() const
     return count;
 }
 
-StepTutorForm *openSheet(corvane::SheetId id)
+QStringList Sheetside::snapshot() const
 {
-    corvane::showSheet(id);
-    StepTutorForm *f = loadedSheet(corvane::sheetName(id));
-    if (f)
-        QApplication::setActiveWindow(f);
-    return f;
+    QStringList seen;
+    for (auto *b : form->findChildren<forms::TextBox *>())
+        seen << b->objectName() + (b->visibleFlag() ? "+" : "-") + b->text();
+    for (auto *b : form->findChildren<forms::CommandButton *>())
+        seen << b->objectName() + (b->visibleFlag() ? "+" : "-");
+    seen.sort();
+    return seen;
+}
+
+static const corvane::Worksheet *worksheet(const QString &name)
+{
+    for (const corvane::Worksheet &w : corvane::worksheets())
+        if (w.name == name)
+            return &w;
+    return nullptr;
+}
+
+StepTutorForm *loadSheet(const QString &name)
+{
+    const corvane::Worksheet *w = worksheet(name);
+    return w ? corvane::loadSheet(*w) : nullptr;
 }
 
 StepTutorForm *openSheet(const QString &name)
 {
-    for (int length = 1; length <= 3; ++length)
-        for (int which = 0; which < 3; ++which) {
-            const corvane::SheetId id = corvane::familyMember(length, which);
-            if (corvane::sheetName(id) == name)
-                return openSheet(id);
-        }
-    return nullptr;
+    const corvane::Worksheet *w = worksheet(name);
+    if (!w)
+        return nullptr;
+    corvane::showSheet(*w);
+    StepTutorForm *f = loadedSheet(name);
+    if (f)
+        QApplication::setActiveWindow(f);
+    return f;
 }
 
 void typeIntoGuardedBox(const Sheetside &w, const formstest::MessageCatcher &catcher, int box, const QString &typed,

@@ -2,6 +2,7 @@
 // Drives a long-division worksheet as a pupil would and reads what it shows.
 #include "forms/tests/driver.h"
 #include "sheet.h"
+#include "worksheet_table.h"
 #include "steptutor.h"
 
 #include <QList>
@@ -42,10 +43,13 @@ struct Sheetside {
     QString labels(std::initializer_list<int> list) const;
     int stepCount() const { return int(form->sheetDef().steps.size()); }
     int visibleStepButtons() const;
+    // Every box's visibility and text and every button's visibility, sorted by name.
+    QStringList snapshot() const;
 };
 
-// Shows a worksheet as the program does and makes it the active window.
-StepTutorForm *openSheet(corvane::SheetId id);
+// Loads the worksheet of a name as the program does, without showing it.
+StepTutorForm *loadSheet(const QString &name);
+// Shows the worksheet of a name as the program does and makes it the active window.
 StepTutorForm *openSheet(const QString &name);
 // The worksheet of a name that is loaded now, or nullptr.
 StepTutorForm *loadedSheet(const QString &name);
