@@ -5,6 +5,8 @@
 #include <alsa/asoundlib.h>
 #include <sndfile.h>
 
+#include <dlfcn.h>
+
 #include <algorithm>
 #include <chrono>
 #include <thread>
@@ -31,15 +33,47 @@ int msLeft(Clock::time_point deadline)
     return int(std::max<long long>(0, left));
 }
 
+// libsndfile and the codecs it links are loaded at the first sound, not
+// at start-up, where no window needs them.
+struct SoundFileLibrary {
+    decltype(&sf_open) open = nullptr;
+    decltype(&sf_close) close = nullptr;
+    decltype(&sf_readf_short) readFrames = nullptr;
+
+    static const SoundFileLibrary &get()
+    {
+        static const SoundFileLibrary library;
+        return library;
+    }
+
+private:
+    SoundFileLibrary()
+    {
+        void *handle = dlopen("libsndfile.so.1", RTLD_NOW | RTLD_LOCAL);
+        if (!handle)
+            return;
+        open = reinterpret_cast<decltype(open)>(dlsym(handle, "sf_open"));
+        close = reinterpret_cast<decltype(close)>(dlsym(handle, "sf_close"));
+        readFrames = reinterpret_cast<decltype(readFrames)>(dlsym(handle, "sf_readf_short"));
+        if (!open || !close || !readFrames)
+            open = nullptr;
+    }
+};
+
 struct SoundFile {
     SNDFILE *file = nullptr;
     SF_INFO info{};
-    explicit SoundFile(const QString &path) { file = sf_open(QFile::encodeName(path).constData(), SFM_READ, &info); }
+    explicit SoundFile(const QString &path)
+    {
+        if (const auto &lib = SoundFileLibrary::get(); lib.open)
+            file = lib.open(QFile::encodeName(path).constData(), SFM_READ, &info);
+    }
     ~SoundFile()
     {
         if (file)
-            sf_close(file);
+            SoundFileLibrary::get().close(file);
     }
+    sf_count_t readFrames(short *buffer, sf_count_t frames) { return SoundFileLibrary::get().readFrames(file, buffer, frames); }
 };
 
 struct Device {
@@ -123,7 +157,7 @@ void playSound(const QString &path)
     const Clock::time_point deadline = began + length + std::chrono::seconds(1);
     std::vector<short> buffer(size_t(1024) * size_t(info.channels));
     for (;;) {
-        const sf_count_t got = sf_readf_short(sound.file, buffer.data(), 1024);
+        const sf_count_t got = sound.readFrames(buffer.data(), 1024);
         if (got <= 0)
             break;
         if (!writeAll(device.pcm, buffer.data(), got, info.channels, deadline))
