@@ -75,6 +75,23 @@ void MessageCatcher::answer(QMessageBox *box)
         box->reject();
 }
 
+namespace {
+// Thrown past the rest of a test function once its failure is recorded.
+struct MissingControl {};
+} // namespace
+
+void missingControl(const QWidget *window, const QString &name, const char *type)
+{
+    const QString message = QStringLiteral("no %1 \"%2\" in window %3")
+                                .arg(QLatin1String(type), name,
+                                     window ? QStringLiteral("\"%1\"").arg(window->objectName())
+                                            : QStringLiteral("(none)"));
+    if (!QTest::currentTestFunction())
+        qFatal("%s", qPrintable(message));
+    QTest::qFail(qPrintable(message), __FILE__, __LINE__);
+    throw MissingControl{};
+}
+
 bool blankIcon(const QIcon &icon)
 {
     if (icon.isNull())
