@@ -83,6 +83,9 @@ private slots:
         QFETCH(QString, drill);
         QFETCH(QString, back);
         Form5 *menu = openMenu();
+        // One list for every drill: the write and choose drills read question(1, 11)
+        // then question(0, 5, 7); the right-or-wrong drill reads statement(1, 11,
+        // Shown::Answer) then statement(5, 7, Shown::TenTimesLarger).
         forms::testing::scriptDraws({1, 11, 1, 0, 5, 7, 1, 1, 0});
         clickLabel(menu, qPrintable(label));
         QCOMPARE(shownWindows(), QStringList{drill});
@@ -120,6 +123,9 @@ private slots:
         QFETCH(QString, back);
         QFETCH(bool, quick);
         Form5 *menu = openMenu();
+        // One list for every drill: the write and choose drills read question(1, 11)
+        // then question(0, 5, 7); the right-or-wrong drill reads statement(1, 11,
+        // Shown::Answer) then statement(5, 7, Shown::TenTimesLarger).
         forms::testing::scriptDraws({1, 11, 1, 0, 5, 7, 1, 1, 0});
         clickLabel(menu, qPrintable(label));
         forms::Form *w = forms::loadedForms().last();
