@@ -43,9 +43,7 @@ private slots:
 
     void anythingInAnyOrder_data()
     {
-        QTest::addColumn<unsigned>("seed");
-        for (unsigned seed : {1u, 2u, 3u, 4u})
-            QTest::addRow("seed %u", seed) << seed;
+        formstest::Monkey::addSeedRows({1u, 2u, 3u, 4u});
     }
     void anythingInAnyOrder()
     {

@@ -89,9 +89,7 @@ private slots:
 
     void stepDrill_data()
     {
-        QTest::addColumn<unsigned>("seed");
-        for (unsigned seed : {1u, 2u, 3u, 4u})
-            QTest::newRow(qPrintable(QStringLiteral("run %1").arg(seed))) << seed;
+        formstest::Monkey::addSeedRows({1u, 2u, 3u, 4u});
     }
     void stepDrill()
     {

@@ -1,5 +1,6 @@
 #include "driver.h"
 
+#include "forms/app.h"
 #include "forms/multiline.h"
 #include "forms/window.h"
 
@@ -405,6 +406,14 @@ void randomClipboardEdit(QWidget *window, std::mt19937 &random)
     if ((how == ClipEdit::CtrlX || how == ClipEdit::CtrlC) && random() % 2)
         QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier); // something to cut or copy
     clipboardEdit(target, how);
+}
+
+void unloadAll()
+{
+    for (forms::Form *f : forms::loadedForms())
+        forms::unload(f);
+    QCoreApplication::processEvents();
+    forms::resetProgramState();
 }
 
 QStringList loadedNames()

@@ -10,6 +10,13 @@
 
 namespace formstest {
 
+void Monkey::addSeedRows(std::initializer_list<unsigned> seeds)
+{
+    QTest::addColumn<unsigned>("seed");
+    for (unsigned seed : seeds)
+        QTest::addRow("seed %u", seed) << seed;
+}
+
 void Monkey::oneOf(std::initializer_list<Press> presses)
 {
     int total = 0;

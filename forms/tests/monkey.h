@@ -26,6 +26,9 @@ public:
 
     explicit Monkey(unsigned seed) : random_(seed) {}
 
+    // A data column "seed" with a row for each seed.
+    static void addSeedRows(std::initializer_list<unsigned> seeds);
+
     std::mt19937 &random() { return random_; }
     // A number below n.
     int pick(int n) { return int(random_() % unsigned(n)); }

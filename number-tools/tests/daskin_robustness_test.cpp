@@ -58,17 +58,12 @@ class DaskinRobustnessTest : public QObject {
 private slots:
     void cleanup()
     {
-        for (forms::Form *f : forms::loadedForms())
-            forms::unload(f);
-        QCoreApplication::processEvents();
-        forms::resetProgramState();
+        formstest::unloadAll();
     }
 
     void anythingInAnyOrder_data()
     {
-        QTest::addColumn<unsigned>("seed");
-        for (unsigned seed : {1u, 2u, 3u})
-            QTest::addRow("seed %u", seed) << seed;
+        formstest::Monkey::addSeedRows({1u, 2u, 3u});
     }
     void anythingInAnyOrder()
     {

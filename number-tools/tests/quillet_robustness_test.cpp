@@ -20,18 +20,13 @@ private slots:
     void init() { forms::testing::useManualTime(true); }
     void cleanup()
     {
-        for (forms::Form *f : forms::loadedForms())
-            forms::unload(f);
-        QCoreApplication::processEvents();
-        forms::resetProgramState();
+        formstest::unloadAll();
         forms::testing::useManualTime(false);
     }
 
     void anythingInAnyOrder_data()
     {
-        QTest::addColumn<unsigned>("seed");
-        for (unsigned seed : {1u, 2u, 3u})
-            QTest::addRow("seed %u", seed) << seed;
+        formstest::Monkey::addSeedRows({1u, 2u, 3u});
     }
     void anythingInAnyOrder()
     {

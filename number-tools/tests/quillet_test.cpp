@@ -65,11 +65,8 @@ private slots:
     void init() { forms::testing::useManualTime(true); }
     void cleanup()
     {
-        for (forms::Form *f : forms::loadedForms())
-            forms::unload(f);
-        QCoreApplication::processEvents();
         forms::testing::scriptDraws({});
-        forms::resetProgramState();
+        formstest::unloadAll();
         forms::testing::useManualTime(false);
     }
 
