@@ -5,11 +5,11 @@
 
 #include "cards.h"
 #include "drills.h"
-#include "drills/tests/draws.h"
 #include "forms/app.h"
 #include "forms/random.h"
 #include "forms/sound.h"
 #include "forms/tests/driver.h"
+#include "drills/tests/draws.h"
 #include "forms/timing.h"
 #include "halvery.h"
 #include "modemenu.h"
