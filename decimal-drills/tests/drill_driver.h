@@ -1,5 +1,6 @@
 #pragma once
 // Opening Mirrane's drill windows with scripted draws, and reading them.
+#include "drills/tests/draws.h"
 #include "drillwindows.h"
 
 #include "forms/app.h"

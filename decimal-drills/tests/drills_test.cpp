@@ -10,6 +10,7 @@ using namespace mirranetest;
 using formstest::click;
 using formstest::control;
 using formstest::press;
+using namespace drillstest;
 
 namespace {
 const QString Right = QStringLiteral("أحسنت إجابة صحيحة ");
@@ -57,40 +58,40 @@ private slots:
 
     void writeDrillJudgesTypedAnswersExactly_data()
     {
-        QTest::addColumn<QList<int>>("draws");
+        QTest::addColumn<Draws>("draws");
         QTest::addColumn<bool>("byTick");
         QTest::addColumn<QString>("question");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("product"); // empty when the answer is right
         // In binary floating point, x ÷ D × m is 110.00000000000001, 0.7000000000000001, ...
-        QTest::newRow("1.1×100 right") << QList<int>{1, 11, 1} << false << "1.1×100=" << "110" << "";
-        QTest::newRow("8.1×100 right") << QList<int>{1, 81, 1} << false << "8.1×100=" << "810" << "";
-        QTest::newRow("8.1×100 wrong") << QList<int>{1, 81, 1} << false << "8.1×100=" << "81" << "810";
-        QTest::newRow(".7") << QList<int>{2, 7, 1} << false << "0.07×10=" << ".7" << "";
-        QTest::newRow("0.70") << QList<int>{2, 7, 1} << false << "0.07×10=" << "0.70" << "";
-        QTest::newRow("blanks inside") << QList<int>{2, 7, 1} << false << "0.07×10=" << " 0 . 7" << "";
-        QTest::newRow("letters after") << QList<int>{2, 7, 1} << false << "0.07×10=" << "0.7abc" << "";
-        QTest::newRow("comma") << QList<int>{2, 7, 1} << false << "0.07×10=" << "0,7" << "0.7";
-        QTest::newRow("a tenth") << QList<int>{2, 7, 1} << false << "0.07×10=" << "0.07" << "0.7";
-        QTest::newRow("ten times") << QList<int>{2, 7, 1} << false << "0.07×10=" << "7" << "0.7";
-        QTest::newRow("binary noise") << QList<int>{2, 7, 1} << false << "0.07×10=" << "0.7000000000000001" << "0.7";
-        QTest::newRow("empty") << QList<int>{2, 7, 1} << false << "0.07×10=" << "" << "0.7";
-        QTest::newRow("0.035×100") << QList<int>{3, 35, 1} << false << "0.035×100=" << "3.5" << "";
-        QTest::newRow("kind 4 at load") << QList<int>{4, 35, 1} << false << "0.035×10=" << "0.35" << "";
-        QTest::newRow("kind 4 by the tick") << QList<int>{0, 1, 1, 4, 35, 1} << true << "0.35×100=" << "35" << "";
-        QTest::newRow("9.9×1000 largest") << QList<int>{5, 99, 1} << false << "9.9×1000=" << "9900" << "";
-        QTest::newRow("separator") << QList<int>{5, 99, 1} << false << "9.9×1000=" << "9,900" << "9900";
-        QTest::newRow("forty digits") << QList<int>{5, 99, 1} << false << "9.9×1000=" << QString(40, QChar('9'))
+        QTest::newRow("1.1×100 right") << question(1, 11) << false << "1.1×100=" << "110" << "";
+        QTest::newRow("8.1×100 right") << question(1, 81) << false << "8.1×100=" << "810" << "";
+        QTest::newRow("8.1×100 wrong") << question(1, 81) << false << "8.1×100=" << "81" << "810";
+        QTest::newRow(".7") << question(2, 7) << false << "0.07×10=" << ".7" << "";
+        QTest::newRow("0.70") << question(2, 7) << false << "0.07×10=" << "0.70" << "";
+        QTest::newRow("blanks inside") << question(2, 7) << false << "0.07×10=" << " 0 . 7" << "";
+        QTest::newRow("letters after") << question(2, 7) << false << "0.07×10=" << "0.7abc" << "";
+        QTest::newRow("comma") << question(2, 7) << false << "0.07×10=" << "0,7" << "0.7";
+        QTest::newRow("a tenth") << question(2, 7) << false << "0.07×10=" << "0.07" << "0.7";
+        QTest::newRow("ten times") << question(2, 7) << false << "0.07×10=" << "7" << "0.7";
+        QTest::newRow("binary noise") << question(2, 7) << false << "0.07×10=" << "0.7000000000000001" << "0.7";
+        QTest::newRow("empty") << question(2, 7) << false << "0.07×10=" << "" << "0.7";
+        QTest::newRow("0.035×100") << question(3, 35) << false << "0.035×100=" << "3.5" << "";
+        QTest::newRow("kind 4 at load") << question(4, 35) << false << "0.035×10=" << "0.35" << "";
+        QTest::newRow("kind 4 by the tick") << inOrder({question(0, 1), question(4, 35)}) << true << "0.35×100=" << "35" << "";
+        QTest::newRow("9.9×1000 largest") << question(5, 99) << false << "9.9×1000=" << "9900" << "";
+        QTest::newRow("separator") << question(5, 99) << false << "9.9×1000=" << "9,900" << "9900";
+        QTest::newRow("forty digits") << question(5, 99) << false << "9.9×1000=" << QString(40, QChar('9'))
                                       << "9900";
     }
     void writeDrillJudgesTypedAnswersExactly()
     {
-        QFETCH(QList<int>, draws);
+        QFETCH(Draws, draws);
         QFETCH(bool, byTick);
         QFETCH(QString, question);
         QFETCH(QString, typed);
         QFETCH(QString, product);
-        auto *w = openDrill<Form2>({draws.begin(), draws.end()});
+        auto *w = openDrill<Form2>(draws);
         if (byTick) {
             answerTyped(w, QStringLiteral("0"));
             forms::testing::advance(2500);
@@ -111,7 +112,7 @@ private slots:
 
     void aVeryLongAnswerIsJustWrong()
     {
-        auto *w = openDrill<Form2>({5, 99, 1});
+        auto *w = openDrill<Form2>(question(5, 99));
         auto *box = control<forms::TextBox>(w, "Text1");
         box->setText(QStringLiteral("9900") + QString(20000, QChar('7'))); // as if pasted
         press(box, Qt::Key_Return);
@@ -120,22 +121,22 @@ private slots:
 
     void chooseDrillOffersOneRightButton_data()
     {
-        QTest::addColumn<QList<int>>("draws");
+        QTest::addColumn<Draws>("draws");
         QTest::addColumn<QString>("question");
         QTest::addColumn<QStringList>("captions"); // Command1 to Command3, right to left
         QTest::addColumn<int>("right");
-        QTest::newRow("0.007×100") << QList<int>{3, 7, 1} << "0.007×100=" << QStringList{"0.7", "7", "0.07"} << 1;
-        QTest::newRow("2.3×100") << QList<int>{1, 23, 1} << "2.3×100=" << QStringList{"2300", "23", "230"} << 3;
-        QTest::newRow("0.01×1000") << QList<int>{5, 1, 1} << "0.01×1000=" << QStringList{"0.1", "100", "10"} << 3;
-        QTest::newRow("0.3×10") << QList<int>{0, 3, 1} << "0.3×10=" << QStringList{"30", "3", "0.3"} << 2;
+        QTest::newRow("0.007×100") << question(3, 7) << "0.007×100=" << QStringList{"0.7", "7", "0.07"} << 1;
+        QTest::newRow("2.3×100") << question(1, 23) << "2.3×100=" << QStringList{"2300", "23", "230"} << 3;
+        QTest::newRow("0.01×1000") << question(5, 1) << "0.01×1000=" << QStringList{"0.1", "100", "10"} << 3;
+        QTest::newRow("0.3×10") << question(0, 3) << "0.3×10=" << QStringList{"30", "3", "0.3"} << 2;
     }
     void chooseDrillOffersOneRightButton()
     {
-        QFETCH(QList<int>, draws);
+        QFETCH(Draws, draws);
         QFETCH(QString, question);
         QFETCH(QStringList, captions);
         QFETCH(int, right);
-        auto *w = openDrill<Form4>({draws.begin(), draws.end()});
+        auto *w = openDrill<Form4>(draws);
         QCOMPARE(caption(w, "Label2"), question);
         QStringList shown;
         for (const char *name : {"Command1", "Command2", "Command3"})
@@ -158,7 +159,7 @@ private slots:
 
     void enterOrSpaceOnAFocusedButtonChoosesIt()
     {
-        auto *w = openDrill<Form4>({3, 7, 1});
+        auto *w = openDrill<Form4>(question(3, 7));
         auto *b1 = control<QPushButton>(w, "Command1");
         auto *b2 = control<QPushButton>(w, "Command2");
         b1->setFocus(Qt::OtherFocusReason);
@@ -172,22 +173,22 @@ private slots:
 
     void rightWrongDrillJudgesTheStatement_data()
     {
-        QTest::addColumn<QList<int>>("draws");
+        QTest::addColumn<Draws>("draws");
         QTest::addColumn<QString>("statement");
         QTest::addColumn<QString>("flag");
         QTest::addColumn<QString>("product");
-        QTest::newRow("true, smallest") << QList<int>{7, 1, 1, 0} << "0.001×10=0.01" << "t" << "0.01";
-        QTest::newRow("ten times") << QList<int>{7, 1, 1, 1} << "0.001×10=0.1" << "f" << "0.01";
-        QTest::newRow("a tenth, 0.001") << QList<int>{7, 1, 1, 2} << "0.001×10=0.001" << "f" << "0.01";
-        QTest::newRow("3.5×100=35") << QList<int>{1, 35, 1, 2} << "3.5×100=35" << "f" << "350";
+        QTest::newRow("true, smallest") << statement(7, 1, Shown::Answer) << "0.001×10=0.01" << "t" << "0.01";
+        QTest::newRow("ten times") << statement(7, 1, Shown::TenTimesLarger) << "0.001×10=0.1" << "f" << "0.01";
+        QTest::newRow("a tenth, 0.001") << statement(7, 1, Shown::TenTimesSmaller) << "0.001×10=0.001" << "f" << "0.01";
+        QTest::newRow("3.5×100=35") << statement(1, 35, Shown::TenTimesSmaller) << "3.5×100=35" << "f" << "350";
     }
     void rightWrongDrillJudgesTheStatement()
     {
-        QFETCH(QList<int>, draws);
+        QFETCH(Draws, draws);
         QFETCH(QString, statement);
         QFETCH(QString, flag);
         QFETCH(QString, product);
-        auto *w = openDrill<Form3>({draws.begin(), draws.end()});
+        auto *w = openDrill<Form3>(draws);
         QCOMPARE(caption(w, "Label2"), statement);
         QCOMPARE(caption(w, "Label10"), flag);
         QVERIFY(!label(w, "Label10")->isVisible());
@@ -207,7 +208,7 @@ private slots:
 
     void enterThreeTimesCountsThreeRightOfOneQuestion()
     {
-        auto *w = openDrill<Form2>({1, 11, 1});
+        auto *w = openDrill<Form2>(question(1, 11));
         QCOMPARE(caption(w, "Label6"), Questions + "1");
         QCOMPARE(caption(w, "Label4"), QStringLiteral(" عدد الاجابات الصحيحة : 0"));
         QCOMPARE(caption(w, "Label9"), QStringLiteral("التقدير"));
@@ -240,13 +241,8 @@ private slots:
         QFETCH(bool, hidden);
         QFETCH(QString, next);
         const bool judge = window == Window::RightWrong;
-        std::vector<int> draws{0, 2, 1};
-        if (judge)
-            draws.push_back(0);
-        for (int n : {0, 3, 1})
-            draws.push_back(n);
-        if (judge)
-            draws.push_back(0);
+        const Draws draws = judge ? inOrder({statement(0, 2, Shown::Answer), statement(0, 3, Shown::Answer)})
+                                  : inOrder({question(0, 2), question(0, 3)});
         MultiplicationDrill *w = openWindow(window, draws);
         const QString first = caption(w, "Label2");
         answerRight(window, w);
@@ -282,7 +278,8 @@ private slots:
     {
         QFETCH(Window, window);
         QFETCH(bool, duringFeedback);
-        MultiplicationDrill *w = openWindow(window, {0, 2, 1, 0});
+        // The write and choose drills leave what the statement shows.
+        MultiplicationDrill *w = openWindow(window, statement(0, 2, Shown::Answer));
         if (duringFeedback)
             answerRight(window, w);
         QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : w;
@@ -293,7 +290,7 @@ private slots:
 
     void theTickEmptiesTheBoxAndHidesTheMessage()
     {
-        auto *w = openDrill<Form2>({2, 7, 1, 3, 35, 1});
+        auto *w = openDrill<Form2>(inOrder({question(2, 7), question(3, 35)}));
         answerTyped(w, QStringLiteral("0.7"));
         forms::testing::advance(2500);
         QCOMPARE(caption(w, "Label2"), QStringLiteral("0.035×100="));

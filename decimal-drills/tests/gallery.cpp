@@ -35,8 +35,8 @@ int main(int argc, char *argv[])
     shot(forms::instance<mirrane::Form1>(), QStringLiteral("Form1-first-shown"));
     forms::testing::advance(3000);
     shot(forms::instance<mirrane::Form5>(), QStringLiteral("Form5-first-shown"));
-    drill<mirrane::Form2>("Label2", drills::AnswerMode::Write, {4, 97, 1}, "Label7");
-    drill<mirrane::Form4>("Label3", drills::AnswerMode::Choose, {3, 97, 1}, "Label7");
-    drill<mirrane::Form3>("Label4", drills::AnswerMode::Judge, {7, 97, 1, 1}, "Label11");
+    drill<mirrane::Form2>("Label2", drills::AnswerMode::Write, drillstest::question(4, 97), "Label7");
+    drill<mirrane::Form4>("Label3", drills::AnswerMode::Choose, drillstest::question(3, 97), "Label7");
+    drill<mirrane::Form3>("Label4", drills::AnswerMode::Judge, drillstest::statement(7, 97, drillstest::Shown::TenTimesLarger), "Label11");
     return formsgallery::finish();
 }

@@ -5,11 +5,10 @@
 #include <QPushButton>
 #include <QTest>
 
-#include <random>
-
 #include "drill_driver.h"
 #include "drills/grade.h"
 #include "drills/scoreboard.h"
+#include "forms/tests/monkey.h"
 #include "mirrane.h"
 
 using namespace mirranetest;
@@ -44,80 +43,59 @@ private slots:
 
     void anythingInAnyOrder_data()
     {
-        QTest::addColumn<unsigned>("seed");
-        for (unsigned seed : {1u, 2u, 3u, 4u})
-            QTest::addRow("seed %u", seed) << seed;
+        formstest::Monkey::addSeedRows({1u, 2u, 3u, 4u});
     }
     void anythingInAnyOrder()
     {
         QFETCH(unsigned, seed);
-        std::mt19937 random(20261210u + seed);
-        auto pick = [&](int n) { return int(random() % unsigned(n)); };
+        formstest::Monkey monkey(20261210u + seed);
         formstest::MessageCatcher messages;
         const QString keys = QStringLiteral("0123456789 ..ab\u0628\u0661");
         bool answered = false;
         int pastes = 0;
+        bool ending = false;
         mirrane::start();
-        for (int step = 0; step < 600; ++step) {
-            QList<forms::Form *> shown;
-            for (forms::Form *f : forms::loadedForms())
-                if (f->isVisible())
-                    shown << f;
-            QVERIFY2(!shown.isEmpty(), "no window left on screen");
-            forms::Form *w = shown[pick(int(shown.size()))];
-
-            bool ending = false;
-            switch (pick(8)) {
-            case 0:
-            case 1: { // a click on a label or button shown, "خروج" now and then
-                QList<QWidget *> targets;
-                for (QWidget *c : w->findChildren<QWidget *>()) {
-                    auto *l = qobject_cast<forms::Label *>(c);
-                    if (c->isVisible() && c->isEnabled() && (l || qobject_cast<QPushButton *>(c))
-                        && !(l && l->text() == Exit && pick(30) != 0))
-                        targets << c;
-                }
-                if (!targets.isEmpty()) {
-                    QWidget *t = targets[pick(int(targets.size()))];
-                    auto *l = qobject_cast<forms::Label *>(t);
-                    ending = l && l->text() == Exit;
-                    QTest::mouseClick(t, Qt::LeftButton, Qt::NoModifier, t->rect().center());
-                }
-                break;
-            }
-            case 2:
-            case 3: { // a key to whatever has the focus, Esc now and then
-                QWidget *target = w->focusWidget() ? w->focusWidget() : w;
-                const int k = pick(300);
-                if (k == 0) {
-                    ending = true;
-                    formstest::press(target, Qt::Key_Escape);
-                } else if (k < 60) {
-                    formstest::press(target, Qt::Key_Return);
-                } else if (k < 80) {
-                    formstest::press(target, Qt::Key_Backspace);
-                } else {
-                    formstest::press(target, Qt::Key_unknown, keys.mid(pick(int(keys.size())), 1));
-                }
-                break;
-            }
-            case 4:
-            case 5:
-                formstest::randomClipboardEdit(w, random);
-                ++pastes;
-                break;
-            default:
-                forms::testing::advance(pick(3000));
-            }
-            QCoreApplication::processEvents();
-
+        const auto press = [&] {
+            forms::Form *w = monkey.anyShownForm();
+            QVERIFY2(w, "no window left on screen");
+            QWidget *target = formstest::Monkey::focusOf(w);
+            ending = false;
+            monkey.oneOf({
+                {2, [&] { // a click on a label or button shown, "خروج" now and then
+                     auto isExit = [](QWidget *c) {
+                         auto *l = qobject_cast<forms::Label *>(c);
+                         return l && l->text() == Exit;
+                     };
+                     QWidget *clicked =
+                         monkey.clickControl(w, [&](QWidget *c) { return !(isExit(c) && monkey.pick(30) != 0); });
+                     ending = clicked && isExit(clicked);
+                 }},
+                {2, [&] { // a key to whatever has the focus, Esc now and then
+                     monkey.oneOf({{1,
+                                    [&] {
+                                        ending = true;
+                                        formstest::press(target, Qt::Key_Escape);
+                                    }},
+                                   {59, [&] { formstest::press(target, Qt::Key_Return); }},
+                                   {20, [&] { formstest::press(target, Qt::Key_Backspace); }},
+                                   {220, [&] { monkey.typeKey(w, keys); }}});
+                 }},
+                {2,
+                 [&] {
+                     monkey.clipboardEdit(w);
+                     ++pastes;
+                 }},
+                {2, [&] { monkey.wait(3000); }},
+            });
+        };
+        monkey.run(600, press, [&](int) {
             if (forms::programEnded()) {
                 QVERIFY2(ending, "the program ended without Esc or \"خروج\"");
                 QVERIFY(forms::loadedForms().isEmpty());
                 endCase();
                 startCase();
                 mirrane::start();
-                continue;
+                return;
             }
             for (forms::Form *f : forms::loadedForms())
                 if (auto *drill = qobject_cast<drills::QuestionWindow *>(f)) {
@@ -126,7 +104,9 @@ private slots:
                         return;
                     answered = answered || drill->scoreBoard().right() + drill->scoreBoard().wrong() > 0;
                 }
-        }
+        });
+        if (QTest::currentTestFailed())
+            return;
         QVERIFY(answered); // the wandering reached the drills and answered
         QVERIFY(pastes > 100);
         QCOMPARE(messages.count(), 0);

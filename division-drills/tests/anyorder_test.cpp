@@ -1,10 +1,9 @@
 // A pupil pressing anything in any order on the windows of the suite menu's
 // list, pastes included: nothing crashes, and each window stays in a state it can be in.
-#include <random>
-
 #include "drills/grade.h"
 #include "factcards.h"
 #include "forms/multiline.h"
+#include "forms/tests/monkey.h"
 #include "listtest.h"
 #include "remainderdrill.h"
 #include "stepdrill.h"
@@ -18,35 +17,28 @@ namespace {
 const Qt::Key Keys[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Tab, Qt::Key_Backspace,
                         Qt::Key_Delete, Qt::Key_Left, Qt::Key_Shift, Qt::Key_F1, Qt::Key_A, Qt::Key_5};
 
-struct Monkey {
-    std::mt19937 rng;
-    explicit Monkey(unsigned seed) : rng(seed) {}
-    int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); }
-    bool chance(int percent) { return below(100) < percent; }
-    QString junk()
-    {
-        static const QStringList texts = {"", " ", "0", "7", "42", "5 ", "x", "٣", "1.5", "-2", "99999999999"};
-        return texts[below(int(texts.size()))];
-    }
-    // A paste, cut or copy in a box of the window, or on whatever has the focus.
-    void clipboard(QWidget *window)
-    {
-        const QList<QWidget *> boxes = window->findChildren<QWidget *>();
-        QList<QWidget *> shown;
-        for (QWidget *b : boxes)
-            if (b->isVisible() && (qobject_cast<forms::TextBox *>(b) || qobject_cast<forms::MultiLineTextBox *>(b)))
-                shown << b;
-        if (!shown.isEmpty() && chance(70))
-            shown[below(int(shown.size()))]->setFocus(Qt::OtherFocusReason);
-        formstest::randomClipboardEdit(window, rng);
-    }
-    // A key on whatever has the focus in the window, never Esc.
-    void key(QWidget *window)
-    {
-        QWidget *target = window->focusWidget() ? window->focusWidget() : window;
-        QTest::keyClick(target, Keys[below(int(std::size(Keys)))]);
-    }
-};
+// Something the pupil may type into a box.
+QString junk(formstest::Monkey &m)
+{
+    static const QStringList texts = {"", " ", "0", "7", "42", "5 ", "x", "٣", "1.5", "-2", "99999999999"};
+    return m.pickFrom(texts);
+}
+
+// A paste, cut or copy in a box of the window, or on whatever has the focus.
+void clipboard(formstest::Monkey &m, QWidget *window)
+{
+    QList<QWidget *> shown;
+    for (QWidget *b : window->findChildren<QWidget *>())
+        if (b->isVisible() && (qobject_cast<forms::TextBox *>(b) || qobject_cast<forms::MultiLineTextBox *>(b)))
+            shown << b;
+    m.clipboardEdit(window, !shown.isEmpty() && m.chance(70) ? m.pickFrom(shown) : nullptr);
+}
+
+// A key on whatever has the focus in the window, never Esc.
+void key(formstest::Monkey &m, QWidget *window)
+{
+    QTest::keyClick(formstest::Monkey::focusOf(window), m.pickFrom(Keys));
+}
 
 QPushButton *button(QWidget *w, const QString &name) { return control<QPushButton>(w, name); }
 
@@ -97,64 +89,51 @@ private slots:
 
     void stepDrill_data()
     {
-        QTest::addColumn<unsigned>("seed");
-        for (unsigned seed : {1u, 2u, 3u, 4u})
-            QTest::newRow(qPrintable(QStringLiteral("run %1").arg(seed))) << seed;
+        formstest::Monkey::addSeedRows({1u, 2u, 3u, 4u});
     }
     void stepDrill()
     {
         QFETCH(unsigned, seed);
         MessageCatcher catcher;
-        Monkey m(seed);
+        formstest::Monkey m(seed);
         auto *drill = openFromList<Form8>(*pupil, "Command3");
-        for (int i = 0; i < 400; ++i) {
-            switch (m.below(10)) {
-            case 0:
-                clickShown(button(drill, "Comq"));
-                break;
-            case 9:
-                m.clipboard(drill);
-                break;
-            case 1:
-            case 2:
-            case 3: {
-                int step = 1 + m.below(3);
-                for (int k = 1; k <= 3 && m.chance(80); ++k)
-                    if (button(drill, QStringLiteral("enter%1").arg(k))->isVisible())
-                        step = k;
-                auto *box = control<forms::TextBox>(drill, QStringLiteral("Txtnatj%1").arg(step));
-                if (box->isVisible()) {
-                    const RemainderProblem &p = drill->problem();
-                    const int values[] = {p.quotient, p.quotient * p.divisor, p.remainder};
-                    formstest::erase(box);
-                    formstest::type(box, m.chance(50) ? QString::number(values[step - 1]) : m.junk());
-                }
-                clickShown(button(drill, QStringLiteral("enter%1").arg(step)));
-                break;
-            }
-            case 4:
-                clickShown(button(drill, "Comhelp"));
-                break;
-            case 5:
-                m.key(drill);
-                break;
-            case 6:
-                if (m.chance(30)) {
-                    clickLabel(drill, "Label7");
-                    forms::testing::advance(m.below(4000));
-                    QCOMPARE(openFromList<Form8>(*pupil, "Command3"), drill);
-                }
-                break;
-            default:
-                forms::testing::advance(m.below(3500));
-                break;
-            }
+        const auto press = [&] {
+            m.oneOf({
+                {1, [&] { clickShown(button(drill, "Comq")); }},
+                {3, [&] {
+                     int step = 1 + m.pick(3);
+                     for (int k = 1; k <= 3 && m.chance(80); ++k)
+                         if (button(drill, QStringLiteral("enter%1").arg(k))->isVisible())
+                             step = k;
+                     auto *box = control<forms::TextBox>(drill, QStringLiteral("Txtnatj%1").arg(step));
+                     if (box->isVisible()) {
+                         const RemainderProblem &p = drill->problem();
+                         const int values[] = {p.quotient, p.quotient * p.divisor, p.remainder};
+                         formstest::erase(box);
+                         formstest::type(box, m.chance(50) ? QString::number(values[step - 1]) : junk(m));
+                     }
+                     clickShown(button(drill, QStringLiteral("enter%1").arg(step)));
+                 }},
+                {1, [&] { clickShown(button(drill, "Comhelp")); }},
+                {1, [&] { key(m, drill); }},
+                {1, [&] {
+                     if (m.chance(30)) {
+                         clickLabel(drill, "Label7");
+                         m.wait(4000);
+                         QCOMPARE(openFromList<Form8>(*pupil, "Command3"), drill);
+                     }
+                 }},
+                {2, [&] { m.wait(3500); }},
+                {1, [&] { clipboard(m, drill); }},
+            });
+        };
+        m.run(400, press, [&](int) {
             QVERIFY(!forms::programEnded());
             QVERIFY(drill->isVisible());
             checkStepDrill(drill, int(pupil->sounds.size()));
-            if (QTest::currentTestFailed())
-                return;
-        }
+        });
+        if (QTest::currentTestFailed())
+            return;
         // The run went through many problems and entries.
         QVERIFY(drill->scoreBoard().questions() >= 5);
         QVERIFY(drill->scoreBoard().wrong() > 0);
@@ -170,7 +149,7 @@ private slots:
     void remainderDrillAndCards()
     {
         QFETCH(QString, button);
-        Monkey m(7);
+        formstest::Monkey m(7);
         auto *menu = pupil->atSuiteMenu();
         formstest::click(control<QPushButton>(menu, button));
         QWidget *window = nullptr;
@@ -178,30 +157,25 @@ private slots:
             if (f->isVisible())
                 window = f;
         QVERIFY(window && window != menu);
-        for (int i = 0; i < 400; ++i) {
-            switch (m.below(6)) {
-            case 0:
-                if (auto *box = window->findChild<forms::TextBox *>(m.chance(50) ? "Text1" : "Text2"))
-                    formstest::type(box, m.junk());
-                break;
-            case 5:
-                m.clipboard(window);
-                break;
-            case 1:
-            case 2:
-                m.key(window);
-                break;
-            case 3:
-                if (m.chance(30)) {
-                    clickLabel(window, "Label7");
-                    forms::testing::advance(m.below(4000));
-                    formstest::click(control<QPushButton>(menu, button));
-                }
-                break;
-            default:
-                forms::testing::advance(m.below(3000));
-                break;
-            }
+        const auto press = [&] {
+            m.oneOf({
+                {1, [&] {
+                     if (auto *box = window->findChild<forms::TextBox *>(m.chance(50) ? "Text1" : "Text2"))
+                         formstest::type(box, junk(m));
+                 }},
+                {2, [&] { key(m, window); }},
+                {1, [&] {
+                     if (m.chance(30)) {
+                         clickLabel(window, "Label7");
+                         m.wait(4000);
+                         formstest::click(control<QPushButton>(menu, button));
+                     }
+                 }},
+                {1, [&] { m.wait(3000); }},
+                {1, [&] { clipboard(m, window); }},
+            });
+        };
+        m.run(400, press, [&](int) {
             QVERIFY(!forms::programEnded());
             QVERIFY(window->isVisible());
             if (auto *drill = qobject_cast<Form6 *>(window)) {
@@ -220,7 +194,7 @@ private slots:
                          card.turned() ? QString::number(card.answer())
                                        : drills::factText(card.table(), card.x(), card.y()));
             }
-        }
+        });
     }
 };
 

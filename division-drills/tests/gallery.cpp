@@ -41,7 +41,7 @@ void stepDrill(Pupil &pupil)
     auto *w = openFromList<halvery::Form8>(pupil, "Command3");
     shot(w, QStringLiteral("Form8-first-shown"));
     shotMessage(QStringLiteral("Form8-message-no-number"), [&] {
-        forms::testing::scriptDraws({89, 9});
+        forms::testing::scriptDraws(remainderProblem(89, 9));
         formstest::click(button(w, "Comq"));
         forms::testing::advance(100);
         formstest::click(button(w, "enter1"));
@@ -122,12 +122,12 @@ int main(int argc, char *argv[])
 
     formstest::click(button(menu, "Command1"));
     shot(forms::instance<halvery::Form5>(), QStringLiteral("Form5-first-shown"));
-    drill<halvery::Form2>("Label2", drills::AnswerMode::Write, {5, 99, 1}, "Label7");
-    drill<halvery::Form4>("Label3", drills::AnswerMode::Choose, {5, 99, 1}, "Label7");
-    drill<halvery::Form3>("Label4", drills::AnswerMode::Judge, {7, 99, 1, 1}, "Label11");
+    drill<halvery::Form2>("Label2", drills::AnswerMode::Write, question(5, 99), "Label7");
+    drill<halvery::Form4>("Label3", drills::AnswerMode::Choose, question(5, 99), "Label7");
+    drill<halvery::Form3>("Label4", drills::AnswerMode::Judge, statement(7, 99, Shown::TenTimesLarger), "Label11");
     clickLabel(forms::instance<halvery::Form5>(), "Label5");
 
-    auto *remainder = openFromList<halvery::Form6>(pupil, "Command2", {98, 10});
+    auto *remainder = openFromList<halvery::Form6>(pupil, "Command2", remainderProblem(98, 10));
     shot(remainder, QStringLiteral("Form6-first-shown"));
     formstest::type(box(remainder, "Text1"), QStringLiteral("1"));
     typeAndEnter(remainder, "Text2", QStringLiteral("1"));

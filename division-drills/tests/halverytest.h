@@ -9,6 +9,7 @@
 #include "forms/random.h"
 #include "forms/sound.h"
 #include "forms/tests/driver.h"
+#include "drills/tests/draws.h"
 #include "forms/timing.h"
 #include "halvery.h"
 #include "modemenu.h"
@@ -17,6 +18,11 @@
 namespace halverytest {
 
 using formstest::control;
+using namespace drillstest;
+
+// A quotient-and-remainder problem's dividend and divisor. One that divides
+// exactly, has a 0 or too large a quotient is drawn again.
+inline Draws remainderProblem(int dividend, int divisor) { return {dividend, divisor}; }
 
 inline forms::Label *label(QWidget *w, const char *name) { return control<forms::Label>(w, QLatin1String(name)); }
 inline QString caption(QWidget *w, const char *name) { return label(w, name)->text(); }

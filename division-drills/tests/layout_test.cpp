@@ -201,10 +201,7 @@ private slots:
 
     void theWriteDrillsLongestTexts()
     {
-        std::vector<int> draws;
-        for (int i = 0; i < 200; ++i)
-            draws.insert(draws.end(), {5, 99, 9}); // 990000÷1000=
-        auto *w = pupil->open<halvery::Form2>("Label2", draws);
+        auto *w = pupil->open<halvery::Form2>("Label2", repeated(question(5, 99, 9), 200)); // 990000÷1000=
         auto *box = control<QWidget>(w, "Text1");
         answerMany(w, [&](bool right) {
             formstest::type(box, right ? "990" : "9900");
@@ -220,10 +217,8 @@ private slots:
 
     void theChooseDrillsLongestTexts()
     {
-        std::vector<int> draws;
-        for (int i = 0; i < 200; ++i)
-            draws.insert(draws.end(), {4, 99, 9}); // 99000÷10=, buttons up to 990000
-        auto *w = pupil->open<halvery::Form4>("Label3", draws);
+        // 99000÷10=, buttons up to 990000
+        auto *w = pupil->open<halvery::Form4>("Label3", repeated(question(4, 99, 9), 200));
         answerMany(w, [&](bool right) { formstest::click(control<QPushButton>(w, right ? "Command2" : "Command1")); });
         formstest::click(control<QPushButton>(w, "Command1"));
         QCOMPARE(caption(w, "Label3"), QStringLiteral("أخطأت الاجابة الصحيحة هي  9900"));
@@ -238,10 +233,8 @@ private slots:
 
     void theJudgeDrillsLongestTexts()
     {
-        std::vector<int> draws;
-        for (int i = 0; i < 200; ++i)
-            draws.insert(draws.end(), {7, 99, 9, 1}); // 990000÷10=990000
-        auto *w = pupil->open<halvery::Form3>("Label4", draws);
+        // 990000÷10=990000
+        auto *w = pupil->open<halvery::Form3>("Label4", repeated(statement(7, 99, Shown::TenTimesLarger, 9), 200));
         checkOnCircles(w);
         answerMany(w, [&](bool right) { clickLabel(w, right ? "Label8" : "Label7"); });
         clickLabel(w, "Label7");
@@ -254,7 +247,7 @@ private slots:
 
     void theListWindowsLongestTexts()
     {
-        auto *drill = openFromList<halvery::Form6>(*pupil, "Command2", {21, 2});
+        auto *drill = openFromList<halvery::Form6>(*pupil, "Command2", remainderProblem(21, 2));
         checkShown(drill);
         QTest::keyClick(control<forms::TextBox>(drill, "Text1"), Qt::Key_Return);
         QCOMPARE(caption(drill, "Label3"), QStringLiteral("أخطأت الاجابة الصحيحة هي  10 و الباقي 1"));
@@ -264,7 +257,7 @@ private slots:
 
         auto *steps = openFromList<halvery::Form8>(*pupil, "Command3");
         checkShown(steps);
-        forms::testing::scriptDraws({89, 9});
+        forms::testing::scriptDraws(remainderProblem(89, 9));
         formstest::click(control<QPushButton>(steps, "Comq"));
         forms::testing::advance(100);
         formstest::click(control<QPushButton>(steps, "Comhelp"));
@@ -282,7 +275,7 @@ private slots:
         clickLabel(steps, "Label7");
 
         // A card as wide as the test screen lets it be at its design size.
-        auto *cards = openFromList<halvery::Form10>(*pupil, "Command5", {9, 9});
+        auto *cards = openFromList<halvery::Form10>(*pupil, "Command5", card(9, 9));
         checkShown(cards);
         QTest::keyClick(cards, Qt::Key_Space);
         checkShown(cards);
@@ -300,29 +293,23 @@ private slots:
     {
         QFETCH(QString, window);
         // The same question throughout: 990000÷1000= (write), 99000÷10= (choose), 990000÷10=990000 (judge).
-        const auto repeated = [](std::initializer_list<int> one) {
-            std::vector<int> draws;
-            for (int i = 0; i < 300; ++i)
-                draws.insert(draws.end(), one);
-            return draws;
-        };
         forms::Form *w = nullptr;
         std::function<void(bool)> answer;
         if (window == QStringLiteral("Form2")) {
-            auto *d = pupil->open<halvery::Form2>("Label2", repeated({5, 99, 9}));
+            auto *d = pupil->open<halvery::Form2>("Label2", repeated(question(5, 99, 9), 300));
             w = d;
             answer = [d](bool right) {
                 formstest::type(control<QWidget>(d, "Text1"), right ? "990" : "1");
                 formstest::press(control<QWidget>(d, "Text1"), Qt::Key_Return);
             };
         } else if (window == QStringLiteral("Form4")) {
-            auto *d = pupil->open<halvery::Form4>("Label3", repeated({4, 99, 9}));
+            auto *d = pupil->open<halvery::Form4>("Label3", repeated(question(4, 99, 9), 300));
             w = d;
             answer = [d](bool right) {
                 formstest::click(control<QPushButton>(d, right ? "Command2" : "Command1"));
             };
         } else if (window == QStringLiteral("Form3")) {
-            auto *d = pupil->open<halvery::Form3>("Label4", repeated({7, 99, 9, 1}));
+            auto *d = pupil->open<halvery::Form3>("Label4", repeated(statement(7, 99, Shown::TenTimesLarger, 9), 300));
             w = d;
             answer = [d](bool right) { clickLabel(d, right ? "Label8" : "Label7"); };
         } else if (window == QStringLiteral("Form6")) {

@@ -8,15 +8,7 @@
 using namespace halvery;
 using namespace halverytest;
 
-namespace {
-forms::Form *loadedNamed(const QString &name)
-{
-    for (forms::Form *f : forms::loadedForms())
-        if (f->objectName() == name)
-            return f;
-    return nullptr;
-}
-} // namespace
+using formstest::loadedForm;
 
 class ListTest : public QObject {
     Q_OBJECT
@@ -44,10 +36,10 @@ private slots:
         auto *menu = pupil->atSuiteMenu();
         auto *b = control<QPushButton>(menu, button);
         QCOMPARE(b->text(), caption);
-        QVERIFY(!loadedNamed(form)); // nothing is loaded before it is asked for
-        forms::testing::scriptDraws({7, 5});
+        QVERIFY(!loadedForm(form)); // nothing is loaded before it is asked for
+        forms::testing::scriptDraws({7, 5}); // a problem 7÷5, or a card of 7 and 5
         formstest::click(b);
-        forms::Form *window = loadedNamed(form);
+        forms::Form *window = loadedForm(form);
         QVERIFY(window && window->isVisible());
         QVERIFY(!menu->isVisible());
         const int drawsLeft = forms::testing::scriptedDrawsLeft();
@@ -55,7 +47,7 @@ private slots:
         clickLabel(window, "Label7");
         QVERIFY(!window->isVisible());
         QVERIFY(menu->isVisible());
-        QCOMPARE(loadedNamed(form), window); // only hidden
+        QCOMPARE(loadedForm(form), window); // only hidden
         formstest::click(b);
         QVERIFY(window->isVisible());
         QVERIFY(!menu->isVisible());
@@ -66,9 +58,9 @@ private slots:
 
     void theWindowsStayApartAndKeepTheirState()
     {
-        auto *drill = openFromList<Form6>(*pupil, "Command2", {47, 5});
+        auto *drill = openFromList<Form6>(*pupil, "Command2", remainderProblem(47, 5));
         clickLabel(drill, "Label7");
-        auto *cards = openFromList<Form9>(*pupil, "Command4", {7, 8});
+        auto *cards = openFromList<Form9>(*pupil, "Command4", card(7, 8));
         clickLabel(cards, "Label7");
         auto *steps = openFromList<Form8>(*pupil, "Command3");
         clickLabel(steps, "Label7");

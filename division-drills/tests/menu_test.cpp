@@ -150,10 +150,9 @@ private slots:
             pupil->atSuiteMenu();
         else
             pupil->atModeMenu();
-        const auto forms = forms::loadedForms();
-        const auto it = std::find_if(forms.begin(), forms.end(), [&](forms::Form *f) { return f->objectName() == window; });
-        QVERIFY(it != forms.end());
-        (*it)->close();
+        forms::Form *shown = formstest::loadedForm(window);
+        QVERIFY(shown);
+        shown->close();
         QCoreApplication::processEvents();
         QVERIFY(forms::programEnded());
     }

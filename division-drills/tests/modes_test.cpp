@@ -5,11 +5,13 @@
 #include "halverytest.h"
 #include "divisions.h"
 #include "drills/feedbacksound.h"
+#include "drills/tests/draws.h"
 #include "forms/numbers.h"
 
 using namespace halvery;
 using namespace halverytest;
 using formstest::click;
+using namespace drillstest;
 
 namespace {
 
@@ -58,7 +60,7 @@ private slots:
     {
         QFETCH(QString, mode);
         pupil->atModeMenu();
-        forms::testing::scriptDraws({1, 43, 5, 0});
+        forms::testing::scriptDraws(statement(1, 43, Shown::Answer, 5)); // the write and choose drills leave what it shows
         clickLabel(forms::instance<Form5>(), mode.toLatin1().constData());
         forms::Form *drill = nullptr;
         for (forms::Form *f : forms::loadedForms())
@@ -92,7 +94,7 @@ private slots:
     {
         QFETCH(QString, typed);
         QFETCH(bool, right);
-        auto *w = pupil->open<Form2>("Label2", {3, 45, 7});
+        auto *w = pupil->open<Form2>("Label2", question(3, 45, 7));
         QCOMPARE(caption(w, "Label2"), QStringLiteral("4500÷10="));
         typeAnswer(w, typed);
         QVERIFY(label(w, "Label3")->isVisible());
@@ -108,7 +110,7 @@ private slots:
 
     void theWriteDrillTakesOneAnswerThenMovesOn()
     {
-        auto *w = pupil->open<Form2>("Label2", {0, 5, 3, 5, 10, 4});
+        auto *w = pupil->open<Form2>("Label2", inOrder({question(0, 5, 3), question(5, 10, 4)}));
         QCOMPARE(caption(w, "Label2"), QStringLiteral("50÷10="));
         typeAnswer(w, "5");
         auto *box = control<QWidget>(w, "Text1");
@@ -135,7 +137,7 @@ private slots:
 
     void theWindowRepaintsBeforeTheSoundAndGradesAfterIt()
     {
-        auto *w = pupil->open<Form2>("Label2", {3, 45, 7});
+        auto *w = pupil->open<Form2>("Label2", question(3, 45, 7));
         bool messageShown = false, timerOff = false;
         QString countShown, gradeShown;
         forms::testing::setSoundHook([&](const QString &) {
@@ -161,7 +163,7 @@ private slots:
     void aMissingSoundFileLetsTheDrillGoOn()
     {
         forms::testing::setSoundHook(nullptr); // the real player; no sound/ folder beside the tests
-        auto *w = pupil->open<Form2>("Label2", {3, 45, 7, 1, 20, 3});
+        auto *w = pupil->open<Form2>("Label2", inOrder({question(3, 45, 7), question(1, 20, 3)}));
         typeAnswer(w, "450");
         QCOMPARE(caption(w, "Label3"), Right);
         forms::testing::advance(2500);
@@ -174,15 +176,15 @@ private slots:
         QTest::addColumn<QString>("question");
         QTest::addColumn<QStringList>("captions");
         QTest::addColumn<int>("rightButton");
-        QTest::newRow("kind 2, a 7") << std::vector<int>{2, 7, 9} << "7000÷1000=" << QStringList{"7", "70", "700"} << 1;
-        QTest::newRow("kind 4, a 36") << std::vector<int>{4, 36, 9} << "36000÷10="
+        QTest::newRow("kind 2, a 7") << question(2, 7, 9) << "7000÷1000=" << QStringList{"7", "70", "700"} << 1;
+        QTest::newRow("kind 4, a 36") << question(4, 36, 9) << "36000÷10="
                                       << QStringList{"360000", "3600", "36000"} << 2;
-        QTest::newRow("first kind 0, a 5") << std::vector<int>{0, 5, 9} << "50÷10=" << QStringList{"500", "5", "50"}
+        QTest::newRow("first kind 0, a 5") << question(0, 5, 9) << "50÷10=" << QStringList{"500", "5", "50"}
                                            << 2;
-        QTest::newRow("kind 1") << std::vector<int>{1, 12, 9} << "1200÷100=" << QStringList{"120", "1200", "12"} << 3;
-        QTest::newRow("kind 3") << std::vector<int>{3, 12, 9} << "12000÷100=" << QStringList{"120", "1200", "12000"}
+        QTest::newRow("kind 1") << question(1, 12, 9) << "1200÷100=" << QStringList{"120", "1200", "12"} << 3;
+        QTest::newRow("kind 3") << question(3, 12, 9) << "12000÷100=" << QStringList{"120", "1200", "12000"}
                                 << 1;
-        QTest::newRow("kind 5") << std::vector<int>{5, 99, 9} << "990000÷1000=" << QStringList{"99000", "9900", "990"}
+        QTest::newRow("kind 5") << question(5, 99, 9) << "990000÷1000=" << QStringList{"99000", "9900", "990"}
                                 << 3;
     }
     void chooseButtons()
@@ -208,7 +210,7 @@ private slots:
 
     void theChooseDrillTakesOneClickThenMovesOn()
     {
-        auto *w = pupil->open<Form4>("Label3", {2, 7, 9, 0, 5, 9});
+        auto *w = pupil->open<Form4>("Label3", inOrder({question(2, 7, 9), question(0, 5, 9)}));
         click(answerButton(w, 1));
         click(answerButton(w, 2)); // disabled: nothing happens
         QCOMPARE(w->scoreBoard().right(), 1);
@@ -230,13 +232,13 @@ private slots:
         QTest::addColumn<QString>("statement");
         QTest::addColumn<QString>("flag");
         QTest::addColumn<QString>("quotient");
-        QTest::newRow("true") << std::vector<int>{3, 25, 9, 0} << "2500÷10=250" << "t" << "250";
-        QTest::newRow("ten times too large") << std::vector<int>{3, 25, 9, 1} << "2500÷10=2500" << "f" << "250";
-        QTest::newRow("ten times too small") << std::vector<int>{3, 25, 9, 2} << "2500÷10=25" << "f" << "250";
-        QTest::newRow("a tenth") << std::vector<int>{0, 3, 9, 2} << "30÷10=0.3" << "f" << "3";
-        QTest::newRow("kind 0 too large") << std::vector<int>{0, 3, 9, 1} << "30÷10=30" << "f" << "3";
-        QTest::newRow("kind 7") << std::vector<int>{7, 99, 9, 0} << "990000÷10=99000" << "t" << "99000";
-        QTest::newRow("kind 6 tenth") << std::vector<int>{6, 1, 9, 2} << "10000÷100=10" << "f" << "100";
+        QTest::newRow("true") << statement(3, 25, Shown::Answer, 9) << "2500÷10=250" << "t" << "250";
+        QTest::newRow("ten times too large") << statement(3, 25, Shown::TenTimesLarger, 9) << "2500÷10=2500" << "f" << "250";
+        QTest::newRow("ten times too small") << statement(3, 25, Shown::TenTimesSmaller, 9) << "2500÷10=25" << "f" << "250";
+        QTest::newRow("a tenth") << statement(0, 3, Shown::TenTimesSmaller, 9) << "30÷10=0.3" << "f" << "3";
+        QTest::newRow("kind 0 too large") << statement(0, 3, Shown::TenTimesLarger, 9) << "30÷10=30" << "f" << "3";
+        QTest::newRow("kind 7") << statement(7, 99, Shown::Answer, 9) << "990000÷10=99000" << "t" << "99000";
+        QTest::newRow("kind 6 tenth") << statement(6, 1, Shown::TenTimesSmaller, 9) << "10000÷100=10" << "f" << "100";
     }
     void statements()
     {
@@ -263,7 +265,7 @@ private slots:
 
     void theJudgeDrillGreysItsChoicesDuringTheFeedback()
     {
-        auto *w = pupil->open<Form3>("Label4", {0, 5, 9, 0, 1, 2, 9, 1});
+        auto *w = pupil->open<Form3>("Label4", inOrder({statement(0, 5, Shown::Answer, 9), statement(1, 2, Shown::TenTimesLarger, 9)}));
         QCOMPARE(caption(w, "Label2"), QStringLiteral("50÷10=5"));
         clickLabel(w, "Label8"); // "خطأ" to a true statement
         QCOMPARE(caption(w, "Label3"), Wrong + "5");
@@ -283,7 +285,7 @@ private slots:
 
     void theJudgeDrillsCirclesLightUnderThePointer()
     {
-        auto *w = pupil->open<Form3>("Label4", {0, 5, 9, 0});
+        auto *w = pupil->open<Form3>("Label4", statement(0, 5, Shown::Answer, 9));
         auto *yesCircle = control<forms::Shape>(w, "Shape2");
         auto *noCircle = control<forms::Shape>(w, "Shape1");
         const QColor lit(0xC0, 0xC0, 0xFF), plain = forms::windowBackgroundColor();
@@ -314,12 +316,10 @@ private slots:
         QFETCH(QString, mode);
         QFETCH(QString, back);
         auto *menu = pupil->atModeMenu();
-        const bool judge = mode == "Label4"; // a statement also draws its variant
-        std::vector<int> draws{1, 43, 5};
-        if (judge)
-            draws.push_back(0);
-        draws.insert(draws.end(), {2, 9, 9, 1});
-        forms::testing::scriptDraws(draws);
+        const bool judge = mode == "Label4";
+        forms::testing::scriptDraws(judge ? inOrder({statement(1, 43, Shown::Answer, 5),
+                                                     statement(2, 9, Shown::TenTimesLarger, 9)})
+                                          : inOrder({question(1, 43, 5), question(2, 9, 9)}));
         clickLabel(menu, mode.toLatin1().constData());
         forms::Form *w = nullptr;
         for (forms::Form *f : forms::loadedForms())
@@ -347,7 +347,7 @@ private slots:
 
     void closingADrillEndsTheProgram()
     {
-        auto *w = pupil->open<Form2>("Label2", {3, 45, 7});
+        auto *w = pupil->open<Form2>("Label2", question(3, 45, 7));
         w->close();
         QVERIFY(forms::programEnded());
     }
@@ -400,7 +400,7 @@ private slots:
 
     void theLargestNumbersShowWhole()
     {
-        auto *w = pupil->open<Form2>("Label2", {5, 99, 9});
+        auto *w = pupil->open<Form2>("Label2", question(5, 99, 9));
         QCOMPARE(caption(w, "Label2"), QStringLiteral("990000÷1000="));
         typeAnswer(w, "99");
         QCOMPARE(caption(w, "Label3"), Wrong + "990");

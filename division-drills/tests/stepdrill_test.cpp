@@ -120,7 +120,7 @@ private slots:
         QTest::keyClick(button(drill, "Comq"), Qt::Key_Escape);
         QCoreApplication::processEvents();
         QVERIFY(!forms::programEnded());
-        forms::testing::scriptDraws({47, 6});
+        forms::testing::scriptDraws(remainderProblem(47, 6));
         formstest::click(button(drill, "Comq"));
         QTest::keyClick(box(drill, 1), Qt::Key_Escape); // the draw is still 100 ms away
         QCoreApplication::processEvents();
@@ -142,7 +142,7 @@ private slots:
     {
         QFETCH(QString, focus);
         auto *drill = open();
-        newProblem(drill, {47, 6});
+        newProblem(drill, remainderProblem(47, 6));
         auto *target = control<QWidget>(drill, focus);
         target->setFocus();
         QTest::keyClick(target, Qt::Key_Escape);
@@ -152,7 +152,7 @@ private slots:
     void workingThroughFortySevenBySix()
     {
         auto *drill = open();
-        forms::testing::scriptDraws({47, 6});
+        forms::testing::scriptDraws(remainderProblem(47, 6));
         formstest::click(button(drill, "Comq"));
         // At once: the first box, its button and the help button; the problem 100 ms later.
         QVERIFY(box(drill, 1)->isVisible() && enter(drill, 1)->isVisible());
@@ -205,7 +205,7 @@ private slots:
         QCOMPARE(pupil->sounds.size(), 3);
 
         // The next problem empties, unlocks and hides the worksheet again.
-        newProblem(drill, {5, 7});
+        newProblem(drill, remainderProblem(5, 7));
         QCOMPARE(openStep(drill), 1);
         QVERIFY(!box(drill, 1)->isReadOnly() && box(drill, 1)->text().isEmpty());
         QVERIFY(hidden(drill, "Txtnatj2") && hidden(drill, "Txtnatj3") && hidden(drill, "naqs") && hidden(drill, "Line4"));
@@ -249,7 +249,7 @@ private slots:
         QFETCH(QString, grade);
         QFETCH(int, stepLeftOpen);
         auto *drill = open();
-        newProblem(drill, {dividend, divisor});
+        newProblem(drill, remainderProblem(dividend, divisor));
         for (const QString &e : entries) {
             const int step = openStep(drill);
             const int wrongBefore = drill->scoreBoard().wrong();
@@ -281,7 +281,7 @@ private slots:
     {
         MessageCatcher catcher;
         auto *drill = open();
-        newProblem(drill, {47, 6});
+        newProblem(drill, remainderProblem(47, 6));
         formstest::click(enter(drill, 1));
         QCOMPARE(catcher.count(), 1);
         QCOMPARE(catcher.last().text, QStringLiteral("عفواً لم تضع رقما"));
@@ -308,7 +308,7 @@ private slots:
     void theFeedbackHidesThreeSecondsAfterTheFirstEntry()
     {
         auto *drill = open();
-        newProblem(drill, {47, 6});
+        newProblem(drill, remainderProblem(47, 6));
         enterStep(drill, "1");
         forms::testing::advance(2000);
         enterStep(drill, "7"); // does not restart the 3000 ms
@@ -327,10 +327,10 @@ private slots:
     void aNewProblemsDrawHidesTheFeedback()
     {
         auto *drill = open();
-        newProblem(drill, {47, 6});
+        newProblem(drill, remainderProblem(47, 6));
         for (const char *e : {"7", "42", "5"})
             enterStep(drill, QLatin1String(e));
-        forms::testing::scriptDraws({9, 2});
+        forms::testing::scriptDraws(remainderProblem(9, 2));
         formstest::click(button(drill, "Comq"));
         QVERIFY(!label(drill, "Label3")->isHidden());
         forms::testing::advance(100);
@@ -340,7 +340,7 @@ private slots:
     void theHelpButtonTogglesThePanel()
     {
         auto *drill = open();
-        newProblem(drill, {47, 6});
+        newProblem(drill, remainderProblem(47, 6));
         auto *help = button(drill, "Comhelp");
         QCOMPARE(help->text(), QStringLiteral("مساعدة"));
         formstest::click(help);
@@ -368,7 +368,7 @@ private slots:
         formstest::click(help);
         formstest::click(help);
         QCOMPARE(helpText(drill), QStringLiteral("اطرح  47 - 42"));
-        newProblem(drill, {20, 3});
+        newProblem(drill, remainderProblem(20, 3));
         QVERIFY(!hidden(drill, "help"));
         QCOMPARE(help->text(), QStringLiteral("اخفاء المساعدة"));
         QCOMPARE(helpText(drill), stepOneHelp("20", "3", CrLf));
@@ -389,7 +389,7 @@ private slots:
         QFETCH(formstest::ClipEdit, how);
         QFETCH(formstest::Clip, clip);
         auto *drill = open();
-        newProblem(drill, {47, 6});
+        newProblem(drill, remainderProblem(47, 6));
         formstest::click(button(drill, "Comhelp"));
         auto *box = control<forms::MultiLineTextBox>(drill, QStringLiteral("Txthelp"));
         QVERIFY(box->isVisible());
@@ -416,7 +416,7 @@ private slots:
     void leavingAndComingBackMidProblem()
     {
         auto *drill = open();
-        newProblem(drill, {47, 6});
+        newProblem(drill, remainderProblem(47, 6));
         enterStep(drill, "7");
         type(box(drill, 2), "4");
         clickLabel(drill, "Label7");
@@ -521,7 +521,7 @@ private slots:
     void theLongestHelpFillsItsBox()
     {
         auto *drill = open();
-        newProblem(drill, {88, 9});
+        newProblem(drill, remainderProblem(88, 9));
         formstest::click(button(drill, "Comhelp"));
         auto *box = control<forms::MultiLineTextBox>(drill, QStringLiteral("Txthelp"));
         QCoreApplication::processEvents();

@@ -117,18 +117,32 @@ at() {
 }
 
 # --- Tolbrin: the full-screen worksheets keep their frame on screen ------------
+# The frame of the worksheet in $window, its client area after it:
+# left top width height left top width height.
+frame() {
+    local x y w h l r t b
+    read -r x y w h < <(client "$window")
+    read -r l r t b < <(extents "$window")
+    echo "$((x - l)) $((y - t)) $((w + l + r)) $((h + t + b)) $x $y $w $h"
+}
 # Checks that the frame of the worksheet in $window lies at (0,0) with the screen's size.
 frame_on_screen() {
-    local x y w h l r t b
-    read -r x y w h < <(client "$window")
-    read -r l r t b < <(extents "$window")
-    [ "$((x - l)) $((y - t)) $((w + l + r)) $((h + t + b))" = "0 0 $width $height" ]
+    local fx fy fw fh
+    read -r fx fy fw fh _ < <(frame)
+    [ "$fx $fy $fw $fh" = "0 0 $width $height" ]
 }
 frame_text() {
-    local x y w h l r t b
-    read -r x y w h < <(client "$window")
-    read -r l r t b < <(extents "$window")
-    echo "frame at ($((x - l)),$((y - t))) $((w + l + r))x$((h + t + b)), client at ($x,$y) ${w}x$h"
+    local fx fy fw fh x y w h
+    read -r fx fy fw fh x y w h < <(frame)
+    echo "frame at ($fx,$fy) ${fw}x$fh, client at ($x,$y) ${w}x$h"
+}
+# Passes or fails $1 by whether the frame comes to lie on the screen.
+expect_frame_on_screen() {
+    if wait_for 10 frame_on_screen; then
+        pass "$1: $(frame_text)"
+    else
+        fail "$1: $(frame_text), not the screen's (0,0) ${width}x$height"
+    fi
 }
 
 start Tolbrin
@@ -148,21 +162,13 @@ if await_window "$tolbrin"; then
         fi
         sheet=$window
         wait_for 10 has_extents "$sheet"
-        if wait_for 10 frame_on_screen; then
-            pass "Tolbrin $visit: $(frame_text)"
-        else
-            fail "Tolbrin $visit: $(frame_text), not the screen's (0,0) ${width}x$height"
-        fi
+        expect_frame_on_screen "Tolbrin $visit"
         # The manager may write its frame after it has placed the window:
         # the worksheet follows whatever it writes last.
         if [ "$visit" = Form2 ] && [ -z "$rewritten" ]; then
             rewritten=$(extents "$sheet")
             xprop -id "$sheet" -f _NET_FRAME_EXTENTS 32c -set _NET_FRAME_EXTENTS "3, 3, 30, 7"
-            if wait_for 10 frame_on_screen; then
-                pass "Tolbrin $visit, frame written again: $(frame_text)"
-            else
-                fail "Tolbrin $visit, frame written again: $(frame_text), not the screen's (0,0) ${width}x$height"
-            fi
+            expect_frame_on_screen "Tolbrin $visit, frame written again"
             xprop -id "$sheet" -f _NET_FRAME_EXTENTS 32c -set _NET_FRAME_EXTENTS "$(echo $rewritten | tr ' ' ',')"
             wait_for 10 frame_on_screen || fail "Tolbrin $visit: $(frame_text) after the manager's own frame came back"
         fi

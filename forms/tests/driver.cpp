@@ -1,5 +1,6 @@
 #include "driver.h"
 
+#include "forms/app.h"
 #include "forms/multiline.h"
 #include "forms/window.h"
 
@@ -73,6 +74,23 @@ void MessageCatcher::answer(QMessageBox *box)
         target->click();
     else
         box->reject();
+}
+
+namespace {
+// Thrown past the rest of a test function once its failure is recorded.
+struct MissingControl {};
+} // namespace
+
+void missingControl(const QWidget *window, const QString &name, const char *type)
+{
+    const QString message = QStringLiteral("no %1 \"%2\" in window %3")
+                                .arg(QLatin1String(type), name,
+                                     window ? QStringLiteral("\"%1\"").arg(window->objectName())
+                                            : QStringLiteral("(none)"));
+    if (!QTest::currentTestFunction())
+        qFatal("%s", qPrintable(message));
+    QTest::qFail(qPrintable(message), __FILE__, __LINE__);
+    throw MissingControl{};
 }
 
 bool blankIcon(const QIcon &icon)
@@ -388,6 +406,14 @@ void randomClipboardEdit(QWidget *window, std::mt19937 &random)
     if ((how == ClipEdit::CtrlX || how == ClipEdit::CtrlC) && random() % 2)
         QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier); // something to cut or copy
     clipboardEdit(target, how);
+}
+
+void unloadAll()
+{
+    for (forms::Form *f : forms::loadedForms())
+        forms::unload(f);
+    QCoreApplication::processEvents();
+    forms::resetProgramState();
 }
 
 QStringList loadedNames()

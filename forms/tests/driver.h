@@ -11,6 +11,7 @@
 #include <random>
 
 #include "forms/controls.h"
+#include "forms/window.h"
 
 namespace formstest {
 
@@ -46,10 +47,27 @@ private:
     std::deque<QMessageBox::StandardButton> answers_;
 };
 
-// Finds a control of a window by its name; fails the test when missing.
+// Fails the running test, or ends a program that runs no test, naming a
+// control its window does not hold; never returns.
+[[noreturn]] void missingControl(const QWidget *window, const QString &name, const char *type);
+
+// Finds a control of a window by its name; a missing one fails the test with
+// the control's and the window's names.
 template <class T> T *control(QWidget *window, const QString &name)
 {
-    return window ? window->findChild<T *>(name) : nullptr;
+    T *found = window ? window->findChild<T *>(name) : nullptr;
+    if (!found)
+        missingControl(window, name, T::staticMetaObject.className());
+    return found;
+}
+
+// The loaded window of that object name, as a T; null when none is loaded.
+template <class T = forms::Form> T *loadedForm(const QString &name)
+{
+    for (forms::Form *f : forms::loadedForms())
+        if (f->objectName() == name)
+            return qobject_cast<T *>(f);
+    return nullptr;
 }
 
 // Types text into a box as the pupil would, key by key.
@@ -89,6 +107,10 @@ void addPasteRows();
 // A random clipboard, then a random paste, cut or copy on the control of the
 // window that has the focus (the window itself when none has it).
 void randomClipboardEdit(QWidget *window, std::mt19937 &random);
+
+// Ends a program between two cases: unloads every window, lets their
+// deletes run, and resets the program's state.
+void unloadAll();
 
 // The object names of the loaded windows, in load order.
 QStringList loadedNames();

@@ -28,6 +28,30 @@ const QString Sum = QStringLiteral("0.035×1000=");
 const QString Feedback = QStringLiteral("أخطأت الاجابة الصحيحة هي  0.035");
 const QString Sentence = QStringLiteral("اختر صح او خطأ لتحصل على عبارة صحيحة مما يلي :");
 
+// Plain controls standing in the window at those places (twips).
+QList<QWidget *> addNeighbours(QWidget *window, const QList<QRect> &places)
+{
+    QList<QWidget *> others;
+    for (const QRect &n : places) {
+        auto *w = new QWidget(window);
+        placeTwips(w, n.x(), n.y(), n.width(), n.height());
+        w->show();
+        others << w;
+    }
+    return others;
+}
+
+// A label in bold Arabic Transparent placed at its design box (twips; no
+// size when it is auto-sized).
+Label *addLabel(QWidget *window, const char *name, double points, Qt::Alignment alignment, const QRect &design)
+{
+    auto *l = new Label(window, QLatin1String(name));
+    l->setFont(designFont(QStringLiteral("Arabic Transparent"), points, true));
+    l->setAlignment(alignment);
+    placeTwips(l, design.x(), design.y(), design.width(), design.height());
+    return l;
+}
+
 } // namespace
 
 class LabelsTest : public QObject {
@@ -50,34 +74,46 @@ private slots:
         QTest::addColumn<int>("outcome");
         QTest::addColumn<bool>("oneLine");
         QTest::addColumn<QRect>("room"); // twips; none is the window
+        QTest::addColumn<bool>("wrap"); // a fixed box's word wrap
+        QTest::addColumn<int>("alignment");
         const QList<QRect> none;
+        const int centred = int(Qt::AlignHCenter | Qt::AlignTop);
         QTest::newRow("auto-sized from its Left and Top")
-            << true << 36.0 << QRect(1200, 1500, 0, 0) << Instruction << none << int(FromLeftTop) << true << QRect();
+            << true << 36.0 << QRect(1200, 1500, 0, 0) << Instruction << none << int(FromLeftTop) << true << QRect() << true << centred;
         QTest::newRow("auto-sized, moved in at the right edge")
-            << true << 36.0 << QRect(10000, 1500, 0, 0) << Instruction << none << int(MovedIn) << true << QRect();
+            << true << 36.0 << QRect(10000, 1500, 0, 0) << Instruction << none << int(MovedIn) << true << QRect() << true << centred;
         QTest::newRow("auto-sized, moved in at the bottom")
-            << true << 36.0 << QRect(1200, 8800, 0, 0) << Instruction << none << int(MovedIn) << true << QRect();
+            << true << 36.0 << QRect(1200, 8800, 0, 0) << Instruction << none << int(MovedIn) << true << QRect() << true << centred;
         QTest::newRow("auto-sized long line, never smaller")
-            << true << 26.25 << QRect(6000, 1500, 0, 0) << Sentence << none << int(MovedIn) << true << QRect();
+            << true << 26.25 << QRect(6000, 1500, 0, 0) << Sentence << none << int(MovedIn) << true << QRect() << true << centred;
         QTest::newRow("auto-sized, moved in at the edge of its room")
             << true << 26.25 << QRect(5280, 1440, 0, 0) << Sentence << none << int(MovedIn) << true
-            << QRect(300, 720, 11500, 7500);
+            << QRect(300, 720, 11500, 7500) << true << centred;
         QTest::newRow("fixed box that holds its caption")
-            << false << 18.0 << QRect(705, 8100, 1500, 700) << QStringLiteral("خروج") << none << int(DesignBox) << true << QRect();
+            << false << 18.0 << QRect(705, 8100, 1500, 700) << QStringLiteral("خروج") << none << int(DesignBox) << true << QRect() << true << centred;
         QTest::newRow("fixed box wraps at blanks")
-            << false << 18.0 << QRect(3000, 3000, 3000, 2000) << Sentence << none << int(DesignBox) << false << QRect();
+            << false << 18.0 << QRect(3000, 3000, 3000, 2000) << Sentence << none << int(DesignBox) << false << QRect() << true << centred;
         QTest::newRow("grows around its centre")
-            << false << 72.0 << QRect(3893, 2160, 4215, 1695) << Sum << none << int(Grown) << true << QRect();
+            << false << 72.0 << QRect(3893, 2160, 4215, 1695) << Sum << none << int(Grown) << true << QRect() << true << centred;
         QTest::newRow("grows, kept inside the window")
-            << false << 72.0 << QRect(0, 2160, 4215, 1695) << Sum << none << int(Grown) << true << QRect();
+            << false << 72.0 << QRect(0, 2160, 4215, 1695) << Sum << none << int(Grown) << true << QRect() << true << centred;
         QTest::newRow("grows clear of its neighbours")
             << false << 48.0 << QRect(4598, 6600, 2805, 1125) << Feedback
-            << QList<QRect>{{10560, 6600, 1440, 1125}, {4253, 4470, 3495, 1245}} << int(Grown) << false << QRect();
+            << QList<QRect>{{10560, 6600, 1440, 1125}, {4253, 4470, 3495, 1245}} << int(Grown) << false << QRect() << true << centred;
         QTest::newRow("hemmed in: smaller, never below 80%")
             << false << 36.0 << QRect(3000, 3000, 4400, 900) << Instruction
             << QList<QRect>{{3000, 2000, 4400, 990}, {3000, 3910, 4400, 900}, {2000, 3000, 990, 900},
                             {7410, 3000, 990, 900}}
-            << int(Smaller) << true << QRect();
+            << int(Smaller) << true << QRect() << true << centred;
+        // Without word wrap a fixed box keeps its caption on one line.
+        const int right = int(Qt::AlignRight | Qt::AlignTop);
+        QTest::newRow("no wrap: grows to one line")
+            << false << 18.0 << QRect(3000, 3000, 3000, 2000) << Sentence << none << int(Grown) << true << QRect()
+            << false << right;
+        QTest::newRow("no wrap, hemmed in: smaller on one line")
+            << false << 18.0 << QRect(3000, 3000, 5700, 450) << Sentence
+            << QList<QRect>{{1500, 3000, 1380, 450}, {8820, 3000, 1500, 450}} << int(Smaller) << true << QRect()
+            << false << right;
     }
     void aCaptionIsPlacedAndDrawnByTheRules()
     {
@@ -89,18 +125,13 @@ private slots:
         QFETCH(int, outcome);
         QFETCH(bool, oneLine);
         QFETCH(QRect, room);
+        QFETCH(bool, wrap);
+        QFETCH(int, alignment);
         auto *window = show<Sheet>();
-        QList<QWidget *> others;
-        for (const QRect &n : neighbours) {
-            auto *w = new QWidget(window);
-            placeTwips(w, n.x(), n.y(), n.width(), n.height());
-            w->show();
-            others << w;
-        }
-        auto *l = new Label(window, QStringLiteral("Label1"));
-        l->setFont(designFont(QStringLiteral("Arabic Transparent"), points, true));
-        l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        placeTwips(l, design.x(), design.y(), design.width(), design.height());
+        const QList<QWidget *> others = addNeighbours(window, neighbours);
+        auto *l = addLabel(window, "Label1", points, Qt::Alignment(alignment), design);
+        if (!wrap)
+            l->setWordWrap(false);
         if (autoSized)
             l->setAutoSize(true);
         const QRect edges = room.isEmpty() ? window->rect() : twipsRect(room.x(), room.y(), room.width(), room.height());
@@ -149,53 +180,11 @@ private slots:
             QVERIFY2(drawn.lines > 1.5, qPrintable(QString::number(drawn.lines)));
     }
 
-    // A fixed box without word wrap keeps its caption on one line: it grows
-    // around its centre where it can, and is drawn smaller where hemmed in.
-    void aBoxWithoutWrapKeepsOneLine_data()
-    {
-        QTest::addColumn<QRect>("design"); // twips
-        QTest::addColumn<QList<QRect>>("neighbours"); // twips
-        QTest::addColumn<bool>("smaller");
-        QTest::newRow("grows to one line") << QRect(3000, 3000, 3000, 2000) << QList<QRect>() << false;
-        QTest::newRow("hemmed in: smaller on one line")
-            << QRect(3000, 3000, 5700, 450) << QList<QRect>{{1500, 3000, 1380, 450}, {8820, 3000, 1500, 450}} << true;
-    }
-    void aBoxWithoutWrapKeepsOneLine()
-    {
-        QFETCH(QRect, design);
-        QFETCH(QList<QRect>, neighbours);
-        QFETCH(bool, smaller);
-        auto *window = show<Sheet>();
-        QList<QWidget *> others;
-        for (const QRect &n : neighbours) {
-            auto *w = new QWidget(window);
-            placeTwips(w, n.x(), n.y(), n.width(), n.height());
-            w->show();
-            others << w;
-        }
-        auto *l = new Label(window, QStringLiteral("Label1"));
-        l->setFont(designFont(QStringLiteral("Arabic Transparent"), 18, true));
-        l->setAlignment(Qt::AlignRight | Qt::AlignTop);
-        placeTwips(l, design.x(), design.y(), design.width(), design.height());
-        l->setWordWrap(false);
-        l->setCaption(Sentence);
-        l->show();
-        const QString fault = formstest::captionFault(l, true);
-        QVERIFY2(fault.isEmpty(), qPrintable(fault));
-        QCOMPARE(l->shrunk(), smaller);
-        QVERIFY(window->rect().contains(l->geometry()));
-        for (QWidget *o : others)
-            QVERIFY2(!o->geometry().intersects(l->geometry()), "covers a neighbour");
-    }
-
     // A caption written later is placed anew, and a short one goes back to the design box.
     void aLaterCaptionIsPlacedAnew()
     {
         auto *window = show<Sheet>();
-        auto *l = new Label(window, QStringLiteral("Label2"));
-        l->setFont(designFont(QStringLiteral("Arabic Transparent"), 72, true));
-        l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        placeTwips(l, 3893, 2160, 4215, 1695);
+        auto *l = addLabel(window, "Label2", 72, Qt::AlignHCenter | Qt::AlignTop, QRect(3893, 2160, 4215, 1695));
         l->show();
         const QRect box = l->geometry();
         l->setCaption(QStringLiteral("7"));
@@ -215,9 +204,7 @@ private slots:
     void anAutoSizedLabelFollowsItsWindow()
     {
         auto *window = show<Sheet>();
-        auto *l = new Label(window, QStringLiteral("Label1"));
-        l->setFont(designFont(QStringLiteral("Arabic Transparent"), 36, true));
-        placeTwips(l, 10000, 1500, 0, 0);
+        auto *l = addLabel(window, "Label1", 36, Qt::AlignLeft | Qt::AlignVCenter, QRect(10000, 1500, 0, 0));
         l->setAutoSize(true);
         l->setCaption(Instruction);
         l->show();
@@ -240,10 +227,7 @@ private slots:
     {
         QFETCH(QString, caption);
         auto *window = show<Sheet>();
-        auto *l = new Label(window, QStringLiteral("Label7"));
-        l->setFont(designFont(QStringLiteral("Arabic Transparent"), 72, true));
-        l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        placeTwips(l, 3000, 3000, 0, 0);
+        auto *l = addLabel(window, "Label7", 72, Qt::AlignHCenter | Qt::AlignTop, QRect(3000, 3000, 0, 0));
         l->setAutoSize(true);
         l->setCaption(caption);
         l->show();
@@ -280,11 +264,8 @@ private slots:
         QFETCH(QColor, color);
         QFETCH(bool, enabled);
         auto *window = show<Sheet>();
-        auto *l = new Label(window, QStringLiteral("Label7"));
-        l->setFont(designFont(QStringLiteral("Arabic Transparent"), 72, true));
+        auto *l = addLabel(window, "Label7", 72, Qt::AlignHCenter | Qt::AlignTop, QRect(3000, 3000, 0, 0));
         l->setForeColor(color);
-        l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        placeTwips(l, 3000, 3000, 0, 0);
         l->setAutoSize(true);
         l->setCaption(QStringLiteral("صح"));
         l->show();

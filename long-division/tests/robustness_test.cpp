@@ -3,9 +3,8 @@
 #include <QApplication>
 #include <QTest>
 
-#include <random>
-
 #include "forms/app.h"
+#include "forms/tests/monkey.h"
 #include "forms/window.h"
 #include "worksheet_driver.h"
 
@@ -30,6 +29,17 @@ QStringList snapshot(StepTutorForm *form)
     }
     state.sort();
     return state;
+}
+
+// A click on a step button that shows: the last one, or one picked by the monkey.
+void clickStep(const Sheetside &w, const corvane::Sheet &def, formstest::Monkey *monkey)
+{
+    std::vector<forms::CommandButton *> shownSteps;
+    for (const auto &b : def.stepButtons)
+        if (formstest::shown(w.button(b.button)))
+            shownSteps.push_back(w.button(b.button));
+    if (!shownSteps.empty())
+        formstest::click(monkey ? monkey->pickFrom(shownSteps) : shownSteps.back());
 }
 
 } // namespace
@@ -64,36 +74,36 @@ private slots:
         const QString keys = QStringLiteral("0123456789019a- ") + QChar(0x0665) + QChar(0x0628);
         int completed = 0;
 
-        std::mt19937 random(seed);
-        auto pick = [&](auto &list) -> auto & { return list[random() % list.size()]; };
-        for (int action = 0; action < 1500; ++action) {
-            const unsigned roll = random() % 44;
-            if (roll < 8) { // a key into an entry box, often after clearing it
-                auto *box = w.box(pick(entries));
-                if (random() % 2)
-                    formstest::erase(box);
-                formstest::type(box, QString(keys[int(random() % keys.size())]));
-            } else if (roll < 10) { // a whole problem typed afresh
-                for (int n : entries)
-                    retype(w.box(n), QString(QChar(char16_t(u'2' + random() % 8))));
-            } else if (roll < 34) { // a step button that shows
-                std::vector<forms::CommandButton *> shownSteps;
-                for (const auto &b : def.stepButtons)
-                    if (formstest::shown(w.button(b.button)))
-                        shownSteps.push_back(w.button(b.button));
-                if (!shownSteps.empty())
-                    formstest::click(roll < 30 ? shownSteps.back() : pick(shownSteps));
-            } else if (roll < 36) {
-                formstest::click(w.button(def.checkButton));
-            } else if (roll < 37 && random() % 3 == 0) {
-                formstest::click(w.button(def.newProblemButton));
-            } else if (roll < 40) { // a click on any box, shown or not
-                QTest::mouseClick(w.box(pick(def.boxes).number), Qt::LeftButton);
-            } else { // a paste, cut or copy, mostly in an entry box
-                if (roll < 43)
-                    w.box(pick(entries))->setFocus(Qt::OtherFocusReason);
-                formstest::randomClipboardEdit(w.form, random);
-            }
+        formstest::Monkey monkey(seed);
+        const auto press = [&] {
+            monkey.oneOf({
+                {8, [&] { // a key into an entry box, often after clearing it
+                     auto *box = w.box(monkey.pickFrom(entries));
+                     if (monkey.pick(2))
+                         formstest::erase(box);
+                     formstest::type(box, monkey.pickKey(keys));
+                 }},
+                {2, [&] { // a whole problem typed afresh
+                     for (int n : entries)
+                         retype(w.box(n), QString(QChar(char16_t(u'2' + monkey.pick(8)))));
+                 }},
+                {20, [&] { clickStep(w, def, nullptr); }}, // the last step button shown
+                {4, [&] { clickStep(w, def, &monkey); }},  // any step button shown
+                {2, [&] { formstest::click(w.button(def.checkButton)); }},
+                {1, [&] { // now and then a new problem, else a click on a box
+                     if (monkey.pick(3) == 0)
+                         formstest::click(w.button(def.newProblemButton));
+                     else
+                         QTest::mouseClick(w.box(monkey.pickFrom(def.boxes).number), Qt::LeftButton);
+                 }},
+                {3, [&] { // a click on any box, shown or not
+                     QTest::mouseClick(w.box(monkey.pickFrom(def.boxes).number), Qt::LeftButton);
+                 }},
+                {3, [&] { monkey.clipboardEdit(w.form, w.box(monkey.pickFrom(entries))); }}, // mostly in an entry box
+                {1, [&] { monkey.clipboardEdit(w.form); }},
+            });
+        };
+        monkey.run(1500, press, [&](int) {
             if (w.form->frame(def.check.frame.number)->visibleFlag())
                 ++completed;
             // Entry boxes never hold anything but one digit.
@@ -101,7 +111,9 @@ private slots:
                 const QString t = w.box(n)->text();
                 QVERIFY2(t.isEmpty() || (t.size() == 1 && t[0].isDigit() && t[0].unicode() < 128), qPrintable(t));
             }
-        }
+        });
+        if (QTest::currentTestFailed())
+            return;
         QVERIFY(w.form->isVisible());
         QCOMPARE(forms::loadedForms().size(), qsizetype(1));
         QVERIFY(completed > 0); // the wandering reached the check
@@ -110,9 +122,9 @@ private slots:
         // comes out right: nothing of an earlier press is read back.
         QString dividend, divisor;
         for (size_t i = 0; i < def.dividendBoxes.size(); ++i)
-            dividend += QChar(char16_t(u'2' + random() % 8));
+            dividend += QChar(char16_t(u'2' + monkey.pick(8)));
         for (size_t i = 0; i < def.divisorBoxes.size(); ++i)
-            divisor += QChar(char16_t(u'2' + random() % 8));
+            divisor += QChar(char16_t(u'2' + monkey.pick(8)));
         for (size_t i = 0; i < def.dividendBoxes.size(); ++i)
             retype(w.box(def.dividendBoxes[i]), dividend.mid(int(i), 1));
         for (size_t i = 0; i < def.divisorBoxes.size(); ++i)

@@ -116,14 +116,6 @@ void typeIntoGuardedBox(const Sheetside &w, const formstest::MessageCatcher &cat
         QCOMPARE(w.button(4)->visibleFlag(), firstStepShown);
 }
 
-StepTutorForm *loadedSheet(const QString &name)
-{
-    for (forms::Form *f : forms::loadedForms())
-        if (f->objectName() == name)
-            return qobject_cast<StepTutorForm *>(f);
-    return nullptr;
-}
-
 void retype(QWidget *box, const QString &text)
 {
     formstest::erase(box);

@@ -52,7 +52,7 @@ StepTutorForm *loadSheet(const QString &name);
 // Shows the worksheet of a name as the program does and makes it the active window.
 StepTutorForm *openSheet(const QString &name);
 // The worksheet of a name that is loaded now, or nullptr.
-StepTutorForm *loadedSheet(const QString &name);
+inline StepTutorForm *loadedSheet(const QString &name) { return formstest::loadedForm<StepTutorForm>(name); }
 
 // Types into an entry box and checks what its guard does: with no message the
 // text stays; with one, a single error box says it and the box is emptied.

@@ -5,14 +5,13 @@
 #include <QApplication>
 #include <QTest>
 
-#include <random>
-
 #include "daskin.h"
 #include "daskin_form.h"
 #include "forms/app.h"
 #include "forms/controls.h"
 #include "forms/multiline.h"
 #include "forms/tests/driver.h"
+#include "forms/tests/monkey.h"
 
 using formstest::control;
 
@@ -59,101 +58,93 @@ class DaskinRobustnessTest : public QObject {
 private slots:
     void cleanup()
     {
-        for (forms::Form *f : forms::loadedForms())
-            forms::unload(f);
-        QCoreApplication::processEvents();
-        forms::resetProgramState();
+        formstest::unloadAll();
     }
 
     void anythingInAnyOrder_data()
     {
-        QTest::addColumn<unsigned>("seed");
-        for (unsigned seed : {1u, 2u, 3u})
-            QTest::addRow("seed %u", seed) << seed;
+        formstest::Monkey::addSeedRows({1u, 2u, 3u});
     }
     void anythingInAnyOrder()
     {
         QFETCH(unsigned, seed);
-        std::mt19937 random(20261210u + seed);
-        auto pick = [&](int n) { return int(random() % unsigned(n)); };
+        formstest::Monkey monkey(20261210u + seed);
         const QString keys = QStringLiteral("0123456789012345 .-ab\u0628\u0661");
         int searches = 0, found = 0;
+        bool closing = false;
+        daskin::Form1 *form = nullptr;
+        forms::TextBox *number = nullptr;
+        forms::MultiLineTextBox *box = nullptr;
         daskin::start();
-        for (int step = 0; step < 600; ++step) {
-            auto *form = forms::instance<daskin::Form1>();
+        const auto press = [&] {
+            form = forms::instance<daskin::Form1>();
             QVERIFY(form && form->isVisible());
-            auto *number = control<forms::TextBox>(form, QStringLiteral("Text1"));
+            number = control<forms::TextBox>(form, QStringLiteral("Text1"));
             auto *search = control<QPushButton>(form, QStringLiteral("Command1"));
-            auto *box = control<forms::MultiLineTextBox>(form, QStringLiteral("Text2"));
-            bool closing = false;
-            switch (pick(10)) {
-            case 0:
-            case 1: { // a few keys into the number box, often after emptying it
-                if (pick(2))
-                    formstest::erase(number);
-                const int n = 1 + pick(4);
-                for (int i = 0; i < n; ++i)
-                    formstest::type(number, keys.mid(pick(int(keys.size())), 1));
-                break;
-            }
-            case 2:
-            case 3: { // "ابحث"
-                const QString before = box->text();
-                const QString typed = number->text();
-                formstest::click(search);
-                ++searches;
-                QVERIFY(box->text().startsWith(before));
-                const QString run = box->text().mid(before.size());
-                QVERIFY2(soundRun(run), qPrintable(typed + QLatin1String(" -> ") + run.left(200)));
-                bool plain = false;
-                const int n = typed.size() <= 6 ? typed.toInt(&plain) : 0;
-                if (plain && n > 0 && !typed.startsWith(QLatin1Char('+')))
-                    QCOMPARE(run, divisorsCounted(n));
-                if (!run.isEmpty())
-                    ++found;
-                break;
-            }
-            case 4:
-            case 5:
-                formstest::randomClipboardEdit(form, random);
-                break;
-            case 6: { // the focus somewhere else, by Tab or a click
-                if (pick(2))
-                    QTest::keyClick(form->focusWidget() ? form->focusWidget() : form, Qt::Key_Tab);
-                else
-                    QTest::mouseClick(pick(2) ? number : box->viewport(), Qt::LeftButton);
-                break;
-            }
-            case 7: // the pupil's own edit of the result box, sometimes emptying it
-                if (pick(3) == 0)
-                    formstest::erase(box);
-                else
-                    formstest::type(box, keys.mid(pick(int(keys.size())), 1));
-                break;
-            case 8:
-                if (pick(60) == 0) {
-                    closing = true;
-                    form->close();
-                }
-                break;
-            default:
-                formstest::press(form->focusWidget() ? form->focusWidget() : form, pick(2) ? Qt::Key_Return : Qt::Key_Backspace);
-            }
-            QCoreApplication::processEvents();
-
+            box = control<forms::MultiLineTextBox>(form, QStringLiteral("Text2"));
+            closing = false;
+            monkey.oneOf({
+                {2, [&] { // a few keys into the number box, often after emptying it
+                     if (monkey.pick(2))
+                         formstest::erase(number);
+                     const int n = 1 + monkey.pick(4);
+                     for (int i = 0; i < n; ++i)
+                         formstest::type(number, monkey.pickKey(keys));
+                 }},
+                {2, [&] { // "ابحث"
+                     const QString before = box->text();
+                     const QString typed = number->text();
+                     formstest::click(search);
+                     ++searches;
+                     QVERIFY(box->text().startsWith(before));
+                     const QString run = box->text().mid(before.size());
+                     QVERIFY2(soundRun(run), qPrintable(typed + QLatin1String(" -> ") + run.left(200)));
+                     bool plain = false;
+                     const int n = typed.size() <= 6 ? typed.toInt(&plain) : 0;
+                     if (plain && n > 0 && !typed.startsWith(QLatin1Char('+')))
+                         QCOMPARE(run, divisorsCounted(n));
+                     if (!run.isEmpty())
+                         ++found;
+                 }},
+                {2, [&] { monkey.clipboardEdit(form); }},
+                {1, [&] { // the focus somewhere else, by Tab or a click
+                     if (monkey.pick(2))
+                         QTest::keyClick(formstest::Monkey::focusOf(form), Qt::Key_Tab);
+                     else
+                         QTest::mouseClick(monkey.pick(2) ? static_cast<QWidget *>(number) : box->viewport(),
+                                           Qt::LeftButton);
+                 }},
+                {1, [&] { // the pupil's own edit of the result box, sometimes emptying it
+                     if (monkey.pick(3) == 0)
+                         formstest::erase(box);
+                     else
+                         formstest::type(box, monkey.pickKey(keys));
+                 }},
+                {1, [&] {
+                     if (monkey.pick(60) == 0) {
+                         closing = true;
+                         form->close();
+                     }
+                 }},
+                {1, [&] {
+                     formstest::press(formstest::Monkey::focusOf(form), monkey.pick(2) ? Qt::Key_Return : Qt::Key_Backspace);
+                 }},
+            });
+        };
+        monkey.run(600, press, [&](int) {
             if (forms::programEnded()) {
                 QVERIFY2(closing, "the program ended without its window closed");
                 QVERIFY(forms::loadedForms().isEmpty());
                 forms::resetProgramState();
                 daskin::start();
-                continue;
+                return;
             }
             QVERIFY2(!closing, "a closed window left the program running");
             QVERIFY(number->text().size() <= number->maxLength());
             QCOMPARE(box->text(), box->toPlainText().replace(QLatin1Char('\n'), QLatin1String("\r\n")));
-            if (QTest::currentTestFailed())
-                return;
-        }
+        });
+        if (QTest::currentTestFailed())
+            return;
         QVERIFY(searches > 50);
         QVERIFY(found > 0);
     }

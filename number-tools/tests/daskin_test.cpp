@@ -90,10 +90,7 @@ private slots:
     }
     void cleanup()
     {
-        for (forms::Form *f : forms::loadedForms())
-            forms::unload(f);
-        QCoreApplication::processEvents();
-        forms::resetProgramState();
+        formstest::unloadAll();
     }
 
     void theWindowAsThePupilSeesIt()

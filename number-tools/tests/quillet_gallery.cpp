@@ -2,6 +2,7 @@
 #include "quillet.h"
 #include "quillet_form.h"
 
+#include "drills/tests/draws.h"
 #include "forms/random.h"
 #include "forms/tests/driver.h"
 #include "forms/tests/gallery.h"
@@ -15,14 +16,14 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     formsgallery::begin(app, QStringLiteral("Quillet"), QStringLiteral("quillet"));
 
-    // The widest card: 12 × 12, answered by 144.
-    forms::testing::scriptDraws({10, 10});
+    forms::testing::scriptDraws(drillstest::card(10, 10));
     quillet::start();
     auto *w = forms::instance<quillet::Form1>();
     shot(w, QStringLiteral("Form1-first-shown"));
     formstest::press(w, Qt::Key_Space, QStringLiteral(" "));
     shot(w, QStringLiteral("Form1-answer-shown"));
-    forms::testing::scriptDraws({12, 12});
+    // The widest card: 12 × 12, answered by 144.
+    forms::testing::scriptDraws(drillstest::card(12, 12));
     formstest::press(w, Qt::Key_Return, QStringLiteral("\r"));
     shot(w, QStringLiteral("Form1-largest-card"));
     formstest::press(w, Qt::Key_Space, QStringLiteral(" "));

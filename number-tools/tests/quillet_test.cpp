@@ -9,6 +9,7 @@
 #include "forms/geometry.h"
 #include "forms/random.h"
 #include "forms/tests/driver.h"
+#include "drills/tests/draws.h"
 #include "forms/timing.h"
 #include "quillet.h"
 #include "quillet_form.h"
@@ -64,17 +65,14 @@ private slots:
     void init() { forms::testing::useManualTime(true); }
     void cleanup()
     {
-        for (forms::Form *f : forms::loadedForms())
-            forms::unload(f);
-        QCoreApplication::processEvents();
         forms::testing::scriptDraws({});
-        forms::resetProgramState();
+        formstest::unloadAll();
         forms::testing::useManualTime(false);
     }
 
     void theWindowAsThePupilSeesIt()
     {
-        open({7, 8});
+        open(drillstest::card(7, 8));
         QCOMPARE(form->objectName(), QStringLiteral("Form1"));
         QVERIFY(form->windowState() & Qt::WindowMaximized);
         QTRY_VERIFY(form->width() >= QGuiApplication::primaryScreen()->geometry().width() * 9 / 10);
@@ -141,8 +139,8 @@ private slots:
     {
         QFETCH(int, a);
         QFETCH(int, b);
-        open({1, 1});
-        forms::testing::scriptDraws({a, b});
+        open(drillstest::card(1, 1));
+        forms::testing::scriptDraws(drillstest::card(a, b));
         key(Qt::Key_Return, QStringLiteral("\r"));
         for (int face = 0; face < 2; ++face) {
             // Smaller only when wider than the window, and never below 80%.
@@ -179,7 +177,7 @@ private slots:
         QFETCH(int, b);
         QFETCH(QString, face);
         QFETCH(QString, product);
-        open({a, b});
+        open(drillstest::card(a, b));
         QCOMPARE(forms::testing::scriptedDrawsLeft(), 0); // nothing redrawn
         expectCard(face, Blue);
         QVERIFY(formstest::foreignDigits(card->window()).isEmpty());
@@ -228,37 +226,13 @@ private slots:
         QFETCH(QString, text);
         QFETCH(int, modifiers);
         QFETCH(bool, turns);
-        open({6, 7});
+        open(drillstest::card(6, 7));
         key(Qt::Key(k), text, Qt::KeyboardModifiers(modifiers));
         if (turns)
             expectCard(QStringLiteral("42"), Red);
         else
             expectCard(QStringLiteral("6 × 7"), Blue);
         QVERIFY(!forms::programEnded());
-    }
-
-    // Enter on either face shows a new blue card, drawn from 0 to 12.
-    void enterDrawsANewCard_data()
-    {
-        QTest::addColumn<bool>("turnFirst");
-        QTest::newRow("from the face") << false;
-        QTest::newRow("from the turned card") << true;
-    }
-    void enterDrawsANewCard()
-    {
-        QFETCH(bool, turnFirst);
-        open({3, 4});
-        if (turnFirst)
-            key(Qt::Key_Space, QStringLiteral(" "));
-        forms::testing::scriptDraws({12, 12});
-        key(Qt::Key_Return, QStringLiteral("\r"));
-        expectCard(QStringLiteral("12 × 12"), Blue);
-        key(Qt::Key_Space, QStringLiteral(" "));
-        expectCard(QStringLiteral("144"), Red);
-        forms::testing::scriptDraws({0, 0});
-        key(Qt::Key_Enter, QStringLiteral("\r"), Qt::KeypadModifier);
-        expectCard(QStringLiteral("0 × 0"), Blue);
-        QCOMPARE(forms::testing::scriptedDrawsLeft(), 0);
     }
 
     // Unscripted, with the clock standing still: first cards stay below 12,
@@ -303,7 +277,7 @@ private slots:
     {
         QFETCH(bool, turnFirst);
         QFETCH(bool, byLabel);
-        open({2, 9});
+        open(drillstest::card(2, 9));
         if (turnFirst)
             key(Qt::Key_Space, QStringLiteral(" "));
         if (byLabel) {

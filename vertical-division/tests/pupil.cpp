@@ -85,14 +85,6 @@ QStringList Sheetside::shownButtons() const
     return list;
 }
 
-VerticalDivisionForm *loadedSheet(const QString &name)
-{
-    for (forms::Form *f : forms::loadedForms())
-        if (f->objectName() == name)
-            return qobject_cast<VerticalDivisionForm *>(f);
-    return nullptr;
-}
-
 VerticalDivisionForm *openFromMenu(const QString &name)
 {
     auto *menu = forms::show<tolbrin::Form1>();

@@ -45,6 +45,9 @@ QStringList entryBoxes(VerticalDivisionForm *form);
 // Opens a worksheet from the start menu, as the program does.
 VerticalDivisionForm *openFromMenu(const QString &name);
 // The worksheet of a name that is loaded now, or nullptr.
-VerticalDivisionForm *loadedSheet(const QString &name);
+inline VerticalDivisionForm *loadedSheet(const QString &name)
+{
+    return formstest::loadedForm<VerticalDivisionForm>(name);
+}
 
 } // namespace tolbrintest

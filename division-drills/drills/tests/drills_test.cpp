@@ -11,10 +11,12 @@
 #include "forms/random.h"
 #include "forms/sound.h"
 #include "forms/tests/driver.h"
+#include "drills/tests/draws.h"
 #include "forms/timing.h"
 
 using namespace drills;
 using namespace formstest;
+using namespace drillstest;
 
 Q_DECLARE_METATYPE(drills::AnswerMode)
 
@@ -143,8 +145,8 @@ private slots:
 
     void aZeroDrawsTheKindAgain()
     {
-        // kind 1 with a 0; kind 0 with b 0; kind 1 with 5 and 7.
-        forms::testing::scriptDraws({1, 0, 3, 0, 4, 0, 1, 5, 7});
+        // A 0 in either number throws the draw away.
+        forms::testing::scriptDraws(inOrder({question(1, 0, 3), question(0, 4, 0), question(1, 5, 7)}));
         const KindDraw d = drawKind({{10, 10}, {100, 1000}});
         QCOMPARE(d.kind, 1);
         QCOMPARE(d.a, 5);
@@ -169,7 +171,7 @@ private slots:
 
     void blockedWriteDrillTakesOneAnswerPerQuestion()
     {
-        open(AnswerMode::Write, true, true, {0, 4, 1, 0, 6, 2});
+        open(AnswerMode::Write, true, true, inOrder({question(0, 4), question(0, 6, 2)}));
         QCOMPARE(caption(drill, "Label2"), QStringLiteral("4÷1="));
         QCOMPARE(caption(drill, "Label6"), QStringLiteral("عدد الأسئلة :  1"));
         answerTyped("4");
@@ -194,7 +196,7 @@ private slots:
 
     void unblockedDrillJudgesEveryAnswerAndKeepsTheDelay()
     {
-        open(AnswerMode::Write, false, false, {0, 8, 1, 0, 2, 3});
+        open(AnswerMode::Write, false, false, inOrder({question(0, 8), question(0, 2, 3)}));
         answerTyped("8");
         forms::testing::advance(1000);
         press(drill->box, Qt::Key_Return);
@@ -220,7 +222,7 @@ private slots:
         QFETCH(bool, block);
         QFETCH(int, right);
         QFETCH(int, wrong);
-        open(AnswerMode::Choose, false, block, {0, 5, 1});
+        open(AnswerMode::Choose, false, block, question(0, 5));
         auto *b1 = control<QPushButton>(drill, "Command1");
         QCOMPARE(b1->text(), QStringLiteral("50"));
         click(b1);
@@ -234,7 +236,7 @@ private slots:
 
     void theWindowShowsTheMessageBeforeTheSoundEnds()
     {
-        open(AnswerMode::Write, true, true, {0, 3, 1});
+        open(AnswerMode::Write, true, true, question(0, 3));
         QString seen;
         bool timerRunning = true;
         forms::testing::setSoundHook([&](const QString &) {
@@ -248,7 +250,7 @@ private slots:
 
     void wrongAnswerSoundsNo()
     {
-        open(AnswerMode::Write, true, true, {0, 3, 1});
+        open(AnswerMode::Write, true, true, question(0, 3));
         answerTyped("");
         QCOMPARE(caption(drill, "Label3"), QStringLiteral("أخطأت الاجابة الصحيحة هي  3"));
         QCOMPARE(sounds, QStringList{feedbackSoundPath(false)});
@@ -257,7 +259,7 @@ private slots:
 
     void returnLabelHidesTheWindowAndTheTimerGoesOn()
     {
-        open(AnswerMode::Write, false, true, {0, 3, 1, 0, 7, 1});
+        open(AnswerMode::Write, false, true, inOrder({question(0, 3), question(0, 7)}));
         answerTyped("3");
         QTest::mouseClick(control<forms::Label>(drill, "Label7"), Qt::LeftButton);
         QVERIFY(drill->returned);
@@ -314,7 +316,7 @@ private slots:
 
     void closingTheWindowEndsTheProgram()
     {
-        open(AnswerMode::Write, false, true, {0, 3, 1});
+        open(AnswerMode::Write, false, true, question(0, 3));
         drill->close();
         QVERIFY(forms::programEnded());
     }

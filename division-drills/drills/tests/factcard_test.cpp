@@ -12,10 +12,12 @@
 #include "forms/timing.h"
 #include "forms/window.h"
 #include "forms/tests/driver.h"
+#include "drills/tests/draws.h"
 
 using drills::FactCard;
 using drills::FactCardTable;
 using namespace formstest;
+using namespace drillstest;
 
 namespace {
 
@@ -110,7 +112,7 @@ private slots:
         QFETCH(QString, face);
         QFETCH(QString, answer);
         const FactCardTable t = equals ? chalkTable(FactCardTable::Fact(fact)) : blueTable();
-        forms::testing::scriptDraws({x, y});
+        forms::testing::scriptDraws(card(x, y));
         auto *w = openCard(t);
         QCOMPARE(w->label->text(), face);
         QCOMPARE(colourOf(w->label), t.faceColor);
@@ -154,7 +156,7 @@ private slots:
         QFETCH(int, key);
         QFETCH(QString, text);
         QFETCH(bool, turns);
-        forms::testing::scriptDraws({7, 8});
+        forms::testing::scriptDraws(card(7, 8));
         auto *w = openCard(chalkTable(FactCardTable::Fact::Division));
         QTest::sendKeyEvent(QTest::Click, w, Qt::Key(key), text, Qt::NoModifier);
         QCOMPARE(w->label->text(), turns ? QStringLiteral("7") : QStringLiteral("56 ÷ 8="));
@@ -164,33 +166,66 @@ private slots:
         QVERIFY(!forms::programEnded());
     }
 
+    // Enter, and Enter of the keypad, draw a new card from either face; it
+    // shows its face and turns as any card does.
     void enterDrawsANewCardFromEitherFace_data()
     {
+        QTest::addColumn<bool>("blue");
         QTest::addColumn<bool>("turnFirst");
-        QTest::newRow("face") << false;
-        QTest::newRow("turned") << true;
+        QTest::addColumn<int>("turnKey");
+        QTest::addColumn<Draws>("first");
+        QTest::addColumn<Draws>("next"); // drawn by Enter
+        QTest::addColumn<QString>("face");
+        QTest::addColumn<QString>("turnedBetween"); // the answer shown next; empty: not turned
+        QTest::addColumn<Draws>("last"); // drawn by Enter of the keypad
+        QTest::addColumn<QString>("lastFace");
+        for (bool turnFirst : {false, true}) {
+            const char *from = turnFirst ? "turned" : "face";
+            QTest::addRow("white, %s", from) << false << turnFirst << int(Qt::Key_X) << card(7, 8) << card(3, 4)
+                                             << QStringLiteral("3 × 4=") << QString() << card(9, 2)
+                                             << QStringLiteral("9 × 2=");
+            QTest::addRow("blue, %s", from) << true << turnFirst << int(Qt::Key_Space) << card(3, 4) << card(12, 12)
+                                            << QStringLiteral("12 × 12") << "144" << card(0, 0)
+                                            << QStringLiteral("0 × 0");
+        }
     }
     void enterDrawsANewCardFromEitherFace()
     {
+        QFETCH(bool, blue);
         QFETCH(bool, turnFirst);
-        forms::testing::scriptDraws({7, 8});
-        auto *w = openCard(chalkTable(FactCardTable::Fact::Multiplication));
+        QFETCH(int, turnKey);
+        QFETCH(Draws, first);
+        QFETCH(Draws, next);
+        QFETCH(QString, face);
+        QFETCH(QString, turnedBetween);
+        QFETCH(Draws, last);
+        QFETCH(QString, lastFace);
+        const FactCardTable t = blue ? blueTable() : chalkTable(FactCardTable::Fact::Multiplication);
+        forms::testing::scriptDraws(first);
+        auto *w = openCard(t);
         if (turnFirst)
-            QTest::keyClick(w, Qt::Key_X);
-        forms::testing::scriptDraws({3, 4});
+            QTest::keyClick(w, Qt::Key(turnKey));
+        forms::testing::scriptDraws(next);
         QTest::keyClick(w, Qt::Key_Return);
-        QCOMPARE(w->label->text(), QStringLiteral("3 × 4="));
-        QCOMPARE(colourOf(w->label), White);
+        QCOMPARE(w->label->text(), face);
+        QCOMPARE(colourOf(w->label), t.faceColor);
         QVERIFY(!w->card->turned());
-        forms::testing::scriptDraws({9, 2});
+        if (!turnedBetween.isEmpty()) {
+            QTest::keyClick(w, Qt::Key_Space);
+            QCOMPARE(w->label->text(), turnedBetween);
+            QCOMPARE(colourOf(w->label), t.answerColor);
+        }
+        forms::testing::scriptDraws(last);
         QTest::keyClick(w, Qt::Key_Enter, Qt::KeypadModifier);
-        QCOMPARE(w->label->text(), QStringLiteral("9 × 2="));
-        QCOMPARE(w->card->answer(), 18);
+        QCOMPARE(w->label->text(), lastFace);
+        QCOMPARE(colourOf(w->label), t.faceColor);
+        QCOMPARE(w->card->answer(), last[0] * last[1]);
+        QCOMPARE(forms::testing::scriptedDrawsLeft(), 0);
     }
 
     void aSecondKeyOnATurnedCardChangesNothing()
     {
-        forms::testing::scriptDraws({7, 8});
+        forms::testing::scriptDraws(card(7, 8));
         auto *w = openCard(blueTable());
         QTest::keyClick(w, Qt::Key_Space);
         QTest::keyClick(w, Qt::Key_7);
@@ -202,7 +237,7 @@ private slots:
 
     void escOnlyTurnsACardThatStays()
     {
-        forms::testing::scriptDraws({7, 8});
+        forms::testing::scriptDraws(card(7, 8));
         auto *w = openCard(chalkTable(FactCardTable::Fact::Division));
         QTest::keyClick(w, Qt::Key_Escape);
         QTest::keyClick(w, Qt::Key_Escape);
@@ -231,13 +266,13 @@ private slots:
 
     void aZeroSecondNumberIsDrawnAgainOnlyWhereTheTableSaysSo()
     {
-        forms::testing::scriptDraws({3, 0, 4, 0, 5, 6});
+        forms::testing::scriptDraws(inOrder({card(3, 0), card(4, 0), card(5, 6)}));
         auto *redrawn = openCard(chalkTable(FactCardTable::Fact::Division));
         QCOMPARE(redrawn->label->text(), QStringLiteral("30 ÷ 6="));
         QCOMPARE(forms::testing::scriptedDrawsLeft(), 0);
         forms::resetProgramState();
 
-        forms::testing::scriptDraws({3, 0});
+        forms::testing::scriptDraws(card(3, 0));
         auto *kept = openCard(blueTable());
         QCOMPARE(kept->label->text(), QStringLiteral("3 × 0"));
         QTest::keyClick(kept, Qt::Key_Space);
