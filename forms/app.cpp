@@ -66,6 +66,7 @@ void installArabicTranslation()
 
 void initialize(QApplication &app, const QString &programTitle)
 {
+    useStandInFontsOnly();
     installArabicTranslation();
     title = programTitle;
     app.setApplicationName(programTitle);

@@ -1,6 +1,10 @@
 #include "fonts.h"
 
+#include <QByteArray>
+#include <QFileInfo>
 #include <QHash>
+
+#include <fontconfig/fontconfig.h>
 
 namespace forms {
 
@@ -24,6 +28,35 @@ QStringList fontFamiliesFor(const QString &family)
     if (it != table.constEnd())
         return *it;
     return {family, QStringLiteral("DejaVu Sans")};
+}
+
+bool useStandInFontsOnly()
+{
+    // Where Debian's packages put the families of the table above.
+    static const char *const folders[] = {
+        "/usr/share/fonts/truetype/fonts-arabeyes", // AlArabiya, Rasheeq, Salem, Ouhod
+        "/usr/share/fonts/truetype/liberation2", // Liberation Sans
+        "/usr/share/fonts/truetype/dejavu", // DejaVu Sans
+    };
+    if (qEnvironmentVariableIsSet("FONTCONFIG_FILE") || qEnvironmentVariableIsSet("FONTCONFIG_PATH"))
+        return false; // a font set chosen on purpose
+    QByteArray config = "<?xml version=\"1.0\"?>\n<fontconfig>\n";
+    for (const char *folder : folders) {
+        if (!QFileInfo(QString::fromLatin1(folder)).isDir())
+            return false;
+        config += "<dir>" + QByteArray(folder) + "</dir>\n";
+    }
+    config += "<cachedir>/var/cache/fontconfig</cachedir>\n"
+              "<cachedir prefix=\"xdg\">fontconfig</cachedir>\n"
+              "<include ignore_missing=\"yes\">/etc/fonts/conf.d</include>\n"
+              "</fontconfig>\n";
+    FcConfig *fc = FcConfigCreate();
+    if (!fc)
+        return false;
+    const bool loaded = FcConfigParseAndLoadFromMemory(fc, reinterpret_cast<const FcChar8 *>(config.constData()), FcFalse)
+        && FcConfigBuildFonts(fc) && FcConfigSetCurrent(fc);
+    FcConfigDestroy(fc); // the current configuration keeps its own reference
+    return loaded;
 }
 
 QFont designFont(const QString &family, double pointSize, bool bold, int weight)

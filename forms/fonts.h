@@ -10,4 +10,10 @@ QFont designFont(const QString &family, double pointSize, bool bold = false, int
 // The families a design font name maps to, most wanted first.
 QStringList fontFamiliesFor(const QString &family);
 
+// Has the program see only the folders of the stand-in fonts, with the
+// system's rendering settings: fonts are looked up among a few dozen files,
+// not every font of the machine. Call before the first text is measured;
+// false (and the system's fonts as they are) where a folder is missing.
+bool useStandInFontsOnly();
+
 } // namespace forms
