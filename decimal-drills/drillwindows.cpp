@@ -1,6 +1,6 @@
 #include "drillwindows.h"
 
-#include "menu.h"
+#include "mirranemenu.h"
 
 #include "drills/draw.h"
 #include "forms/controls.h"

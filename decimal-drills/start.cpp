@@ -1,6 +1,6 @@
 #include "mirrane.h"
 
-#include "splash.h"
+#include "mirranesplash.h"
 
 namespace mirrane {
 void start() { forms::show<Form1>(); }

@@ -1,6 +1,6 @@
 #include "navigation.h"
 
-#include "menu.h"
+#include "corvanemenu.h"
 #include "steptutor.h"
 
 #include "forms/window.h"

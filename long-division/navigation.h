@@ -1,5 +1,5 @@
 #pragma once
-#include "sheet.h"
+#include "corvanesheet.h"
 
 #include <QString>
 #include <vector>

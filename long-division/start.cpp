@@ -1,6 +1,6 @@
 #include "corvane.h"
 
-#include "splash.h"
+#include "corvanesplash.h"
 
 namespace corvane {
 void start() { forms::show<frmSplash>(); }

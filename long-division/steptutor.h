@@ -1,7 +1,7 @@
 #pragma once
 #include "forms/controls.h"
 #include "forms/window.h"
-#include "sheet.h"
+#include "corvanesheet.h"
 
 #include <QHash>
 

@@ -1,6 +1,6 @@
 // The two vertical-division worksheets as data: Form3 (a three-digit dividend,
 // eleven steps) and Form2 (a two-digit dividend, seven steps).
-#include "sheet.h"
+#include "tolbrinsheet.h"
 
 namespace tolbrin {
 

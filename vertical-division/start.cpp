@@ -1,6 +1,6 @@
 #include "tolbrin.h"
 
-#include "menu.h"
+#include "tolbrinmenu.h"
 
 namespace tolbrin {
 void start() { forms::show<Form1>(); }

@@ -1,7 +1,7 @@
 #include "worksheets.h"
 
-#include "credits.h"
-#include "menu.h"
+#include "tolbrincredits.h"
+#include "tolbrinmenu.h"
 
 #include "forms/app.h"
 #include "forms/fonts.h"

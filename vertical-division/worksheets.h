@@ -1,5 +1,5 @@
 #pragma once
-#include "sheet.h"
+#include "tolbrinsheet.h"
 
 #include "forms/controls.h"
 #include "forms/window.h"

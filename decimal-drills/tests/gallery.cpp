@@ -1,9 +1,9 @@
 // Renders every window of Mirrane, in the states a pupil meets, into PNG files.
 #include "drill_driver.h"
 
-#include "menu.h"
+#include "mirranemenu.h"
 #include "mirrane.h"
-#include "splash.h"
+#include "mirranesplash.h"
 
 #include "drills/tests/drillgallery.h"
 #include "forms/tests/gallery.h"

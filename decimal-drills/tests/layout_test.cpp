@@ -5,8 +5,8 @@
 
 #include "drill_driver.h"
 #include "forms/app.h"
-#include "menu.h"
-#include "splash.h"
+#include "mirranemenu.h"
+#include "mirranesplash.h"
 
 #include <set>
 

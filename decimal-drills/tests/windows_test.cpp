@@ -6,9 +6,9 @@
 #include "drill_driver.h"
 #include "forms/app.h"
 #include "forms/timing.h"
-#include "menu.h"
+#include "mirranemenu.h"
 #include "mirrane.h"
-#include "splash.h"
+#include "mirranesplash.h"
 
 using namespace mirrane;
 using namespace mirranetest;

@@ -1,6 +1,6 @@
 #include "sheets.h"
 
-#include "credits.h"
+#include "corvanecredits.h"
 
 namespace corvane {
 

@@ -2,7 +2,7 @@
 // Form9 (five digits), Form10 (six digits, with a continued-steps frame).
 #include "sheets.h"
 
-#include "credits.h"
+#include "corvanecredits.h"
 
 #include <algorithm>
 

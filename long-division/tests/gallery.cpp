@@ -2,9 +2,9 @@
 #include "worksheet_driver.h"
 
 #include "corvane.h"
-#include "menu.h"
+#include "corvanemenu.h"
 #include "navigation.h"
-#include "splash.h"
+#include "corvanesplash.h"
 
 #include "forms/app.h"
 #include "forms/tests/gallery.h"

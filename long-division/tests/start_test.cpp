@@ -5,8 +5,8 @@
 #include "corvane.h"
 #include "forms/app.h"
 #include "forms/window.h"
-#include "menu.h"
-#include "splash.h"
+#include "corvanemenu.h"
+#include "corvanesplash.h"
 #include "worksheet_driver.h"
 
 using namespace corvane;

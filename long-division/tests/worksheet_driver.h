@@ -1,7 +1,7 @@
 #pragma once
 // Drives a long-division worksheet as a pupil would and reads what it shows.
 #include "forms/tests/driver.h"
-#include "sheet.h"
+#include "corvanesheet.h"
 #include "worksheet_table.h"
 #include "steptutor.h"
 

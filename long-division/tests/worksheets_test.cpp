@@ -6,7 +6,7 @@
 
 #include "forms/app.h"
 #include "forms/window.h"
-#include "menu.h"
+#include "corvanemenu.h"
 #include "worksheet_driver.h"
 #include "worksheet_table.h"
 

@@ -9,7 +9,7 @@
 #include "forms/app.h"
 #include "forms/timing.h"
 #include "forms/window.h"
-#include "menu.h"
+#include "tolbrinmenu.h"
 #include "pupil.h"
 
 using namespace formstest;

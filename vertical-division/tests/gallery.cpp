@@ -1,7 +1,7 @@
 // Renders every window of Tolbrin, in the states a pupil meets, into PNG files.
 #include "pupil.h"
 
-#include "menu.h"
+#include "tolbrinmenu.h"
 
 #include "forms/app.h"
 #include "forms/tests/gallery.h"

@@ -1,6 +1,6 @@
 #include "pupil.h"
 
-#include "menu.h"
+#include "tolbrinmenu.h"
 
 #include "forms/app.h"
 #include "forms/timing.h"

@@ -8,7 +8,7 @@
 #include "forms/timing.h"
 #include "forms/tests/monkey.h"
 #include "forms/window.h"
-#include "menu.h"
+#include "tolbrinmenu.h"
 #include "pupil.h"
 #include "tolbrin.h"
 

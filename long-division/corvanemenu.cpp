@@ -1,6 +1,6 @@
-#include "menu.h"
+#include "corvanemenu.h"
 
-#include "credits.h"
+#include "corvanecredits.h"
 #include "navigation.h"
 
 #include "forms/controls.h"

@@ -1,6 +1,6 @@
-#include "splash.h"
+#include "mirranesplash.h"
 
-#include "menu.h"
+#include "mirranemenu.h"
 
 #include "drills/look.h"
 #include "forms/controls.h"

@@ -1,4 +1,4 @@
-#include "menu.h"
+#include "mirranemenu.h"
 
 #include "drillwindows.h"
 

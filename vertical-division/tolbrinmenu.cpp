@@ -1,6 +1,6 @@
-#include "menu.h"
+#include "tolbrinmenu.h"
 
-#include "credits.h"
+#include "tolbrincredits.h"
 #include "worksheets.h"
 
 #include "forms/controls.h"

@@ -1,6 +1,6 @@
-#include "splash.h"
+#include "corvanesplash.h"
 
-#include "menu.h"
+#include "corvanemenu.h"
 
 #include "forms/app.h"
 #include "forms/controls.h"
