@@ -22,4 +22,8 @@ inline int twipsSpan(int from, int to) { return twips(to) - twips(from); }
 // of its caption (Qt's own swap for a right-to-left text).
 constexpr Qt::Alignment designAlignment(Qt::Alignment align) { return align | Qt::AlignAbsolute; }
 
+// A design's Left and Right read in a right-to-left caption's own order: Right
+// is where its line ends, on the left of the box (the drill windows' labels).
+constexpr Qt::Alignment readingAlignment(Qt::Alignment align) { return align & ~Qt::AlignAbsolute; }
+
 } // namespace forms

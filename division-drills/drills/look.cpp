@@ -21,7 +21,7 @@ forms::Label *addLabel(QWidget *parent, const LabelDesign &d)
     auto *l = new forms::Label(parent, QLatin1String(d.name));
     l->setFont(forms::designFont(QStringLiteral("Arabic Transparent"), d.points, true));
     l->setForeColor(QColor(d.color));
-    l->setAlignment(d.align | Qt::AlignTop);
+    l->setAlignment(forms::readingAlignment(d.align) | Qt::AlignTop);
     forms::placeTwips(l, d.left, d.top, d.width, d.height);
     if (d.width == 0 && d.height == 0)
         l->setAutoSize(true);
