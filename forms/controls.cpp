@@ -483,14 +483,13 @@ QRect drawnInk(const QFont &font, const QRect &drawIn, int flags, const QString 
 // room to spare.
 bool largeGlyphs(const QFontMetrics &fm) { return fm.height() >= 64; }
 
-// Where a text drawn in a rectangle leaves ink (empty for none).
+// Where a text drawn in a rectangle leaves ink (empty for none); for large
+// glyphs the glyph boxes, which may reach a pixel or two further.
 QRect inkOf(const QFont &font, const QRect &drawIn, int flags, const QString &text, int dpiX, int dpiY)
 {
     const QFontMetrics fm(font);
-    if (largeGlyphs(fm)) {
-        const QRect near = glyphInk(font, drawIn, flags, text, dpiX, dpiY);
-        return near.isEmpty() ? near : drawnInk(font, drawIn, flags, text, dpiX, dpiY, near.adjusted(-2, -2, 2, 2));
-    }
+    if (largeGlyphs(fm))
+        return glyphInk(font, drawIn, flags, text, dpiX, dpiY);
     const int spare = fm.height();
     const QRect canvas = fm.boundingRect(drawIn, flags, text).united(drawIn).adjusted(-spare, -spare, spare, spare);
     return drawnInk(font, drawIn, flags, text, dpiX, dpiY, canvas);
