@@ -30,30 +30,31 @@ drills::ScoreBoardDesign scoreBoardAt(int right, int wrong, int questions, int g
 } // namespace
 
 MultiplicationDrill::MultiplicationDrill(const QString &formName, AnswerMode mode)
-    : QuestionWindow(formName, drills::DrillSettings{mode, false, false}), mode_(mode)
+    : QuestionWindow(formName, drills::DrillSettings{mode, false, false})
 {
     setReturnAction([] { forms::show<Form5>(); });
 }
 
 drills::Question MultiplicationDrill::drawQuestion(bool first)
 {
+    const AnswerMode mode = settings().mode;
     std::vector<drills::KindRanges> ranges;
-    for (int k = 0; k < kindCount(mode_); ++k) {
-        const Kind kd = kind(mode_, k, first);
+    for (int k = 0; k < kindCount(mode); ++k) {
+        const Kind kd = kind(mode, k, first);
         ranges.push_back({kd.rangeX, kd.rangeY});
     }
     const drills::KindDraw d = drills::drawKind(ranges);
-    const Question q = mirrane::question(mode_, d.kind, d.a, first);
+    const Question q = mirrane::question(mode, d.kind, d.a, first);
     product_ = q.product;
 
     drills::Question shown;
     shown.text = q.text();
     shown.expected = q.product.text();
-    if (mode_ == AnswerMode::Choose) {
+    if (mode == AnswerMode::Choose) {
         const auto captions = decoyAnswers(d.kind, q.product);
         for (size_t i = 0; i < captions.size(); ++i)
             shown.choices[i] = captions[i].text();
-    } else if (mode_ == AnswerMode::Judge) {
+    } else if (mode == AnswerMode::Judge) {
         const Statement s = statement(q.product, forms::randomBelow(3));
         shown.text += s.shown.text();
         shown.statementTrue = s.truth;

@@ -23,7 +23,6 @@ protected:
                            int feedbackTop);
 
 private:
-    drills::AnswerMode mode_;
     Decimal product_;
 };
 

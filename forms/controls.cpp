@@ -4,6 +4,7 @@
 #include "palette.h"
 
 #include <QClipboard>
+#include <QGlyphRun>
 #include <QGuiApplication>
 #include <QHash>
 #include <QImage>
@@ -11,7 +12,6 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
-#include <QGlyphRun>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QRawFont>
@@ -299,7 +299,7 @@ private:
 // cost of rasterizing large glyphs.
 class InkRecorder : public QPaintDevice {
 public:
-    InkRecorder(int dpiX, int dpiY) : engine_(this), dpiX_(dpiX), dpiY_(dpiY) {}
+    InkRecorder(int dpiX, int dpiY) : dpiX_(dpiX), dpiY_(dpiY) {}
     QPaintEngine *paintEngine() const override { return &engine_; }
     QRectF ink() const { return engine_.ink; }
 
@@ -333,7 +333,6 @@ protected:
 
 private:
     struct Engine : QPaintEngine {
-        explicit Engine(InkRecorder *) {}
         QRectF ink;
         bool begin(QPaintDevice *) override { return true; }
         bool end() override { return true; }
@@ -500,7 +499,7 @@ bool textFitsMeasured(const QFont &font, const QSize &room, int flags, const QSt
 
 // Whether a text drawn in a room lies whole inside it: its lines no wider than
 // the room, and no ink outside it. Glyphs may reach past the font's ascent and
-// descent, so the text is drawn on a canvas with room to spare.
+// descent, so the ink is looked for around the room too.
 bool textFits(const QFont &font, const QSize &room, int flags, const QString &text, const QWidget *on,
               const QMargins &inset = {})
 {

@@ -35,6 +35,8 @@ protected:
 class QuestionWindow::Typed : public QuestionWindow::Input {
 public:
     explicit Typed(QuestionWindow *w) : Input(w) { requireControl(controls().answerBox, QStringLiteral("Text1"), w); }
+    // Blocked, the window previews no keys: Enter does not answer again.
+    void setEnabled(bool on) override { w_->setKeyPreview(on); }
     void giveBack() override { controls().answerBox->clear(); }
     bool takesEnter() const override { return true; }
 };
@@ -137,8 +139,7 @@ bool QuestionWindow::previewKey(int key)
         return true;
     }
     if (key == KeyEnter && input_->takesEnter()) {
-        if (settings_.blockDuringFeedback)
-            setKeyPreview(false);
+        blockInput();
         answer(typedAnswerRight());
         return true;
     }
