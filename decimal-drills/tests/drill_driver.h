@@ -28,6 +28,17 @@ template <class W> W *openDrill(std::vector<int> draws)
     return forms::show<W>();
 }
 
+// The same for the drill window of an answer mode.
+inline mirrane::MultiplicationDrill *openDrill(drills::AnswerMode mode, std::vector<int> draws = {})
+{
+    switch (mode) {
+    case drills::AnswerMode::Write: return openDrill<mirrane::Form2>(std::move(draws));
+    case drills::AnswerMode::Choose: return openDrill<mirrane::Form4>(std::move(draws));
+    case drills::AnswerMode::Judge: break;
+    }
+    return openDrill<mirrane::Form3>(std::move(draws));
+}
+
 inline forms::Label *label(QWidget *w, const char *name) { return formstest::control<forms::Label>(w, name); }
 inline QString caption(QWidget *w, const char *name)
 {
@@ -45,3 +56,5 @@ inline void answerTyped(QWidget *w, const QString &text)
 }
 
 } // namespace mirranetest
+
+Q_DECLARE_METATYPE(drills::AnswerMode)

@@ -19,36 +19,22 @@ const QString RightCount = QStringLiteral("عدد الاجابات الصحيح�
 const QString WrongCount = QStringLiteral("عدد الاجابات الخاطئة :  ");
 const QString Questions = QStringLiteral("عدد الأسئلة :  ");
 
-enum class Window { Write, Choose, RightWrong };
-
-MultiplicationDrill *openWindow(Window w, std::vector<int> draws)
-{
-    switch (w) {
-    case Window::Write: return openDrill<Form2>(std::move(draws));
-    case Window::Choose: return openDrill<Form4>(std::move(draws));
-    case Window::RightWrong: break;
-    }
-    return openDrill<Form3>(std::move(draws));
-}
-
 // One right answer on each window, for the draws {kind 0, x 2, y 1 (, c 0)}.
-void answerRight(Window w, MultiplicationDrill *drill)
+void answerRight(AnswerMode w, MultiplicationDrill *drill)
 {
     switch (w) {
-    case Window::Write: {
+    case AnswerMode::Write: {
         auto *box = control<forms::TextBox>(drill, "Text1");
         if (box->text().isEmpty())
             formstest::type(box, QStringLiteral("2"));
         press(box, Qt::Key_Return);
         return;
     }
-    case Window::Choose: click(control<QPushButton>(drill, "Command2")); return;
-    case Window::RightWrong: clickLabel(drill, "Label7"); return;
+    case AnswerMode::Choose: click(control<QPushButton>(drill, "Command2")); return;
+    case AnswerMode::Judge: clickLabel(drill, "Label7"); return;
     }
 }
 } // namespace
-
-Q_DECLARE_METATYPE(Window)
 
 class DrillsTest : public QObject {
     Q_OBJECT
@@ -224,26 +210,26 @@ private slots:
     // A second answer 2000 ms after the first does not put the next question off.
     void theNextQuestionComes2500msAfterTheFirstAnswer_data()
     {
-        QTest::addColumn<Window>("window");
+        QTest::addColumn<AnswerMode>("window");
         QTest::addColumn<bool>("hidden");
         QTest::addColumn<QString>("next");
         const QString write = "0.3×10=", choose = "0.3×10=", judge = "0.3×10=3";
         for (bool hidden : {false, true}) {
             const char *how = hidden ? ", hidden" : "";
-            QTest::addRow("write%s", how) << Window::Write << hidden << write;
-            QTest::addRow("choose%s", how) << Window::Choose << hidden << choose;
-            QTest::addRow("right-or-wrong%s", how) << Window::RightWrong << hidden << judge;
+            QTest::addRow("write%s", how) << AnswerMode::Write << hidden << write;
+            QTest::addRow("choose%s", how) << AnswerMode::Choose << hidden << choose;
+            QTest::addRow("right-or-wrong%s", how) << AnswerMode::Judge << hidden << judge;
         }
     }
     void theNextQuestionComes2500msAfterTheFirstAnswer()
     {
-        QFETCH(Window, window);
+        QFETCH(AnswerMode, window);
         QFETCH(bool, hidden);
         QFETCH(QString, next);
-        const bool judge = window == Window::RightWrong;
+        const bool judge = window == AnswerMode::Judge;
         const Draws draws = judge ? inOrder({statement(0, 2, Shown::Answer), statement(0, 3, Shown::Answer)})
                                   : inOrder({question(0, 2), question(0, 3)});
-        MultiplicationDrill *w = openWindow(window, draws);
+        MultiplicationDrill *w = openDrill(window, draws);
         const QString first = caption(w, "Label2");
         answerRight(window, w);
         forms::testing::advance(2000);
@@ -265,21 +251,21 @@ private slots:
 
     void escEndsTheProgram_data()
     {
-        QTest::addColumn<Window>("window");
+        QTest::addColumn<AnswerMode>("window");
         QTest::addColumn<bool>("duringFeedback");
         for (bool feedback : {false, true}) {
             const char *when = feedback ? ", during the feedback" : "";
-            QTest::addRow("write%s", when) << Window::Write << feedback;
-            QTest::addRow("choose%s", when) << Window::Choose << feedback;
-            QTest::addRow("right-or-wrong%s", when) << Window::RightWrong << feedback;
+            QTest::addRow("write%s", when) << AnswerMode::Write << feedback;
+            QTest::addRow("choose%s", when) << AnswerMode::Choose << feedback;
+            QTest::addRow("right-or-wrong%s", when) << AnswerMode::Judge << feedback;
         }
     }
     void escEndsTheProgram()
     {
-        QFETCH(Window, window);
+        QFETCH(AnswerMode, window);
         QFETCH(bool, duringFeedback);
         // The write and choose drills leave what the statement shows.
-        MultiplicationDrill *w = openWindow(window, statement(0, 2, Shown::Answer));
+        MultiplicationDrill *w = openDrill(window, statement(0, 2, Shown::Answer));
         if (duringFeedback)
             answerRight(window, w);
         QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : w;

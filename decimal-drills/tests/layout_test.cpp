@@ -54,8 +54,6 @@ const QString WrongIs = QStringLiteral("أخطأت الاجابة الصحيحة
 
 } // namespace
 
-Q_DECLARE_METATYPE(drills::AnswerMode)
-
 class LayoutTest : public QObject {
     Q_OBJECT
 
@@ -93,9 +91,7 @@ private slots:
     void drillTextsFit()
     {
         QFETCH(AnswerMode, drill);
-        MultiplicationDrill *w = drill == AnswerMode::Write    ? static_cast<MultiplicationDrill *>(forms::show<Form2>())
-                                 : drill == AnswerMode::Choose ? static_cast<MultiplicationDrill *>(forms::show<Form4>())
-                                                          : forms::show<Form3>();
+        MultiplicationDrill *w = openDrill(drill);
         const DrillTexts texts = textsOf(drill);
         checkShownWhole(w, "Label2", widest(label(w, "Label2"), texts.questions), 24);
 
@@ -139,9 +135,7 @@ private slots:
     void scoreBoardCaptionsStayApart()
     {
         QFETCH(AnswerMode, drill);
-        QWidget *w = drill == AnswerMode::Write    ? static_cast<QWidget *>(forms::show<Form2>())
-                     : drill == AnswerMode::Choose ? static_cast<QWidget *>(forms::show<Form4>())
-                                              : static_cast<QWidget *>(forms::show<Form3>());
+        QWidget *w = openDrill(drill);
         const char *names[] = {"Label4", "Label5", "Label6", "Label9"};
         const QStringList longest = {QStringLiteral("عدد الاجابات الصحيحة :  999"),
                                      QStringLiteral("عدد الاجابات الخاطئة :  999"),

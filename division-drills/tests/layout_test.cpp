@@ -13,6 +13,18 @@ using namespace halverytest;
 
 namespace {
 
+// The score board's captions, right to left.
+const QStringList ScoreCaptions = {"Label4", "Label5", "Label6", "Label9"};
+
+// A control drawn on its own, nothing behind it, on a transparent image.
+QImage drawnAlone(QWidget *w)
+{
+    QImage drawn(w->size(), QImage::Format_ARGB32);
+    drawn.fill(Qt::transparent);
+    w->render(&drawn, QPoint(), QRegion(), QWidget::RenderFlags());
+    return drawn;
+}
+
 void checkShown(forms::Form *w)
 {
     const QStringList foreign = formstest::foreignDigits(w);
@@ -34,8 +46,8 @@ void checkOnPlaques(forms::Form *w)
     const QImage picture = QImage(QStringLiteral(":/pictures/buttonstrip.png"))
                                .scaled(strip->size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
     QList<int> plaques;
-    for (const char *name : {"Label4", "Label5", "Label6", "Label9"}) {
-        auto *l = w->findChild<forms::Label *>(QLatin1String(name));
+    for (const QString &name : ScoreCaptions) {
+        auto *l = w->findChild<forms::Label *>(name);
         QVERIFY(l);
         const QRect g = l->geometry().translated(-strip->pos());
         const int y = g.center().y();
@@ -48,7 +60,7 @@ void checkOnPlaques(forms::Form *w)
         while (lit(right + 1))
             ++right;
         const QString where = QStringLiteral("%1.%2: %3 at %4..%5 on a plaque at %6..%7")
-                                  .arg(w->objectName(), QLatin1String(name), l->text())
+                                  .arg(w->objectName(), name, l->text())
                                   .arg(g.left()).arg(g.right()).arg(left).arg(right);
         QVERIFY2(g.left() >= left && g.right() <= right && lit(g.center().x()) && g.top() >= 0
                      && g.bottom() < picture.height() && lit(g.left()) && lit(g.right()),
@@ -61,9 +73,7 @@ void checkOnPlaques(forms::Form *w)
 // Where a label's caption leaves ink, in its window's coordinates.
 QRect inkRect(forms::Label *l)
 {
-    QImage drawn(l->size(), QImage::Format_ARGB32);
-    drawn.fill(Qt::transparent);
-    l->render(&drawn, QPoint(), QRegion(), QWidget::RenderFlags()); // the caption alone
+    const QImage drawn = drawnAlone(l); // the caption alone
     QRect ink;
     for (int y = 0; y < drawn.height(); ++y)
         for (int x = 0; x < drawn.width(); ++x)
@@ -77,10 +87,9 @@ QRect inkRect(forms::Label *l)
 void checkScoreCaptions(forms::Form *w)
 {
     checkOnPlaques(w);
-    const char *names[] = {"Label4", "Label5", "Label6", "Label9"};
     QList<forms::Label *> labels;
-    for (const char *name : names) {
-        auto *l = w->findChild<forms::Label *>(QLatin1String(name));
+    for (const QString &name : ScoreCaptions) {
+        auto *l = w->findChild<forms::Label *>(name);
         const QString where = w->objectName() + "." + name + ": " + l->text();
         QVERIFY2(l->font().pointSizeF() == l->designFont().pointSizeF(), qPrintable(where));
         const QString fault = formstest::captionFault(l, true);
@@ -105,9 +114,7 @@ void checkOnBoard(forms::Form *w)
 {
     auto *board = w->findChild<forms::Picture *>(QStringLiteral("Image1"));
     QVERIFY(board);
-    QImage picture(board->size(), QImage::Format_ARGB32);
-    picture.fill(Qt::transparent);
-    board->render(&picture, QPoint(), QRegion(), QWidget::RenderFlags());
+    const QImage picture = drawnAlone(board);
     const QRect shown = board->geometry() & w->rect();
     const auto at = [&](QPoint p) { return picture.pixel(p - board->pos()); };
     const auto frame = [&](QPoint p) {
@@ -118,7 +125,7 @@ void checkOnBoard(forms::Form *w)
     };
     for (forms::Label *l : w->findChildren<forms::Label *>()) {
         const QString name = l->objectName();
-        if (l->isHidden() || l->text().isEmpty() || QStringList{"Label4", "Label5", "Label6", "Label9"}.contains(name))
+        if (l->isHidden() || l->text().isEmpty() || ScoreCaptions.contains(name))
             continue;
         const QRect ink = inkRect(l);
         const QPoint c = ink.center();
@@ -144,9 +151,7 @@ void checkOnCircles(forms::Form *w)
 {
     for (const auto &[label, shape] : {std::pair{"Label7", "Shape2"}, std::pair{"Label8", "Shape1"}}) {
         auto *l = w->findChild<forms::Label *>(QLatin1String(label));
-        QImage drawn(l->size(), QImage::Format_ARGB32);
-        drawn.fill(Qt::transparent);
-        l->render(&drawn, QPoint(), QRegion(), QWidget::RenderFlags()); // the caption alone
+        const QImage drawn = drawnAlone(l); // the caption alone
         const QRectF circle = QRectF(w->findChild<QWidget *>(QLatin1String(shape))->geometry());
         int inkOff = 0, ink = 0;
         for (int y = 0; y < drawn.height(); ++y)

@@ -442,8 +442,13 @@ private slots:
         QTest::addColumn<std::vector<int>>("draws");
         QTest::addColumn<QString>("dividend");
         QTest::addColumn<QString>("divisor");
-        QTest::newRow("zero, exact, divisor 1") << std::vector<int>{0, 4, 8, 0, 42, 6, 13, 1, 5, 7} << "5" << "7";
-        QTest::newRow("quotient 10 or more") << std::vector<int>{91, 9, 21, 2, 99, 9, 89, 9} << "89" << "9";
+        QTest::newRow("zero, exact, divisor 1")
+            << inOrder({remainderProblem(0, 4), remainderProblem(8, 0), remainderProblem(42, 6), remainderProblem(13, 1),
+                        remainderProblem(5, 7)})
+            << "5" << "7";
+        QTest::newRow("quotient 10 or more")
+            << inOrder({remainderProblem(91, 9), remainderProblem(21, 2), remainderProblem(99, 9), remainderProblem(89, 9)})
+            << "89" << "9";
     }
     void problemsThatAreNeverAsked()
     {
@@ -485,8 +490,8 @@ private slots:
     {
         QTest::addColumn<std::vector<int>>("draws");
         QTest::addColumn<QStringList>("entries");
-        QTest::newRow("88 ÷ 9") << std::vector<int>{88, 9} << QStringList{"9", "81"};
-        QTest::newRow("47 ÷ 6") << std::vector<int>{47, 6} << QStringList{"7", "42"};
+        QTest::newRow("88 ÷ 9") << remainderProblem(88, 9) << QStringList{"9", "81"};
+        QTest::newRow("47 ÷ 6") << remainderProblem(47, 6) << QStringList{"7", "42"};
     }
     void theWorkedProblemAsDrawn()
     {

@@ -26,9 +26,9 @@ bool Sheetside::step(int k) const
     return true;
 }
 
-bool Sheetside::workAll() const
+bool Sheetside::workSteps(int first, int last) const
 {
-    for (int k = 1; k <= stepCount(); ++k)
+    for (int k = first; k <= last; ++k)
         if (!step(k))
             return false;
     return true;

@@ -34,8 +34,10 @@ struct Sheetside {
     void typeProblem(const QString &dividend, const QString &divisor) const;
     // Clicks step k's button (1-based); fails if it is not shown.
     bool step(int k) const;
-    // Works every step in order; false when a button was not there to press.
-    bool workAll() const;
+    // Works steps first to last in order; false when a button was not there to press.
+    bool workSteps(int first, int last) const;
+    // Works every step in order.
+    bool workAll() const { return workSteps(1, stepCount()); }
     // The texts of boxes, as shown: hidden boxes read as "-", blanks trimmed.
     QString row(std::initializer_list<int> boxes) const { return row(QList<int>(boxes)); }
     QString row(const QList<int> &boxes) const;

@@ -486,8 +486,7 @@ private slots:
         MessageCatcher catcher;
         Sheetside w{openSheet(form)};
         w.typeProblem(dividend, divisor);
-        for (int k = 1; k <= stepsDone; ++k)
-            QVERIFY(w.step(k));
+        QVERIFY(w.workSteps(1, stepsDone));
         int refused = 0;
         const auto list = edits(retyped);
         for (int i = 0; i < list.size(); ++i) {
@@ -601,8 +600,7 @@ private slots:
         MessageCatcher catcher;
         Sheetside w{openSheet(form)};
         w.typeProblem(dividend, divisor);
-        for (int k = 1; k <= stepsDone; ++k)
-            QVERIFY(w.step(k));
+        QVERIFY(w.workSteps(1, stepsDone));
         QVERIFY(!w.box(l.remainderUnits())->visibleFlag());
         const QStringList before = w.snapshot();
         click(w.button(16));
@@ -615,8 +613,7 @@ private slots:
         QCOMPARE(w.label(4)->text(), QString());
         QCOMPARE(w.snapshot(), before);
         // Once the last step has run, the check works.
-        for (int k = stepsDone + 1; k <= l.steps(); ++k)
-            QVERIFY(w.step(k));
+        QVERIFY(w.workSteps(stepsDone + 1, l.steps()));
         click(w.button(16));
         QCOMPARE(catcher.count(), 1);
         QVERIFY(shown(w.form->frame(3)));
@@ -737,8 +734,7 @@ private slots:
         MessageCatcher catcher;
         Sheetside w{openSheet(form)};
         w.typeProblem(dividend, divisor);
-        for (int k = 1; k < step; ++k)
-            QVERIFY(w.step(k));
+        QVERIFY(w.workSteps(1, step - 1));
         for (int n : l.divisor)
             erase(w.box(n));
         QCOMPARE(catcher.count(), 0);
@@ -1064,8 +1060,7 @@ private slots:
         MessageCatcher catcher;
         Sheetside w{openSheet(form)};
         w.typeProblem(dividend, divisor);
-        for (int k = 1; k <= stepsDone; ++k)
-            QVERIFY(w.step(k));
+        QVERIFY(w.workSteps(1, stepsDone));
         if (checked)
             click(w.button(16));
         click(w.button(layout(form).menuButton));

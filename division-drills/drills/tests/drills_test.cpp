@@ -298,7 +298,7 @@ private slots:
         const char *childVariable = "DRILLS_TEST_LOAD_WITHOUT_CONTROL";
         if (qEnvironmentVariableIsSet(childVariable)) {
             SmallDrill::omitted = omitted;
-            open(mode, false, true, {0, 3, 1});
+            open(mode, false, true, question(0, 3));
             QFAIL(qPrintable(QStringLiteral("loaded without ") + omitted));
         }
         QProcess child;
