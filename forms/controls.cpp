@@ -3,6 +3,7 @@
 #include "geometry.h"
 #include "palette.h"
 
+#include <QChildEvent>
 #include <QClipboard>
 #include <QGlyphRun>
 #include <QGuiApplication>
@@ -687,13 +688,24 @@ void Label::fit()
         return;
     fitting_ = true;
     if (parentWidget() != watchedParent_) {
-        if (watchedParent_)
-            watchedParent_->removeEventFilter(this);
+        // The window's size bounds the label, and its other controls hem a fixed box in.
+        const auto watch = [this](QWidget *parent, bool on) {
+            if (!parent)
+                return;
+            QObjectList watched = parent->children();
+            watched << parent;
+            for (QObject *o : std::as_const(watched))
+                if (!on)
+                    o->removeEventFilter(this);
+                else if (o != this)
+                    o->installEventFilter(this);
+        };
+        watch(watchedParent_, false);
         watchedParent_ = parentWidget();
-        if (watchedParent_)
-            watchedParent_->installEventFilter(this); // the window's size bounds the label
+        watch(watchedParent_, true);
     }
     fittedText_ = text();
+    fittedFlags_ = drawFlags();
     const QString c = text();
     if (testAttribute(Qt::WA_Resized) && geometry() != applied_)
         designBox_ = geometry(); // placed anew by the program
@@ -735,7 +747,6 @@ void Label::fit()
         fitBox(c);
     }
     fitting_ = false;
-    update();
 }
 
 void Label::fitBox(const QString &c)
@@ -876,17 +887,30 @@ void Label::showEvent(QShowEvent *event)
     QLabel::showEvent(event);
 }
 
+// The label measures again when its window resizes, when a control beside a
+// fixed box moves, comes or goes, and when its caption or alignment was
+// changed past setCaption (Qt then asks the window to lay out again).
 bool Label::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == watchedParent_ && event->type() == QEvent::Resize)
+    if (!watchedParent_ || fitting_)
+        return QLabel::eventFilter(watched, event);
+    const QEvent::Type t = event->type();
+    if (watched == watchedParent_) {
+        if (t == QEvent::ChildAdded) {
+            if (QObject *child = static_cast<QChildEvent *>(event)->child(); child != this)
+                child->installEventFilter(this);
+        } else if (t == QEvent::Resize || (t == QEvent::ChildRemoved && !autoSize_)
+                   || (t == QEvent::LayoutRequest && (text() != fittedText_ || drawFlags() != fittedFlags_))) {
+            fit();
+        }
+    } else if ((t == QEvent::Move || t == QEvent::Resize) && !autoSize_ && watched->parent() == watchedParent_) {
         fit();
+    }
     return QLabel::eventFilter(watched, event);
 }
 
 void Label::paintEvent(QPaintEvent *)
 {
-    if (text() != fittedText_ || (!autoSize_ && testAttribute(Qt::WA_Resized)))
-        fit(); // written past setCaption, or aligned anew; unchanged, nothing is measured again
     QPainter p(this);
     style()->drawItemText(&p, textRect(), drawFlags(), palette(), isEnabled(), text(), foregroundRole());
 }

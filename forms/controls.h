@@ -144,6 +144,7 @@ private:
     void place(const QRect &r);
     QFont designFont_;
     QString fittedText_;
+    int fittedFlags_ = 0;
     QRect designBox_, applied_, room_;
     // What the last fit measured, so an unchanged caption, font and room are not measured again.
     struct Measured {

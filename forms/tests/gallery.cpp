@@ -5,6 +5,10 @@
 #include "forms/app.h"
 #include "forms/timing.h"
 
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QMap>
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
@@ -20,6 +24,9 @@
 #include <QWidget>
 
 #include <cstdio>
+#include <string_view>
+#include <typeinfo>
+#include <ctime>
 
 namespace formsgallery {
 
@@ -28,6 +35,7 @@ QString folder;
 QString prefix_;
 int count = 0;
 bool checking = false;
+bool resting = false;
 Wrapping wrapping_;
 int checked = 0;
 int faults = 0;
@@ -87,10 +95,108 @@ QImage withTitleBar(QWidget *w)
     return image;
 }
 
+// How long a state is left alone, and the share of that time the process
+// may spend on the processor meanwhile.
+constexpr int RestMs = 500;
+constexpr double RestCpuShare = 0.05;
+
+double cpuSeconds()
+{
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
+}
+
+// A widget or timer by the control it belongs to: "Label3", "Form2.QTimer".
+QString who(const QObject *o)
+{
+    QString name = o->objectName();
+    if (name.isEmpty())
+        name = QString::fromLatin1(o->metaObject()->className());
+    const QObject *owner = o->parent();
+    while (owner && owner->objectName().isEmpty())
+        owner = owner->parent();
+    if (owner && !o->isWidgetType())
+        name = owner->objectName() + QLatin1Char('.') + name;
+    else if (!owner && o->parent())
+        name = QString::fromLatin1(o->parent()->metaObject()->className()) + QLatin1Char('.') + name;
+    return name;
+}
+
+// Qt's font cache trims itself on a timer of its own, every ten seconds
+// while it holds more glyphs than it keeps for long.
+bool qtHousekeeping(const QObject *o)
+{
+    return std::string_view(typeid(*o).name()).find("QFontCache") != std::string_view::npos;
+}
+
+// Counts the paint and timer events any object receives while a state rests.
+class RestWatch : public QObject {
+public:
+    explicit RestWatch(const QObject *own) : own_(own) { qApp->installEventFilter(this); }
+    ~RestWatch() override { qApp->removeEventFilter(this); }
+    QMap<QString, int> paints, timers;
+
+protected:
+    bool eventFilter(QObject *o, QEvent *e) override
+    {
+        if (e->type() == QEvent::Paint)
+            ++paints[who(o)];
+        else if (e->type() == QEvent::Timer && o != own_ && !qtHousekeeping(o))
+            ++timers[who(o)];
+        return false;
+    }
+
+private:
+    const QObject *own_;
+};
+
+QString listed(const QMap<QString, int> &counts)
+{
+    QStringList parts;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        parts << QStringLiteral("%1 x%2").arg(it.key()).arg(it.value());
+    return parts.join(QStringLiteral(", "));
+}
+
+// The window left alone for a while, once settled: nothing may paint, no
+// timer may fire, and the process stays almost idle.
+void rest(QWidget *w, const QString &name)
+{
+    ++checked;
+    const QString where = name + QStringLiteral(" (") + w->objectName() + QLatin1Char(')');
+    for (const forms::Timer *t : w->findChildren<forms::Timer *>())
+        if (t->enabled() && t->interval() > 0 && t->interval() < RestMs)
+            fault(where, QStringLiteral("timer %1 of %2 ms runs at rest").arg(t->objectName()).arg(t->interval()));
+    QEventLoop loop;
+    QTimer end;
+    end.setSingleShot(true);
+    end.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&end, &QTimer::timeout, &loop, &QEventLoop::quit);
+    RestWatch watch(&end);
+    QElapsedTimer wall;
+    const double cpu = cpuSeconds();
+    wall.start();
+    end.start(RestMs);
+    loop.exec();
+    const double used = cpuSeconds() - cpu;
+    const qint64 ms = wall.elapsed();
+    if (!watch.paints.isEmpty())
+        fault(where, QStringLiteral("painted at rest: ") + listed(watch.paints));
+    if (!watch.timers.isEmpty())
+        fault(where, QStringLiteral("timers fired at rest: ") + listed(watch.timers));
+    if (used > RestCpuShare * double(ms) / 1000.0)
+        fault(where, QStringLiteral("%1 ms of processor time at rest in %2 ms").arg(qRound(used * 1000)).arg(ms));
+}
+
 void save(QWidget *w, const QString &name)
 {
     if (checking) {
         check(w, name);
+        return;
+    }
+    if (resting) {
+        rest(w, name);
         return;
     }
     const QString path = folder + QLatin1Char('/') + prefix_ + QLatin1Char('-') + name + QStringLiteral(".png");
@@ -117,11 +223,16 @@ void begin(QApplication &app, const QString &title, const QString &prefix, const
 {
     forms::initialize(app, title);
     forms::testing::useManualTime(true);
+    // One clock reading for every run, so the draws seeded from it, and the pictures, repeat.
+    forms::testing::setNow(QDateTime(QDate(2026, 9, 1), QTime(8, 0)));
     QStringList args = QCoreApplication::arguments().mid(1);
     checking = args.removeAll(QStringLiteral("--check")) > 0;
+    resting = args.removeAll(QStringLiteral("--rest")) > 0;
     wrapping_ = wrapping;
     prefix_ = prefix;
-    if (checking)
+    if (resting)
+        QApplication::setCursorFlashTime(0); // no blinking text cursor while a state rests
+    if (checking || resting)
         return;
     folder = args.isEmpty() ? QDir::currentPath() : args.first();
     QDir().mkpath(folder);
@@ -130,7 +241,7 @@ void begin(QApplication &app, const QString &title, const QString &prefix, const
 void shot(QWidget *window, const QString &name)
 {
     if (!window) {
-        if (checking)
+        if (checking || resting)
             fault(name, QStringLiteral("no window"));
         else
             std::fprintf(stderr, "no window for %s\n", qPrintable(name));
@@ -151,6 +262,7 @@ void shotMessage(const QString &name, const std::function<void()> &action)
         if (!box || !box->isVisible() || seen)
             return;
         seen = true;
+        poll.stop();
         settle();
         save(box, name);
         QAbstractButton *b = box->defaultButton();
@@ -164,7 +276,7 @@ void shotMessage(const QString &name, const std::function<void()> &action)
     poll.start();
     action();
     poll.stop();
-    if (!seen && checking)
+    if (!seen && (checking || resting))
         fault(name, QStringLiteral("no message box"));
     else if (!seen)
         std::fprintf(stderr, "no message box for %s\n", qPrintable(name));
@@ -174,6 +286,10 @@ int written() { return count; }
 
 int finish()
 {
+    if (resting) {
+        std::printf("%s: %d states left at rest, %d faults\n", qPrintable(prefix_), checked, faults);
+        return checked > 0 && faults == 0 ? 0 : 1;
+    }
     if (!checking)
         return count > 0 ? 0 : 1;
     std::printf("%s: %d states checked, %d faults\n", qPrintable(prefix_), checked, faults);

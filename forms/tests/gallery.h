@@ -1,6 +1,7 @@
 #pragma once
 // Renders windows into PNG files, as a pupil meets them, for a look by eye;
-// with --check, checks each window's captions and digits in place of a picture.
+// with --check, checks each window's captions and digits in place of a picture;
+// with --rest, checks that each window left alone does no work.
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -22,7 +23,9 @@ using Wrapping = QHash<QString, QStringList>;
 // With the argument --check nothing is written: each state is checked for
 // captions drawn small, wrapped, cut or outside the window, and for digits
 // not drawn as Western ones, and every fault is printed as one line
-// "<prefix> <name>: <fault>".
+// "<prefix> <name>: <fault>". With --rest each state is left alone for half a
+// second instead: any paint, any timer that fires, a design timer that ticks
+// faster than that, or more than a little processor time is a fault.
 void begin(QApplication &app, const QString &title, const QString &prefix, const Wrapping &wrapping = {});
 
 // Lets queued events run, then writes (or checks) the window as drawn.
