@@ -1,4 +1,6 @@
 // How a label places and draws its caption: the rules as a table of cases.
+#include <QApplication>
+#include <QMap>
 #include <QTest>
 
 #include "forms/app.h"
@@ -50,6 +52,41 @@ Label *addLabel(QWidget *window, const char *name, double points, Qt::Alignment 
     l->setAlignment(alignment);
     placeTwips(l, design.x(), design.y(), design.width(), design.height());
     return l;
+}
+
+// Counts the paint events each widget receives while it lives.
+class PaintCount : public QObject {
+public:
+    PaintCount() { qApp->installEventFilter(this); }
+    QMap<QString, int> painted;
+    int of(const QWidget *w) const { return painted.value(w->objectName()); }
+
+protected:
+    bool eventFilter(QObject *o, QEvent *e) override
+    {
+        if (e->type() == QEvent::Paint)
+            ++painted[o->objectName()];
+        return false;
+    }
+};
+
+// The window shown and drawn, then left alone for a while: what was painted meanwhile.
+QMap<QString, int> paintedAtRest(QWidget *window, int ms = 300)
+{
+    if (!QTest::qWaitForWindowExposed(window))
+        return {{QStringLiteral("not exposed"), 1}};
+    QTest::qWait(50);
+    PaintCount count;
+    QTest::qWait(ms);
+    return count.painted;
+}
+
+QString listed(const QMap<QString, int> &counts)
+{
+    QStringList parts;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        parts << QStringLiteral("%1 x%2").arg(it.key()).arg(it.value());
+    return parts.join(QStringLiteral(", "));
 }
 
 } // namespace
@@ -178,6 +215,123 @@ private slots:
             QVERIFY2(drawn.scale > 0.95, qPrintable(QString::number(drawn.scale)));
         if (outcome == DesignBox && !oneLine)
             QVERIFY2(drawn.lines > 1.5, qPrintable(QString::number(drawn.lines)));
+    }
+
+    // Once drawn, a label is not drawn again until something it shows changes:
+    // no caption, box or neighbour makes it measure or paint while it rests.
+    void aLabelAtRestIsNotPaintedAgain_data()
+    {
+        QTest::addColumn<bool>("autoSized");
+        QTest::addColumn<double>("points");
+        QTest::addColumn<QRect>("design"); // twips
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QList<QRect>>("neighbours"); // twips
+        const QList<QRect> none;
+        QTest::newRow("auto-sized") << true << 36.0 << QRect(1200, 1500, 0, 0) << Instruction << none;
+        QTest::newRow("fixed box that holds its caption") << false << 18.0 << QRect(705, 8100, 1500, 700)
+                                                          << QStringLiteral("خروج") << none;
+        QTest::newRow("fixed box, wrapped") << false << 18.0 << QRect(3000, 3000, 3000, 2000) << Sentence << none;
+        QTest::newRow("fixed box, grown") << false << 72.0 << QRect(3893, 2160, 4215, 1695) << Sum << none;
+        QTest::newRow("fixed box, grown clear of its neighbours")
+            << false << 48.0 << QRect(4598, 6600, 2805, 1125) << Feedback
+            << QList<QRect>{{10560, 6600, 1440, 1125}, {4253, 4470, 3495, 1245}};
+        QTest::newRow("fixed box, hemmed in")
+            << false << 36.0 << QRect(3000, 3000, 4400, 900) << Instruction
+            << QList<QRect>{{3000, 2000, 4400, 990}, {3000, 3910, 4400, 900}, {2000, 3000, 990, 900},
+                            {7410, 3000, 990, 900}};
+    }
+    void aLabelAtRestIsNotPaintedAgain()
+    {
+        QFETCH(bool, autoSized);
+        QFETCH(double, points);
+        QFETCH(QRect, design);
+        QFETCH(QString, caption);
+        QFETCH(QList<QRect>, neighbours);
+        auto *window = show<Sheet>();
+        addNeighbours(window, neighbours);
+        auto *l = addLabel(window, "Label1", points, Qt::AlignHCenter | Qt::AlignTop, design);
+        if (autoSized)
+            l->setAutoSize(true);
+        l->setCaption(caption);
+        l->show();
+        QMap<QString, int> painted = paintedAtRest(window);
+        QVERIFY2(painted.isEmpty(), qPrintable(listed(painted)));
+
+        // The same caption again changes nothing on screen; a new one is drawn once, then rests.
+        PaintCount count;
+        l->setCaption(caption);
+        QTest::qWait(50);
+        QCOMPARE(count.of(l), 0);
+        l->setCaption(QStringLiteral("7"));
+        QTest::qWait(50);
+        QVERIFY(count.of(l) >= 1);
+        painted = paintedAtRest(window);
+        QVERIFY2(painted.isEmpty(), qPrintable(listed(painted)));
+    }
+
+    // A control the program moves next to a grown box hems it in at once,
+    // and once it goes the box grows again; neither keeps anything busy.
+    void aNeighbourMovedBesideAGrownBoxHemsItIn()
+    {
+        auto *window = show<Sheet>();
+        auto *l = addLabel(window, "Label2", 72, Qt::AlignHCenter | Qt::AlignTop, QRect(3893, 2160, 4215, 1695));
+        l->setCaption(Sum);
+        l->show();
+        const QRect box = twipsRect(3893, 2160, 4215, 1695);
+        const QRect grown = l->geometry();
+        QVERIFY(grown.width() > box.width());
+        QWidget *other = addNeighbours(window, {QRect(600, 600, 900, 900)}).first();
+        other->setObjectName(QStringLiteral("Command1"));
+        // Beside the design box, where the grown box reached.
+        other->setGeometry(QRect(QPoint(box.right() + 2, box.top()), QSize(grown.right() - box.right(), box.height())));
+        QVERIFY2(!l->geometry().intersects(other->geometry()), "covers the control moved beside it");
+        QVERIFY(formstest::captionWhole(l));
+        QMap<QString, int> painted = paintedAtRest(window);
+        QVERIFY2(painted.isEmpty(), qPrintable(listed(painted)));
+        other->move(twips(600), twips(6000));
+        QCOMPARE(l->geometry(), grown);
+        delete other;
+        QCOMPARE(l->geometry(), grown);
+        painted = paintedAtRest(window);
+        QVERIFY2(painted.isEmpty(), qPrintable(listed(painted)));
+    }
+
+    // Two boxes that would both grow into the room between them settle: they
+    // do not move each other back and forth.
+    void twoBoxesGrowingTowardsEachOtherSettle()
+    {
+        auto *window = show<Sheet>();
+        auto *a = addLabel(window, "Label1", 72, Qt::AlignHCenter | Qt::AlignTop, QRect(1500, 3000, 4215, 1695));
+        auto *b = addLabel(window, "Label2", 72, Qt::AlignHCenter | Qt::AlignTop, QRect(6300, 3000, 4215, 1695));
+        a->setCaption(Sum);
+        b->setCaption(Sum);
+        a->show();
+        b->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        const QRect ga = a->geometry(), gb = b->geometry();
+        QVERIFY2(!ga.intersects(gb), "the two boxes overlap");
+        const QMap<QString, int> painted = paintedAtRest(window);
+        QVERIFY2(painted.isEmpty(), qPrintable(listed(painted)));
+        QCOMPARE(a->geometry(), ga);
+        QCOMPARE(b->geometry(), gb);
+    }
+
+    // A caption or alignment written through QLabel itself is measured anew
+    // before it is drawn, as one written with setCaption.
+    void aCaptionWrittenPastSetCaptionIsPlacedAnew()
+    {
+        auto *window = show<Sheet>();
+        auto *l = addLabel(window, "Label2", 72, Qt::AlignHCenter | Qt::AlignTop, QRect(3893, 2160, 4215, 1695));
+        l->setCaption(QStringLiteral("7"));
+        l->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        const QRect box = l->geometry();
+        static_cast<QLabel *>(l)->setText(Sum);
+        QTest::qWait(50);
+        QVERIFY(l->width() > box.width());
+        QVERIFY(formstest::captionFault(l, true).isEmpty());
+        const QMap<QString, int> painted = paintedAtRest(window);
+        QVERIFY2(painted.isEmpty(), qPrintable(listed(painted)));
     }
 
     // A caption written later is placed anew, and a short one goes back to the design box.
