@@ -1,10 +1,16 @@
 // The quick solution and the check in time: what each pause reveals, how
-// long the pauses are, what a pupil may click meanwhile, and runs that meet
-// an emptied box, a new problem or a window that is gone.
+// long the pauses are, what a pupil may click meanwhile, runs that meet an
+// emptied box, a new problem or a window that is gone, and runs on the real
+// clock that leave the processor idle.
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTimer>
+
+#include <ctime>
 
 #include "forms/app.h"
 #include "forms/timing.h"
@@ -72,6 +78,94 @@ Film film(const Sheetside &w, const QString &button, std::function<void(int)> du
         f.frames << news(*last, onShow(w));
     forms::testing::setPauseHook(nullptr);
     return f;
+}
+
+// How long something took on the wall clock and on the processor.
+struct Cost {
+    qint64 wallMs = 0;
+    double cpuMs = 0;
+    double share() const { return wallMs > 0 ? cpuMs / double(wallMs) : 1.0; }
+    QString text() const
+    {
+        return QStringLiteral("%1 ms of processor time in %2 ms (%3%)")
+            .arg(qRound(cpuMs))
+            .arg(wallMs)
+            .arg(100.0 * share(), 0, 'f', 1);
+    }
+};
+
+double cpuMs()
+{
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) * 1000.0 + double(t.tv_nsec) / 1e6;
+}
+
+Cost costOf(const std::function<void()> &run)
+{
+    QElapsedTimer wall;
+    const double cpu = cpuMs();
+    wall.start();
+    run();
+    return {wall.elapsed(), cpuMs() - cpu};
+}
+
+// Lets the event loop run for a while, as it does for a window left alone.
+void idle(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+// Counts the paint events each widget receives while it lives.
+class PaintWatch : public QObject {
+public:
+    PaintWatch() { qApp->installEventFilter(this); }
+    ~PaintWatch() override { qApp->removeEventFilter(this); }
+    QMap<QString, int> paints;
+    QString listed() const
+    {
+        QStringList parts;
+        for (auto it = paints.cbegin(); it != paints.cend(); ++it)
+            parts << QStringLiteral("%1 x%2").arg(it.key()).arg(it.value());
+        return parts.join(QStringLiteral(", "));
+    }
+
+protected:
+    bool eventFilter(QObject *o, QEvent *e) override
+    {
+        if (e->type() == QEvent::Paint)
+            ++paints[o->objectName().isEmpty() ? QString::fromLatin1(o->metaObject()->className()) : o->objectName()];
+        return false;
+    }
+};
+
+// Runs on the real clock until it goes out of scope.
+struct RealTime {
+    RealTime() { forms::testing::useManualTime(false); }
+    ~RealTime() { forms::testing::useManualTime(true); }
+};
+
+constexpr double IdleShare = 0.05;
+
+// Once the last reveal is drawn, the window left alone for a second: what it
+// painted or the processor time it took, or "" when it did neither.
+QString atRest()
+{
+    for (int settling = 0; settling < 30; ++settling) {
+        PaintWatch drawing;
+        idle(100);
+        if (drawing.paints.isEmpty())
+            break;
+    }
+    PaintWatch watch;
+    const Cost rest = costOf([] { idle(1000); });
+    if (!watch.paints.isEmpty())
+        return QStringLiteral("painted at rest: ") + watch.listed();
+    if (rest.share() >= IdleShare)
+        return QStringLiteral("busy at rest: ") + rest.text();
+    return QString();
 }
 
 QList<int> repeated(std::initializer_list<std::pair<int, int>> runs)
@@ -567,6 +661,72 @@ private slots:
             QCOMPARE(catcher.count(), 1);
             QVERIFY(loadedSheet(QStringLiteral("Form2")));
         }
+    }
+
+    // On the real clock: a pupil's runs wait idle through every pause, end
+    // showing their last reveal, and then leave the window at rest.
+    void realRunsWaitIdleAndLeaveTheWindowAtRest_data()
+    {
+        QTest::addColumn<QString>("sheet");
+        QTest::addColumn<QString>("divisor");
+        QTest::addColumn<QString>("dividend");
+        QTest::addColumn<bool>("quick");       // solved by the quick solution, else by the steps
+        QTest::addColumn<QString>("lastStep");  // the last reveal's boxes, then the part captions
+        QTest::addColumn<QString>("solved");
+        QTest::addColumn<QString>("checkValues");
+        QTest::addColumn<QString>("checked");
+        QTest::addColumn<int>("leastMs"); // the shortest the quick solution can take
+        const QString parts = QStringLiteral("خارج القسمة الباقي المقسوم عليه المقسوم");
+        QTest::newRow("Form3 975 / 5, quick solution, then check")
+            << "Form3" << "5" << "975" << true << "Text30 Text31 Label1 Label2 Label3 Label4"
+            << QStringLiteral("0 0 ") + parts << "Label7 Label8 Label9 Label10 Label11 Label12"
+            << "195 5 975 975 0 975" << 6 * 2000 + 5 * 1000;
+        QTest::newRow("Form2 47 / 6, steps, then check")
+            << "Form2" << "6" << "47" << false << "Text11 Text12 Label1 Label2 Label3 Label4"
+            << QStringLiteral("0 5 ") + parts << "Text17 Text18 Text19 Text20 Text21 Text22"
+            << "7 6 42 42 5 47" << 0;
+    }
+    void realRunsWaitIdleAndLeaveTheWindowAtRest()
+    {
+        QFETCH(QString, sheet);
+        QFETCH(QString, divisor);
+        QFETCH(QString, dividend);
+        QFETCH(bool, quick);
+        QFETCH(QString, lastStep);
+        QFETCH(QString, solved);
+        QFETCH(QString, checkValues);
+        QFETCH(QString, checked);
+        QFETCH(int, leastMs);
+        const RealTime real;
+        MessageCatcher catcher;
+        Sheetside w{openFromMenu(sheet)};
+        w.typeProblem(divisor, dividend);
+        idle(100);
+
+        if (quick) {
+            bool pressed = false;
+            const Cost run = costOf([&] { pressed = w.press(QStringLiteral("Command9")); });
+            QVERIFY(pressed);
+            QVERIFY2(run.wallMs >= leastMs, qPrintable(run.text()));
+            QVERIFY2(run.share() < IdleShare, qPrintable(QLatin1String("quick solution: ") + run.text()));
+        } else {
+            QVERIFY(w.workAll());
+        }
+        QCOMPARE(w.row(lastStep), solved);
+        QVERIFY(w.button(QStringLiteral("Command10"))->isVisible());
+        const QString solvedRest = atRest();
+        QVERIFY2(solvedRest.isEmpty(), qPrintable(QLatin1String("solved: ") + solvedRest));
+
+        bool pressed = false;
+        const Cost check = costOf([&] { pressed = w.press(QStringLiteral("Command10")); });
+        QVERIFY(pressed);
+        QVERIFY2(check.wallMs >= 3500, qPrintable(check.text()));
+        QVERIFY2(check.share() < IdleShare, qPrintable(QLatin1String("check: ") + check.text()));
+        QCOMPARE(w.row(checkValues), checked);
+        const QString checkedRest = atRest();
+        QVERIFY2(checkedRest.isEmpty(), qPrintable(QLatin1String("checked: ") + checkedRest));
+        QCOMPARE(catcher.count(), 0);
+        QVERIFY(loadedSheet(sheet) == w.form);
     }
 
     void exitEndsTheProgramAtOnceMidPause()
