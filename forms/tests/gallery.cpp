@@ -123,11 +123,12 @@ QString who(const QObject *o)
     return name;
 }
 
-// Qt's font cache trims itself on a timer of its own, every ten seconds
-// while it holds more glyphs than it keeps for long.
+// Qt's font and pixmap caches trim themselves on timers of their own, every
+// few seconds while they hold more than they keep for long.
 bool qtHousekeeping(const QObject *o)
 {
-    return std::string_view(typeid(*o).name()).find("QFontCache") != std::string_view::npos;
+    const std::string_view type = typeid(*o).name();
+    return type.find("QFontCache") != type.npos || type.find("QPMCache") != type.npos;
 }
 
 // Counts the paint and timer events any object receives while a state rests.
