@@ -1,6 +1,7 @@
 #include "timing.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QTimer>
 
 #include <algorithm>
@@ -80,12 +81,33 @@ void Timer::rearm()
     }
     if (!timer_) {
         timer_ = new QTimer(this);
-        connect(timer_, &QTimer::timeout, this, &Timer::tick);
+        timer_->setSingleShot(true);
+        timer_->setTimerType(Qt::PreciseTimer);
+        connect(timer_, &QTimer::timeout, this, &Timer::wake);
     }
-    if (enabled_ && interval_ > 0)
+    if (enabled_ && interval_ > 0) {
+        deadline_ = QDeadlineTimer(std::chrono::milliseconds(interval_), Qt::PreciseTimer);
         timer_->start(interval_);
-    else
+    } else {
         timer_->stop();
+    }
+}
+
+// The event loop may wake a timer a little early: the tick waits until the
+// interval has passed on the monotonic clock, and the next interval counts
+// from the tick.
+void Timer::wake()
+{
+    if (!enabled_ || interval_ <= 0)
+        return;
+    const qint64 leftNs = deadline_.remainingTimeNSecs();
+    if (leftNs > 0) {
+        timer_->start(int((leftNs + 999999) / 1000000));
+        return;
+    }
+    deadline_ = QDeadlineTimer(std::chrono::milliseconds(interval_), Qt::PreciseTimer);
+    timer_->start(interval_);
+    emit tick();
 }
 
 QDateTime now()

@@ -1,5 +1,6 @@
 #pragma once
 #include <QDateTime>
+#include <QDeadlineTimer>
 #include <QObject>
 
 #include <functional>
@@ -32,10 +33,12 @@ private:
     friend struct TimeControl;
     friend void testing::useManualTime(bool);
     void rearm();
+    void wake();
     int interval_;
     bool enabled_;
     QTimer *timer_ = nullptr;
     qint64 due_ = 0; // virtual deadline under manual time
+    QDeadlineTimer deadline_; // the next tick's instant on the monotonic clock
 };
 
 // The present time; in whole seconds where the designs ask for them.
