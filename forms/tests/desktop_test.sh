@@ -7,7 +7,10 @@
 #   - a double click on "الواجهة" in Halvery and Mirrane leaves the program
 #     running with its drill window kept;
 #   - a middle click and Ctrl+V into Daskin's Text2 with nothing copied
-#     leave Daskin running.
+#     leave Daskin running;
+#   - each program's ending key or click ends its process within 200 ms,
+#     Halvery's also while its feedback sound plays;
+#   - windows at rest use no CPU.
 # Usage: desktop_test.sh SUITE_FOLDER
 set -u
 
@@ -41,7 +44,7 @@ for tool in Xvfb openbox xdotool xwininfo xprop; do
         exit 1
     fi
 done
-for program in Tolbrin Halvery Mirrane Daskin; do
+for program in Tolbrin Halvery Mirrane Daskin Quillet zorurav/Corvane; do
     if [ ! -x "$suite/$program" ]; then
         echo "FAIL: $suite/$program is missing (build the programs first)"
         exit 1
@@ -85,7 +88,7 @@ echo "X display $DISPLAY, ${width}x${height}, openbox"
 
 # Starts a program of the suite folder; its pid goes to $started.
 start() {
-    "$suite/$1" >"$tmp/$1.log" 2>&1 &
+    "$suite/$1" >"$tmp/${1##*/}.log" 2>&1 &
     started=$!
     pids+=("$started")
 }
@@ -310,7 +313,188 @@ daskin_checks() {
 }
 daskin_checks
 
-for program in Tolbrin Halvery Mirrane Daskin; do
+# --- the end comes at once --------------------------------------------------------
+# Runs the command that follows (the pupil's key or click) and checks that
+# process $2 is gone within 200 ms of it, polling every 10 ms.
+# Usage: ends_within NAME PID COMMAND...
+ends_within() {
+    local name=$1 pid=$2 t0 ms tries=300
+    shift 2
+    t0=$(date +%s%N)
+    "$@"
+    while alive "$pid" && ((tries-- > 0)); do
+        sleep 0.01
+    done
+    ms=$((($(date +%s%N) - t0) / 1000000))
+    if alive "$pid"; then
+        fail "$name: the process still runs $ms ms after the pupil's key or click"
+    elif ((ms <= 200)); then
+        pass "$name: the process is gone $ms ms after the pupil's key or click"
+    else
+        fail "$name: the process is gone only $ms ms after the pupil's key or click"
+    fi
+}
+# Moves the pointer to a point of window $1 first, so that only the click is timed.
+point_at() { xdotool mousemove --sync $(at "$@"); }
+click_here() { xdotool click 1; }
+key() { xdotool key --clearmodifiers "$1"; }
+
+# Halvery up to its mode menu; the menu's window id goes to $mode_menu.
+halvery_mode_menu() {
+    start Halvery
+    halvery=$started
+    await_window "$halvery" || return 1
+    local card=$window
+    await_window "$halvery" "$card" || return 1
+    local suite_menu=$window
+    click_at $(at "$suite_menu" 400 156)
+    await_window "$halvery" "$suite_menu" || return 1
+    mode_menu=$window
+}
+# ... and its choose drill Form4 ("اختر الناتج"), in $drill.
+halvery_choose_drill() {
+    halvery_mode_menu || return 1
+    click_at $(at "$mode_menu" 540 225)
+    await_window "$halvery" "$mode_menu" || return 1
+    drill=$window
+}
+end_checks() {
+    if halvery_choose_drill; then
+        sleep 0.3
+        ends_within "Halvery: Esc in the choose drill" "$halvery" key Escape
+    else
+        fail "Halvery: the choose drill did not open"
+    fi
+    if halvery_mode_menu; then
+        sleep 0.3
+        point_at "$mode_menu" 150 568
+        ends_within "Halvery: \"خروج\" in the mode menu" "$halvery" click_here
+    else
+        fail "Halvery: the mode menu did not open"
+    fi
+    # A device that takes the sound at once still holds it for its length:
+    # Esc comes while the feedback sound of an answer plays.
+    printf 'pcm.!default { type null }\n' >"$tmp/asound.conf"
+    if ALSA_CONFIG_PATH=$tmp/asound.conf halvery_choose_drill; then
+        sleep 0.3
+        click_at $(at "$drill" 403 356)
+        sleep 0.1
+        ends_within "Halvery: Esc in the choose drill while the feedback sound plays" "$halvery" key Escape
+    else
+        fail "Halvery: the choose drill did not open (with a sound device)"
+    fi
+
+    start Mirrane
+    local mirrane=$started card
+    if await_window "$mirrane" && card=$window && await_window "$mirrane" "$card"; then
+        sleep 0.3
+        ends_within "Mirrane: Esc in the menu" "$mirrane" key Escape
+    else
+        fail "Mirrane: the menu did not come"
+    fi
+
+    start Quillet
+    local quillet=$started
+    if await_window "$quillet"; then
+        sleep 0.3
+        ends_within "Quillet: Esc on the card" "$quillet" key Escape
+    else
+        fail "Quillet: no window"
+    fi
+
+    start zorurav/Corvane
+    local corvane=$started
+    if await_window "$corvane"; then
+        sleep 0.3
+        ends_within "Corvane: a character key on the start card" "$corvane" key a
+    else
+        fail "Corvane: no window"
+    fi
+
+    start Daskin
+    local daskin_end=$started
+    if await_window "$daskin_end"; then
+        sleep 0.3
+        ends_within "Daskin: closing its window" "$daskin_end" key alt+F4
+    else
+        fail "Daskin: no window"
+    fi
+}
+end_checks
+
+# --- windows at rest use no CPU ---------------------------------------------------
+ticks_per_second=$(getconf CLK_TCK)
+# The CPU time of a process so far, in clock ticks (utime + stime).
+cpu_ticks() { sed 's/^.*) //' "/proc/$1/stat" | awk '{print $12 + $13}'; }
+# Fails when process $2 uses more than 3% of one core over 3 s.
+# Usage: at_rest NAME PID
+at_rest() {
+    local name=$1 pid=$2 before after used
+    alive "$pid" || { fail "$name: the program is not running"; return; }
+    before=$(cpu_ticks "$pid")
+    sleep 3
+    after=$(cpu_ticks "$pid")
+    used=$((after - before))
+    # In hundredths of a percent of one core.
+    local share=$((used * 10000 / (3 * ticks_per_second)))
+    if ((share <= 300)); then
+        pass "$name: $((share / 100)).$(printf %02d $((share % 100)))% CPU over 3 s"
+    else
+        fail "$name: $((share / 100)).$(printf %02d $((share % 100)))% CPU over 3 s at rest (3% at most)"
+    fi
+}
+rest_checks() {
+    start Daskin
+    local daskin_rest=$started
+    if await_window "$daskin_rest"; then
+        local form=$window
+        sleep 1
+        at_rest "Daskin as it starts" "$daskin_rest"
+        click_at $(at "$form" 240 48)
+        xdotool type 12
+        click_at $(at "$form" 44 40)
+        sleep 0.5
+        at_rest "Daskin after a search" "$daskin_rest"
+    else
+        fail "Daskin: no window"
+    fi
+
+    # The write drills after a wrong answer, once the 2.5 s of feedback are over.
+    start Mirrane
+    local mirrane=$started card menu
+    if await_window "$mirrane" && card=$window && await_window "$mirrane" "$card"; then
+        menu=$window
+        click_at $(at "$menu" 400 232)
+        if await_window "$mirrane" "$menu"; then
+            sleep 0.3
+            xdotool type 1
+            key Return
+            sleep 3
+            at_rest "Mirrane's write drill after a wrong answer" "$mirrane"
+        else
+            fail "Mirrane: the write drill did not open"
+        fi
+    else
+        fail "Mirrane: the menu did not come"
+    fi
+    if halvery_mode_menu; then
+        click_at $(at "$mode_menu" 400 392)
+        if await_window "$halvery" "$mode_menu"; then
+            sleep 0.3
+            xdotool type 1
+            key Return
+            sleep 3
+            at_rest "Halvery's write drill after a wrong answer" "$halvery"
+        else
+            fail "Halvery: the write drill did not open"
+        fi
+    else
+        fail "Halvery: the mode menu did not open"
+    fi
+}
+rest_checks
+
+for program in Tolbrin Halvery Mirrane Daskin Quillet Corvane; do
     if grep -q 'ERROR: AddressSanitizer\|runtime error:' "$tmp/$program.log"; then
         fail "$program: sanitizer report"
         cat "$tmp/$program.log"
