@@ -10,6 +10,9 @@
 #include <QThread>
 #include <QTranslator>
 
+#include <cstdio>
+#include <cstdlib>
+
 namespace forms {
 
 namespace {
@@ -79,7 +82,12 @@ int exec()
 {
     if (ended || loadedForms().isEmpty())
         return 0;
-    return QApplication::exec();
+    const int code = QApplication::exec();
+    // The last window has gone and nothing is kept: the process ends here,
+    // without waiting on the teardown of the window system's, sound's and
+    // fonts' libraries.
+    std::fflush(nullptr);
+    std::_Exit(code);
 }
 
 void endProgram()

@@ -15,7 +15,8 @@ void initialize(QApplication &app, const QString &title);
 // Qt's own Arabic texts (context menus, standard buttons); initialize() loads them.
 void installArabicTranslation();
 
-// Runs the event loop while any window is loaded; returns the exit code.
+// Runs the event loop while any window is loaded, then ends the process with
+// its exit code at once (returns only when no window was loaded).
 int exec();
 
 // Ends the program at once: every window is unloaded and the event loop left.
