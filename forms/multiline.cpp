@@ -114,15 +114,14 @@ QString MultiLineTextBox::readBack(int from, int to) const
     QString text;
     text.reserve(raw.size() + raw.size() / 16);
     QTextBlock block = document()->findBlock(from);
-    for (QChar c : raw) {
-        if (c != QChar::ParagraphSeparator) {
-            text += c;
-            continue;
-        }
+    qsizetype start = 0;
+    for (qsizetype at; (at = raw.indexOf(QChar::ParagraphSeparator, start)) >= 0; start = at + 1) {
+        text += QStringView(raw).mid(start, at - start);
         block = block.next();
         if (!partedFromAbove(block))
             text += QLatin1String("\r\n");
     }
+    text += QStringView(raw).mid(start);
     return text;
 }
 
