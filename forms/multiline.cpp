@@ -3,12 +3,11 @@
 #include "palette.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QTextOption>
-
-#include <algorithm>
 
 namespace forms {
 
@@ -37,7 +36,6 @@ void MultiLineTextBox::setText(const QString &text)
     writing_ = true;
     setPlainText(shown);
     writing_ = false;
-    softBreaks_.clear();
     text_ = text;
     emit changed();
 }
@@ -45,6 +43,25 @@ void MultiLineTextBox::setText(const QString &text)
 namespace {
 // A paragraph longer than this is laid out in parts once text is appended.
 constexpr int PartLength = 16384;
+
+// appendText() lays a long paragraph out in parts, split by paragraph breaks
+// placed where a line wraps anyway. Such a break carries this property in its
+// character format, so that it keeps it through undo and redo; it shows
+// nothing and reads back as nothing.
+constexpr int PartBreak = QTextFormat::UserProperty;
+
+QTextCharFormat partBreakFormat()
+{
+    QTextCharFormat format;
+    format.setProperty(PartBreak, true);
+    return format;
+}
+
+// Whether the break before this block only parts a long paragraph.
+bool partedFromAbove(const QTextBlock &block)
+{
+    return block.isValid() && block.position() > 0 && block.charFormat().boolProperty(PartBreak);
+}
 } // namespace
 
 void MultiLineTextBox::appendText(const QString &more)
@@ -76,52 +93,54 @@ void MultiLineTextBox::appendText(const QString &more)
     cursor.beginEditBlock();
     if (cutAt > 0) {
         cursor.setPosition(cutAt);
-        cursor.insertBlock();
+        cursor.insertBlock(cursor.blockFormat(), partBreakFormat());
     }
     cursor.setPosition(document()->characterCount() - 1);
-    cursor.insertText(shown);
+    cursor.insertText(shown, QTextCharFormat());
     cursor.endEditBlock();
     writing_ = false;
-    if (cutAt > 0) {
-        QTextCursor mark(document());
-        mark.setPosition(cutAt + 1);
-        mark.setKeepPositionOnInsert(true); // text typed at the start of the part stays in it
-        softBreaks_.append(mark);
-    }
     // The caret goes back to the start, where writing the whole text left it.
     setTextCursor(QTextCursor(document()));
     text_ += more;
     emit changed();
 }
 
-// The text as it reads back: each line break as CR LF, the breaks that
-// appendText() placed left out.
-QString MultiLineTextBox::shownText() const
+QString MultiLineTextBox::readBack(int from, int to) const
 {
-    QString plain = toPlainText();
-    QList<int> soft;
-    for (const QTextCursor &mark : softBreaks_)
-        if (mark.position() > 0 && mark.positionInBlock() == 0)
-            soft.append(mark.position() - 1);
-    std::sort(soft.begin(), soft.end());
-    QString now;
-    now.reserve(plain.size() + plain.size() / 16);
-    int from = 0;
-    auto copy = [&](int to) {
-        for (int i = from; i < to; ++i) {
-            if (plain.at(i) == QLatin1Char('\n'))
-                now += QLatin1Char('\r');
-            now += plain.at(i);
-        }
-    };
-    for (int at : soft) {
-        if (at < from || at >= plain.size())
-            continue;
-        copy(at);
-        from = at + 1;
+    QTextCursor range(document());
+    range.setPosition(from);
+    range.setPosition(to, QTextCursor::KeepAnchor);
+    const QString raw = range.selectedText();
+    QString text;
+    text.reserve(raw.size() + raw.size() / 16);
+    QTextBlock block = document()->findBlock(from);
+    qsizetype start = 0;
+    for (qsizetype at; (at = raw.indexOf(QChar::ParagraphSeparator, start)) >= 0; start = at + 1) {
+        text += QStringView(raw).mid(start, at - start);
+        block = block.next();
+        if (!partedFromAbove(block))
+            text += QLatin1String("\r\n");
     }
-    copy(int(plain.size()));
-    return now;
+    text += QStringView(raw).mid(start);
+    return text;
+}
+
+// A part emptied by the pupil's edit would show as an empty line and lend its
+// break to what is typed into it: the break that parted it goes, within the
+// same undo step.
+void MultiLineTextBox::mendEmptyParts()
+{
+    for (QTextBlock block = document()->begin().next(); block.isValid();) {
+        const QTextBlock next = block.next();
+        if (partedFromAbove(block) && (block.length() == 1 || block.previous().length() == 1)) {
+            QTextCursor cursor(document());
+            cursor.joinPreviousEditBlock();
+            cursor.setPosition(block.position() - 1);
+            cursor.deleteChar();
+            cursor.endEditBlock();
+        }
+        block = next;
+    }
 }
 
 // The pupil's edit: each line break reads back as CR LF.
@@ -129,7 +148,10 @@ void MultiLineTextBox::edited()
 {
     if (writing_)
         return;
-    const QString now = shownText();
+    writing_ = true;
+    mendEmptyParts();
+    writing_ = false;
+    const QString now = readBack(0, document()->characterCount() - 1);
     if (now == text_)
         return;
     text_ = now;
@@ -157,6 +179,37 @@ void MultiLineTextBox::insertFromMimeData(const QMimeData *source)
         return;
     insertPlainText(source->text());
     ensureCursorVisible();
+}
+
+QMimeData *MultiLineTextBox::createMimeDataFromSelection() const
+{
+    auto *data = new QMimeData;
+    const QTextCursor selection = textCursor();
+    if (!selection.hasSelection())
+        return data;
+    // All of it reads back as the box's text, as it was written.
+    if (selection.selectionStart() == 0 && selection.selectionEnd() == document()->characterCount() - 1)
+        data->setText(text_);
+    else
+        data->setText(readBack(selection.selectionStart(), selection.selectionEnd()));
+    return data;
+}
+
+// Backspace and Delete take the character the pupil sees beside the caret,
+// not a break that only parts a long paragraph.
+void MultiLineTextBox::keyPressEvent(QKeyEvent *event)
+{
+    QTextCursor caret = textCursor();
+    if (!isReadOnly() && !caret.hasSelection()) {
+        if (event->key() == Qt::Key_Backspace && caret.positionInBlock() == 0 && partedFromAbove(caret.block())) {
+            caret.movePosition(QTextCursor::PreviousCharacter);
+            setTextCursor(caret);
+        } else if (event->matches(QKeySequence::Delete) && caret.atBlockEnd() && partedFromAbove(caret.block().next())) {
+            caret.movePosition(QTextCursor::NextCharacter);
+            setTextCursor(caret);
+        }
+    }
+    QPlainTextEdit::keyPressEvent(event);
 }
 
 } // namespace forms

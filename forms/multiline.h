@@ -1,7 +1,5 @@
 #pragma once
-#include <QList>
 #include <QPlainTextEdit>
-#include <QTextCursor>
 
 namespace forms {
 
@@ -36,18 +34,22 @@ public:
     // data has none.
     bool canInsertFromMimeData(const QMimeData *source) const override;
     void insertFromMimeData(const QMimeData *source) override;
+    // What a copy, cut, drag or the selection clipboard takes out: the selected
+    // text as it reads back, as plain text only.
+    QMimeData *createMimeDataFromSelection() const override;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 
 signals:
     void changed();
 
 private:
     void edited();
-    QString shownText() const;
+    void mendEmptyParts();
+    // The text between two positions of the document as it reads back.
+    QString readBack(int from, int to) const;
     QString text_;
-    // Paragraph breaks that appendText() placed where a line wraps anyway, so
-    // that a long text is laid out in parts; each marks the start of the part
-    // that goes on. They show nothing and read back as nothing.
-    QList<QTextCursor> softBreaks_;
     bool writing_ = false;
 };
 

@@ -1,11 +1,19 @@
 // Daskin's window driven as a pupil would: type a number, click "ابحث", read the box below.
 #include <QApplication>
+#include <QClipboard>
 #include <QElapsedTimer>
+#include <QMenu>
+#include <QMimeData>
+#include <QTextDocumentFragment>
 #include <QImage>
 #include <QScrollBar>
 #include <QTest>
+#include <QAbstractTextDocumentLayout>
+#include <QTextBlock>
+#include <QTextLayout>
 
 #include <algorithm>
+#include <memory>
 
 #include "daskin.h"
 #include "daskin_form.h"
@@ -56,7 +64,43 @@ std::vector<qint64> divisorsFromPrimes(const std::vector<std::pair<qint64, int>>
     return d;
 }
 
+// 866421317361600: 26880 divisors, a run of 294837 characters.
+QString longRun()
+{
+    return run(divisorsFromPrimes(
+        {{2, 6}, {3, 4}, {5, 2}, {7, 1}, {11, 1}, {13, 1}, {17, 1}, {19, 1}, {23, 1}, {29, 1}, {31, 1}}));
+}
+
+// How the pupil takes text out of the box.
+enum class TakeOut { CtrlC, CtrlX, MenuCopy, Drag };
+
+// Where a difference between two long texts starts, to name it in a failure.
+QString firstDifference(const QString &got, const QString &want)
+{
+    int at = 0;
+    while (at < got.size() && at < want.size() && got.at(at) == want.at(at))
+        ++at;
+    return QStringLiteral("%1 characters, %2 expected; first difference at %3: \"%4\" for \"%5\"")
+        .arg(got.size())
+        .arg(want.size())
+        .arg(at)
+        .arg(got.mid(std::max(0, at - 20), 40), want.mid(std::max(0, at - 20), 40));
+}
+
+// The lines a box shows, its whole text laid out.
+int shownLines(MultiLineTextBox *box)
+{
+    int n = 0;
+    for (QTextBlock b = box->document()->begin(); b.isValid(); b = b.next()) {
+        box->document()->documentLayout()->blockBoundingRect(b);
+        n += b.layout()->lineCount();
+    }
+    return n;
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(TakeOut)
 
 class DaskinTest : public QObject {
     Q_OBJECT
@@ -71,6 +115,47 @@ class DaskinTest : public QObject {
         erase(number);
         type(number, typed);
         click(search);
+    }
+
+    // The text that the pupil takes out of the box by that way; a cut also
+    // takes it out of the box.
+    QString takeOut(TakeOut way)
+    {
+        QGuiApplication::clipboard()->clear();
+        switch (way) {
+        case TakeOut::CtrlC:
+            QTest::keyClick(found, Qt::Key_C, Qt::ControlModifier);
+            break;
+        case TakeOut::CtrlX:
+            QTest::keyClick(found, Qt::Key_X, Qt::ControlModifier);
+            break;
+        case TakeOut::MenuCopy: {
+            const QPoint at = found->viewport()->rect().center();
+            QContextMenuEvent event(QContextMenuEvent::Mouse, at, found->viewport()->mapToGlobal(at));
+            QCoreApplication::sendEvent(found->viewport(), &event);
+            if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget()))
+                for (QAction *action : menu->actions())
+                    if (action->objectName() == QLatin1String("edit-copy"))
+                        action->trigger();
+            while (QWidget *popup = QApplication::activePopupWidget()) {
+                popup->close();
+                delete popup;
+            }
+            break;
+        }
+        case TakeOut::Drag: {
+            // What a drag carries, and the selection clipboard where there is one.
+            const std::unique_ptr<QMimeData> data(found->createMimeDataFromSelection());
+            if (data->hasHtml()) {
+                const QString asHtml = QTextDocumentFragment::fromHtml(data->html()).toPlainText();
+                if (asHtml != data->text())
+                    return QStringLiteral("html: ") + asHtml;
+            }
+            return data->text();
+        }
+        }
+        const QMimeData *held = QGuiApplication::clipboard()->mimeData();
+        return held ? held->text() : QString();
     }
 
 private slots:
@@ -315,6 +400,165 @@ private slots:
         type(found, QStringLiteral("قواسم"));
         searchFor(QStringLiteral("963761198400"));
         QCOMPARE(found->text(), big + big + big + QStringLiteral("قواسم") + big);
+    }
+
+    // Two runs of 866421317361600 come out as they were appended, by every way
+    // of taking them out: the whole box or a stretch of it across the places
+    // where the box lays the runs out in parts.
+    void theListComesOutAsAppended_data()
+    {
+        QTest::addColumn<TakeOut>("way");
+        QTest::addColumn<QString>("selected");
+        const std::pair<const char *, TakeOut> ways[] = {{"Ctrl+C", TakeOut::CtrlC},
+                                                         {"Ctrl+X", TakeOut::CtrlX},
+                                                         {"menu copy", TakeOut::MenuCopy},
+                                                         {"drag", TakeOut::Drag}};
+        const char *selections[] = {"Ctrl+A", "from the 100th character on", "all but the last five"};
+        for (const auto &[name, way] : ways)
+            for (const char *selected : selections)
+                QTest::addRow("%s, %s", name, selected) << way << QString::fromLatin1(selected);
+    }
+    void theListComesOutAsAppended()
+    {
+        QFETCH(TakeOut, way);
+        QFETCH(QString, selected);
+        const QString two = longRun() + longRun();
+        searchFor(QStringLiteral("866421317361600"));
+        click(search);
+        QCOMPARE(found->text(), two);
+        found->setFocus();
+        QString want, left;
+        if (selected == QLatin1String("Ctrl+A")) {
+            QTest::keyClick(found, Qt::Key_A, Qt::ControlModifier);
+            want = two;
+        } else if (selected.startsWith(QLatin1String("from"))) {
+            QTextCursor caret(found->document());
+            caret.setPosition(100);
+            found->setTextCursor(caret);
+            QTest::keyClick(found, Qt::Key_End, Qt::ControlModifier | Qt::ShiftModifier);
+            want = two.mid(100);
+            left = two.left(100);
+        } else {
+            QTest::keyClick(found, Qt::Key_End, Qt::ControlModifier);
+            for (int i = 0; i < 5; ++i)
+                QTest::keyClick(found, Qt::Key_Backspace);
+            QTest::keyClick(found, Qt::Key_Home, Qt::ControlModifier | Qt::ShiftModifier);
+            want = two.chopped(5);
+        }
+        const QString got = takeOut(way);
+        QVERIFY2(got == want, qPrintable(firstDifference(got, want)));
+        if (way == TakeOut::CtrlX)
+            QCOMPARE(found->text(), left);
+        else if (!selected.startsWith(QLatin1String("all but")))
+            QCOMPARE(found->text(), two);
+    }
+
+    // The pupil's edits where the box lays the runs out in parts, with the
+    // caret just after or just before the place where the first run's last
+    // line starts: each reads back and copies as the same edit of the whole
+    // text would, and the next search goes behind it.
+    void editsWhereTheRunsArePartedReadBackInPlace_data()
+    {
+        QTest::addColumn<bool>("after");
+        QTest::addColumn<QString>("edit");
+        for (const char *edit : {"Backspace", "Delete", "Backspace, Ctrl+Z", "Delete, Ctrl+Z", "type", "Enter",
+                                 "Enter, Backspace", "Shift+Up, Delete", "Shift+Down, Delete",
+                                 "Shift+Down, Delete, Ctrl+Z", "Ctrl+Shift+End, Delete, Enter, type",
+                                 "Ctrl+Shift+End, Delete, Ctrl+Z", "Ctrl+Shift+Home, Delete, Enter",
+                                 "Ctrl+Z, Ctrl+Shift+Z", "Ctrl+A, type"}) {
+            QTest::addRow("after, %s", edit) << true << QString::fromLatin1(edit);
+            QTest::addRow("before, %s", edit) << false << QString::fromLatin1(edit);
+        }
+    }
+    void editsWhereTheRunsArePartedReadBackInPlace()
+    {
+        QFETCH(bool, after);
+        QFETCH(QString, edit);
+        const QString one = longRun();
+        searchFor(QStringLiteral("866421317361600"));
+        click(search);
+        found->setFocus();
+        const QTextBlock part = found->document()->begin().next();
+        QVERIFY(part.isValid());
+        QTextCursor caret(found->document());
+        caret.setPosition(after ? part.position() : part.position() - 1);
+        found->setTextCursor(caret);
+        // A document position, as the text read back counts it.
+        const auto readBack = [&](int position) { return position >= part.position() ? position - 1 : position; };
+        const int at = readBack(part.position());
+        QVERIFY2(at > 0 && at < one.size(), qPrintable(QString::number(at)));
+
+        // What the pupil expects of a plain text box: the text, the caret in
+        // it, and the texts that undo and redo go back and forth between.
+        QString want = one + one;
+        int caretAt = at;
+        QStringList undone{one}, redone;
+        const auto change = [&](int from, int removed, const QString &added) {
+            undone << want;
+            redone.clear();
+            want.replace(from, removed, added);
+            caretAt = from + int(added.size());
+        };
+        const auto key = [&](Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) { QTest::keyClick(found, k, m); };
+        for (const QString &step : edit.split(QStringLiteral(", "))) {
+            const QTextCursor sel = found->textCursor();
+            const int from = readBack(sel.selectionStart()), to = readBack(sel.selectionEnd());
+            const bool selected = sel.hasSelection();
+            if (step == QLatin1String("Backspace")) {
+                // A line break goes whole, CR and LF together.
+                const int n = want.mid(caretAt - 2, 2) == QLatin1String("\r\n") ? 2 : 1;
+                key(Qt::Key_Backspace);
+                change(caretAt - n, n, QString());
+            } else if (step == QLatin1String("Delete")) {
+                const int n = want.mid(caretAt, 2) == QLatin1String("\r\n") ? 2 : 1;
+                key(Qt::Key_Delete);
+                change(selected ? from : caretAt, selected ? to - from : n, QString());
+            } else if (step == QLatin1String("type") || step == QLatin1String("Enter")) {
+                const QString typed = step == QLatin1String("type") ? QStringLiteral("ب") : QStringLiteral("\r\n");
+                if (step == QLatin1String("type"))
+                    type(found, typed);
+                else
+                    key(Qt::Key_Return);
+                change(selected ? from : caretAt, selected ? to - from : 0, typed);
+            } else if (step == QLatin1String("Ctrl+Z")) {
+                key(Qt::Key_Z, Qt::ControlModifier);
+                redone << want;
+                want = undone.takeLast();
+            } else if (step == QLatin1String("Ctrl+Shift+Z")) {
+                key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+                undone << want;
+                want = redone.takeLast();
+            } else if (step == QLatin1String("Shift+Up")) {
+                key(Qt::Key_Up, Qt::ShiftModifier);
+            } else if (step == QLatin1String("Shift+Down")) {
+                key(Qt::Key_Down, Qt::ShiftModifier);
+            } else if (step == QLatin1String("Ctrl+Shift+End")) {
+                key(Qt::Key_End, Qt::ControlModifier | Qt::ShiftModifier);
+            } else if (step == QLatin1String("Ctrl+Shift+Home")) {
+                key(Qt::Key_Home, Qt::ControlModifier | Qt::ShiftModifier);
+            } else if (step == QLatin1String("Ctrl+A")) {
+                key(Qt::Key_A, Qt::ControlModifier);
+            } else {
+                QFAIL(qPrintable(step));
+            }
+            QVERIFY2(found->text() == want, qPrintable(step + QStringLiteral(": ") + firstDifference(found->text(), want)));
+        }
+        // Where a whole part went, the box shows as many lines as the same
+        // text written whole: no empty line that the text does not have.
+        if (edit.startsWith(QLatin1String("Ctrl+Shift+"))) {
+            MultiLineTextBox whole(form, QStringLiteral("whole"));
+            whole.setGeometry(found->geometry());
+            whole.setFont(found->font());
+            whole.setText(want);
+            whole.show();
+            QCOMPARE(shownLines(found), shownLines(&whole));
+            found->setFocus();
+        }
+        key(Qt::Key_A, Qt::ControlModifier);
+        const QString copied = takeOut(TakeOut::CtrlC);
+        QVERIFY2(copied == want, qPrintable(firstDifference(copied, want)));
+        click(search);
+        QVERIFY2(found->text() == want + one, qPrintable(firstDifference(found->text(), want + one)));
     }
 
     void enterInTheNumberBoxDoesNotSearch()
