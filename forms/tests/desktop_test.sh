@@ -9,7 +9,7 @@
 #   - a middle click and Ctrl+V into Daskin's Text2 with nothing copied
 #     leave Daskin running;
 #   - each program's ending key or click ends its process within 200 ms,
-#     Halvery's also while its feedback sound plays;
+#     and an Esc during Halvery's feedback sound once the sound has ended;
 #   - windows at rest use no CPU.
 # Usage: desktop_test.sh SUITE_FOLDER
 set -u
@@ -492,6 +492,34 @@ rest_checks() {
         fi
     else
         fail "Halvery: the mode menu did not open"
+    fi
+
+    # Tolbrin's Form3 worked to its last step by its quick solution (one
+    # pause a step), then with its about box open over it.
+    start Tolbrin
+    local tolbrin_rest=$started sheet box
+    if await_window "$tolbrin_rest" && menu=$window && click_at $(at "$menu" 252 308) \
+        && await_window "$tolbrin_rest" "$menu"; then
+        sheet=$window
+        sleep 0.5
+        # Divisor 5, dividend 975, in Text3, Text2, Text1 and Text23.
+        for box in "296 5" "376 9" "424 7" "480 5"; do
+            set -- $box
+            click_at $(at "$sheet" "$1" 80)
+            xdotool type "$2"
+        done
+        click_at $(at "$sheet" 240 216)
+        sleep 20
+        at_rest "Tolbrin's Form3 worked to its last step" "$tolbrin_rest"
+        click_at $(at "$sheet" 232 312)
+        sleep 1
+        if [ "$(visible "$tolbrin_rest" | grep -c .)" = 2 ]; then
+            at_rest "Tolbrin's Form3 with its about box open" "$tolbrin_rest"
+        else
+            fail "Tolbrin: the about box did not open over Form3"
+        fi
+    else
+        fail "Tolbrin: Form3 did not open"
     fi
 }
 rest_checks
