@@ -327,6 +327,21 @@ QString setClipboard(Clip what)
     return text;
 }
 
+void contextMenuAction(QWidget *surface, const QPoint &at, const QString &action)
+{
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, surface->mapToGlobal(at));
+    QCoreApplication::sendEvent(surface, &event);
+    if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget()))
+        for (QAction *a : menu->actions())
+            if (a->objectName() == action)
+                a->trigger();
+    // The menu goes at once, not at some later turn of the event loop.
+    while (QWidget *popup = QApplication::activePopupWidget()) {
+        popup->close();
+        delete popup;
+    }
+}
+
 void clipboardEdit(QWidget *box, ClipEdit how)
 {
     auto *lines = qobject_cast<forms::MultiLineTextBox *>(box);
@@ -345,20 +360,9 @@ void clipboardEdit(QWidget *box, ClipEdit how)
     case ClipEdit::CtrlC:
         QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
         break;
-    case ClipEdit::MenuPaste: {
-        QContextMenuEvent event(QContextMenuEvent::Mouse, at, surface->mapToGlobal(at));
-        QCoreApplication::sendEvent(surface, &event);
-        if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget()))
-            for (QAction *action : menu->actions())
-                if (action->objectName() == QLatin1String("edit-paste"))
-                    action->trigger();
-        // The menu goes at once, not at some later turn of the event loop.
-        while (QWidget *popup = QApplication::activePopupWidget()) {
-            popup->close();
-            delete popup;
-        }
+    case ClipEdit::MenuPaste:
+        contextMenuAction(surface, at, QStringLiteral("edit-paste"));
         break;
-    }
     case ClipEdit::MiddleClick:
         QTest::mouseClick(surface, Qt::MiddleButton, Qt::NoModifier, at);
         if (lines && !QGuiApplication::clipboard()->supportsSelection())

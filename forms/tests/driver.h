@@ -100,6 +100,9 @@ QString setClipboard(Clip what);
 enum class ClipEdit { CtrlV, ShiftInsert, MenuPaste, MiddleClick, Drop, CtrlX, CtrlC };
 inline constexpr int ClipEdits = 7;
 void clipboardEdit(QWidget *box, ClipEdit how);
+// Opens the context menu at a point of a box's surface, triggers its action of
+// that name ("edit-copy", "edit-paste") and closes the menu at once.
+void contextMenuAction(QWidget *surface, const QPoint &at, const QString &action);
 
 // Data columns "how" and "clip": each way of pasting with each clipboard.
 void addPasteRows();

@@ -2,7 +2,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QElapsedTimer>
-#include <QMenu>
 #include <QMimeData>
 #include <QTextDocumentFragment>
 #include <QImage>
@@ -124,25 +123,14 @@ class DaskinTest : public QObject {
         QGuiApplication::clipboard()->clear();
         switch (way) {
         case TakeOut::CtrlC:
-            QTest::keyClick(found, Qt::Key_C, Qt::ControlModifier);
+            clipboardEdit(found, ClipEdit::CtrlC);
             break;
         case TakeOut::CtrlX:
-            QTest::keyClick(found, Qt::Key_X, Qt::ControlModifier);
+            clipboardEdit(found, ClipEdit::CtrlX);
             break;
-        case TakeOut::MenuCopy: {
-            const QPoint at = found->viewport()->rect().center();
-            QContextMenuEvent event(QContextMenuEvent::Mouse, at, found->viewport()->mapToGlobal(at));
-            QCoreApplication::sendEvent(found->viewport(), &event);
-            if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget()))
-                for (QAction *action : menu->actions())
-                    if (action->objectName() == QLatin1String("edit-copy"))
-                        action->trigger();
-            while (QWidget *popup = QApplication::activePopupWidget()) {
-                popup->close();
-                delete popup;
-            }
+        case TakeOut::MenuCopy:
+            contextMenuAction(found->viewport(), found->viewport()->rect().center(), QStringLiteral("edit-copy"));
             break;
-        }
         case TakeOut::Drag: {
             // What a drag carries, and the selection clipboard where there is one.
             const std::unique_ptr<QMimeData> data(found->createMimeDataFromSelection());
