@@ -5,7 +5,7 @@
 #include "window.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
+#include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QPointer>
 #include <QTimer>
@@ -16,7 +16,8 @@ namespace forms {
 
 namespace detail {
 void callPauseHook(int ms);
-}
+bool passed(QTimer *timer, const QDeadlineTimer &deadline);
+} // namespace detail
 
 bool pauseWholeSeconds(QWidget *owner, int seconds)
 {
@@ -38,16 +39,12 @@ bool pauseWholeSeconds(QWidget *owner, int seconds)
     }
 
     QEventLoop loop;
-    QElapsedTimer clock;
-    clock.start();
+    const QDeadlineTimer deadline(std::chrono::milliseconds(length), Qt::PreciseTimer);
     QTimer timer;
     timer.setSingleShot(true);
     timer.setTimerType(Qt::PreciseTimer);
     QObject::connect(&timer, &QTimer::timeout, &loop, [&] {
-        const qint64 left = length - clock.elapsed();
-        if (left > 0)
-            timer.start(int(left));
-        else
+        if (detail::passed(&timer, deadline))
             loop.quit();
     });
     if (form)

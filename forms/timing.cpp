@@ -9,6 +9,19 @@
 
 namespace forms {
 
+namespace detail {
+// The event loop may wake a timer a little early: until the deadline has
+// passed on the monotonic clock, the timer is started again for the rest.
+bool passed(QTimer *timer, const QDeadlineTimer &deadline)
+{
+    const qint64 leftNs = deadline.remainingTimeNSecs();
+    if (leftNs <= 0)
+        return true;
+    timer->start(int((leftNs + 999999) / 1000000));
+    return false;
+}
+} // namespace detail
+
 struct TimeControl {
     bool manual = false;
     qint64 virtualMs = 0;
@@ -85,28 +98,24 @@ void Timer::rearm()
         timer_->setTimerType(Qt::PreciseTimer);
         connect(timer_, &QTimer::timeout, this, &Timer::wake);
     }
-    if (enabled_ && interval_ > 0) {
-        deadline_ = QDeadlineTimer(std::chrono::milliseconds(interval_), Qt::PreciseTimer);
-        timer_->start(interval_);
-    } else {
+    if (enabled_ && interval_ > 0)
+        countDown();
+    else
         timer_->stop();
-    }
 }
 
-// The event loop may wake a timer a little early: the tick waits until the
-// interval has passed on the monotonic clock, and the next interval counts
-// from the tick.
-void Timer::wake()
+void Timer::countDown()
 {
-    if (!enabled_ || interval_ <= 0)
-        return;
-    const qint64 leftNs = deadline_.remainingTimeNSecs();
-    if (leftNs > 0) {
-        timer_->start(int((leftNs + 999999) / 1000000));
-        return;
-    }
     deadline_ = QDeadlineTimer(std::chrono::milliseconds(interval_), Qt::PreciseTimer);
     timer_->start(interval_);
+}
+
+// The next interval counts from the tick.
+void Timer::wake()
+{
+    if (!enabled_ || interval_ <= 0 || !detail::passed(timer_, deadline_))
+        return;
+    countDown();
     emit tick();
 }
 

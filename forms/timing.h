@@ -33,6 +33,7 @@ private:
     friend struct TimeControl;
     friend void testing::useManualTime(bool);
     void rearm();
+    void countDown();
     void wake();
     int interval_;
     bool enabled_;

@@ -232,23 +232,43 @@ double_click_return() {
     fi
 }
 
-# Halvery: start card, suite menu, mode menu, "اكتب الناتج" drill Form2.
-start Halvery
-halvery=$started
-halvery_checks() {
-    await_window "$halvery" || { fail "Halvery: no window"; return; }
+# Starts a program and waits past its start card: the process in $started,
+# the window that follows the card in $window.
+past_card() {
+    start "$1"
+    await_window "$started" || return 1
     local card=$window
-    await_window "$halvery" "$card" || { fail "Halvery: the suite menu did not come"; return; }
-    local suite_menu=$window
+    await_window "$started" "$card"
+}
+# Halvery through its suite menu to its mode menu: the process in $halvery,
+# the windows in $suite_menu and $mode_menu.
+halvery_mode_menu() {
+    past_card Halvery || return 1
+    halvery=$started
+    suite_menu=$window
     click_at $(at "$suite_menu" 400 156)
-    await_window "$halvery" "$suite_menu" || { fail "Halvery: the mode menu did not open"; return; }
-    local mode_menu=$window
-    click_at $(at "$mode_menu" 400 392)
+    await_window "$halvery" "$suite_menu" || return 1
+    mode_menu=$window
+}
+# Mirrane to its menu Form5: the process in $mirrane, the menu in $menu.
+mirrane_menu() {
+    past_card Mirrane || return 1
+    mirrane=$started
+    menu=$window
+}
+# The "اكتب الناتج" drill on each menu.
+halvery_write_drill="400 392"
+mirrane_write_drill="400 232"
+
+# Halvery: start card, suite menu, mode menu, "اكتب الناتج" drill Form2.
+halvery_checks() {
+    halvery_mode_menu || { fail "Halvery: the mode menu did not open"; return; }
+    click_at $(at "$mode_menu" $halvery_write_drill)
     await_window "$halvery" "$mode_menu" || { fail "Halvery: the drill did not open"; return; }
     local drill=$window
     # "الواجهة" of the drill lies over "خروج" of the mode menu.
     local ms
-    double_click_return Halvery "$halvery" "$drill" 150 568 "$mode_menu" "mode menu" 400 392 || return
+    double_click_return Halvery "$halvery" "$drill" 150 568 "$mode_menu" "mode menu" $halvery_write_drill || return
     sleep 0.6
     # The mode menu's "الواجهة" lies over the suite menu's "عن البرنامج".
     click_at $(at "$drill" 150 568)
@@ -264,18 +284,14 @@ halvery_checks() {
 halvery_checks
 
 # Mirrane: start card, menu Form5, then "اكتب ناتج الضرب" drill Form2.
-start Mirrane
-mirrane=$started
 mirrane_checks() {
-    await_window "$mirrane" || { fail "Mirrane: no window"; return; }
-    local card=$window menu drill
-    await_window "$mirrane" "$card" || { fail "Mirrane: the menu did not come"; return; }
-    menu=$window
-    click_at $(at "$menu" 400 232)
+    mirrane_menu || { fail "Mirrane: the menu did not come"; return; }
+    local drill
+    click_at $(at "$menu" $mirrane_write_drill)
     await_window "$mirrane" "$menu" || { fail "Mirrane: the drill did not open"; return; }
     drill=$window
     # "الواجهة" of the drill lies over "خروج" of the menu.
-    double_click_return Mirrane "$mirrane" "$drill" 70 568 "$menu" menu 400 232 || return
+    double_click_return Mirrane "$mirrane" "$drill" 70 568 "$menu" menu $mirrane_write_drill || return
     sleep 0.6
     click_at $(at "$drill" 70 568)
     await_window "$mirrane" "$drill" || { fail "Mirrane: the menu did not come back"; return; }
@@ -339,18 +355,6 @@ point_at() { xdotool mousemove --sync $(at "$@"); }
 click_here() { xdotool click 1; }
 key() { xdotool key --clearmodifiers "$1"; }
 
-# Halvery up to its mode menu; the menu's window id goes to $mode_menu.
-halvery_mode_menu() {
-    start Halvery
-    halvery=$started
-    await_window "$halvery" || return 1
-    local card=$window
-    await_window "$halvery" "$card" || return 1
-    local suite_menu=$window
-    click_at $(at "$suite_menu" 400 156)
-    await_window "$halvery" "$suite_menu" || return 1
-    mode_menu=$window
-}
 # ... and its choose drill Form4 ("اختر الناتج"), in $drill.
 halvery_choose_drill() {
     halvery_mode_menu || return 1
@@ -386,9 +390,7 @@ end_checks() {
         fail "Halvery: the choose drill did not open (with a sound device)"
     fi
 
-    start Mirrane
-    local mirrane=$started card
-    if await_window "$mirrane" && card=$window && await_window "$mirrane" "$card"; then
+    if mirrane_menu; then
         sleep 0.3
         ends_within "Mirrane: Esc in the menu" "$mirrane" key Escape
     else
@@ -445,6 +447,21 @@ at_rest() {
         fail "$name: $((share / 100)).$(printf %02d $((share % 100)))% CPU over 3 s at rest (3% at most)"
     fi
 }
+# Opens the write drill at x y of menu $3, answers its question wrong and,
+# once the feedback is over, checks that the program rests.
+# Usage: wrong_answer_at_rest PROGRAM PID MENU X Y
+wrong_answer_at_rest() {
+    click_at $(at "$3" "$4" "$5")
+    if await_window "$2" "$3"; then
+        sleep 0.3
+        xdotool type 1
+        key Return
+        sleep 3
+        at_rest "$1's write drill after a wrong answer" "$2"
+    else
+        fail "$1: the write drill did not open"
+    fi
+}
 rest_checks() {
     start Daskin
     local daskin_rest=$started
@@ -462,34 +479,13 @@ rest_checks() {
     fi
 
     # The write drills after a wrong answer, once the 2.5 s of feedback are over.
-    start Mirrane
-    local mirrane=$started card menu
-    if await_window "$mirrane" && card=$window && await_window "$mirrane" "$card"; then
-        menu=$window
-        click_at $(at "$menu" 400 232)
-        if await_window "$mirrane" "$menu"; then
-            sleep 0.3
-            xdotool type 1
-            key Return
-            sleep 3
-            at_rest "Mirrane's write drill after a wrong answer" "$mirrane"
-        else
-            fail "Mirrane: the write drill did not open"
-        fi
+    if mirrane_menu; then
+        wrong_answer_at_rest Mirrane "$mirrane" "$menu" $mirrane_write_drill
     else
         fail "Mirrane: the menu did not come"
     fi
     if halvery_mode_menu; then
-        click_at $(at "$mode_menu" 400 392)
-        if await_window "$halvery" "$mode_menu"; then
-            sleep 0.3
-            xdotool type 1
-            key Return
-            sleep 3
-            at_rest "Halvery's write drill after a wrong answer" "$halvery"
-        else
-            fail "Halvery: the write drill did not open"
-        fi
+        wrong_answer_at_rest Halvery "$halvery" "$mode_menu" $halvery_write_drill
     else
         fail "Halvery: the mode menu did not open"
     fi
@@ -498,7 +494,7 @@ rest_checks() {
     # pause a step), then with its about box open over it.
     start Tolbrin
     local tolbrin_rest=$started sheet box
-    if await_window "$tolbrin_rest" && menu=$window && click_at $(at "$menu" 252 308) \
+    if await_window "$tolbrin_rest" && menu=$window && click_at $(at "$menu" ${menu_button[Form3]}) \
         && await_window "$tolbrin_rest" "$menu"; then
         sheet=$window
         sleep 0.5

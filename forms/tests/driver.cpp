@@ -6,6 +6,8 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QGlyphRun>
 #include <QGroupBox>
 #include <QLabel>
@@ -27,6 +29,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <ctime>
+#include <string_view>
+#include <typeinfo>
 
 namespace formstest {
 
@@ -325,6 +330,108 @@ QString setClipboard(Clip what)
     }
     clipboard->setText(text);
     return text;
+}
+
+namespace {
+
+double processorMs()
+{
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) * 1000.0 + double(t.tv_nsec) / 1e6;
+}
+
+// A widget or timer by the control it belongs to.
+QString who(const QObject *o)
+{
+    QString name = o->objectName();
+    if (name.isEmpty())
+        name = QString::fromLatin1(o->metaObject()->className());
+    const QObject *owner = o->parent();
+    while (owner && owner->objectName().isEmpty())
+        owner = owner->parent();
+    if (owner && !o->isWidgetType())
+        name = owner->objectName() + QLatin1Char('.') + name;
+    else if (!owner && o->parent())
+        name = QString::fromLatin1(o->parent()->metaObject()->className()) + QLatin1Char('.') + name;
+    return name;
+}
+
+bool qtHousekeeping(const QObject *o)
+{
+    const std::string_view type = typeid(*o).name();
+    return type.find("QFontCache") != type.npos || type.find("QPMCache") != type.npos;
+}
+
+class ActivityWatch : public QObject {
+public:
+    ActivityWatch(Activity &seen, const QObject *own) : seen_(seen), own_(own) { qApp->installEventFilter(this); }
+    ~ActivityWatch() override { qApp->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *o, QEvent *e) override
+    {
+        if (e->type() == QEvent::Paint)
+            ++seen_.paints[who(o)];
+        else if (e->type() == QEvent::Timer && o != own_ && !qtHousekeeping(o))
+            ++seen_.timers[who(o)];
+        return false;
+    }
+
+private:
+    Activity &seen_;
+    const QObject *own_;
+};
+
+// The activity of a run; the timer `own` that ends it is not counted.
+Activity measured(const std::function<void()> &run, const QObject *own)
+{
+    Activity seen;
+    {
+        const ActivityWatch watch(seen, own);
+        QElapsedTimer wall;
+        const double cpu = processorMs();
+        wall.start();
+        run();
+        seen.cpuMs = processorMs() - cpu;
+        seen.wallMs = wall.elapsed();
+    }
+    return seen;
+}
+
+} // namespace
+
+QString Activity::cost() const
+{
+    return QStringLiteral("%1 ms of processor time in %2 ms (%3%)")
+        .arg(qRound(cpuMs))
+        .arg(wallMs)
+        .arg(100.0 * cpuShare(), 0, 'f', 1);
+}
+
+Activity activityOf(const std::function<void()> &run) { return measured(run, nullptr); }
+
+Activity leftAlone(int ms)
+{
+    QEventLoop loop;
+    QTimer end;
+    end.setSingleShot(true);
+    end.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&end, &QTimer::timeout, &loop, &QEventLoop::quit);
+    return measured(
+        [&] {
+            end.start(ms);
+            loop.exec();
+        },
+        &end);
+}
+
+QString listed(const QMap<QString, int> &counts)
+{
+    QStringList parts;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        parts << QStringLiteral("%1 x%2").arg(it.key()).arg(it.value());
+    return parts.join(QStringLiteral(", "));
 }
 
 void contextMenuAction(QWidget *surface, const QPoint &at, const QString &action)

@@ -5,10 +5,6 @@
 #include "forms/app.h"
 #include "forms/timing.h"
 
-#include <QElapsedTimer>
-#include <QEventLoop>
-#include <QMap>
-
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
@@ -24,9 +20,6 @@
 #include <QWidget>
 
 #include <cstdio>
-#include <string_view>
-#include <typeinfo>
-#include <ctime>
 
 namespace formsgallery {
 
@@ -100,66 +93,6 @@ QImage withTitleBar(QWidget *w)
 constexpr int RestMs = 500;
 constexpr double RestCpuShare = 0.05;
 
-double cpuSeconds()
-{
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
-}
-
-// A widget or timer by the control it belongs to: "Label3", "Form2.QTimer".
-QString who(const QObject *o)
-{
-    QString name = o->objectName();
-    if (name.isEmpty())
-        name = QString::fromLatin1(o->metaObject()->className());
-    const QObject *owner = o->parent();
-    while (owner && owner->objectName().isEmpty())
-        owner = owner->parent();
-    if (owner && !o->isWidgetType())
-        name = owner->objectName() + QLatin1Char('.') + name;
-    else if (!owner && o->parent())
-        name = QString::fromLatin1(o->parent()->metaObject()->className()) + QLatin1Char('.') + name;
-    return name;
-}
-
-// Qt's font and pixmap caches trim themselves on timers of their own, every
-// few seconds while they hold more than they keep for long.
-bool qtHousekeeping(const QObject *o)
-{
-    const std::string_view type = typeid(*o).name();
-    return type.find("QFontCache") != type.npos || type.find("QPMCache") != type.npos;
-}
-
-// Counts the paint and timer events any object receives while a state rests.
-class RestWatch : public QObject {
-public:
-    explicit RestWatch(const QObject *own) : own_(own) { qApp->installEventFilter(this); }
-    ~RestWatch() override { qApp->removeEventFilter(this); }
-    QMap<QString, int> paints, timers;
-
-protected:
-    bool eventFilter(QObject *o, QEvent *e) override
-    {
-        if (e->type() == QEvent::Paint)
-            ++paints[who(o)];
-        else if (e->type() == QEvent::Timer && o != own_ && !qtHousekeeping(o))
-            ++timers[who(o)];
-        return false;
-    }
-
-private:
-    const QObject *own_;
-};
-
-QString listed(const QMap<QString, int> &counts)
-{
-    QStringList parts;
-    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
-        parts << QStringLiteral("%1 x%2").arg(it.key()).arg(it.value());
-    return parts.join(QStringLiteral(", "));
-}
-
 // The window left alone for a while, once settled: nothing may paint, no
 // timer may fire, and the process stays almost idle.
 void rest(QWidget *w, const QString &name)
@@ -169,25 +102,13 @@ void rest(QWidget *w, const QString &name)
     for (const forms::Timer *t : w->findChildren<forms::Timer *>())
         if (t->enabled() && t->interval() > 0 && t->interval() < RestMs)
             fault(where, QStringLiteral("timer %1 of %2 ms runs at rest").arg(t->objectName()).arg(t->interval()));
-    QEventLoop loop;
-    QTimer end;
-    end.setSingleShot(true);
-    end.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&end, &QTimer::timeout, &loop, &QEventLoop::quit);
-    RestWatch watch(&end);
-    QElapsedTimer wall;
-    const double cpu = cpuSeconds();
-    wall.start();
-    end.start(RestMs);
-    loop.exec();
-    const double used = cpuSeconds() - cpu;
-    const qint64 ms = wall.elapsed();
-    if (!watch.paints.isEmpty())
-        fault(where, QStringLiteral("painted at rest: ") + listed(watch.paints));
-    if (!watch.timers.isEmpty())
-        fault(where, QStringLiteral("timers fired at rest: ") + listed(watch.timers));
-    if (used > RestCpuShare * double(ms) / 1000.0)
-        fault(where, QStringLiteral("%1 ms of processor time at rest in %2 ms").arg(qRound(used * 1000)).arg(ms));
+    const formstest::Activity seen = formstest::leftAlone(RestMs);
+    if (!seen.paints.isEmpty())
+        fault(where, QStringLiteral("painted at rest: ") + formstest::listed(seen.paints));
+    if (!seen.timers.isEmpty())
+        fault(where, QStringLiteral("timers fired at rest: ") + formstest::listed(seen.timers));
+    if (seen.cpuShare() > RestCpuShare)
+        fault(where, seen.cost() + QStringLiteral(" at rest"));
 }
 
 void save(QWidget *w, const QString &name)

@@ -1,5 +1,4 @@
 // How a label places and draws its caption: the rules as a table of cases.
-#include <QApplication>
 #include <QMap>
 #include <QTest>
 
@@ -54,39 +53,13 @@ Label *addLabel(QWidget *window, const char *name, double points, Qt::Alignment 
     return l;
 }
 
-// Counts the paint events each widget receives while it lives.
-class PaintCount : public QObject {
-public:
-    PaintCount() { qApp->installEventFilter(this); }
-    QMap<QString, int> painted;
-    int of(const QWidget *w) const { return painted.value(w->objectName()); }
-
-protected:
-    bool eventFilter(QObject *o, QEvent *e) override
-    {
-        if (e->type() == QEvent::Paint)
-            ++painted[o->objectName()];
-        return false;
-    }
-};
-
 // The window shown and drawn, then left alone for a while: what was painted meanwhile.
 QMap<QString, int> paintedAtRest(QWidget *window, int ms = 300)
 {
     if (!QTest::qWaitForWindowExposed(window))
         return {{QStringLiteral("not exposed"), 1}};
     QTest::qWait(50);
-    PaintCount count;
-    QTest::qWait(ms);
-    return count.painted;
-}
-
-QString listed(const QMap<QString, int> &counts)
-{
-    QStringList parts;
-    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
-        parts << QStringLiteral("%1 x%2").arg(it.key()).arg(it.value());
-    return parts.join(QStringLiteral(", "));
+    return formstest::leftAlone(ms).paints;
 }
 
 } // namespace
@@ -255,18 +228,20 @@ private slots:
         l->setCaption(caption);
         l->show();
         QMap<QString, int> painted = paintedAtRest(window);
-        QVERIFY2(painted.isEmpty(), qPrintable(listed(painted)));
+        QVERIFY2(painted.isEmpty(), qPrintable(formstest::listed(painted)));
 
         // The same caption again changes nothing on screen; a new one is drawn once, then rests.
-        PaintCount count;
-        l->setCaption(caption);
-        QTest::qWait(50);
-        QCOMPARE(count.of(l), 0);
-        l->setCaption(QStringLiteral("7"));
-        QTest::qWait(50);
-        QVERIFY(count.of(l) >= 1);
+        const auto paintsFor = [l](const QString &c) {
+            return formstest::activityOf([&] {
+                       l->setCaption(c);
+                       QTest::qWait(50);
+                   })
+                .paints.value(l->objectName());
+        };
+        QCOMPARE(paintsFor(caption), 0);
+        QVERIFY(paintsFor(QStringLiteral("7")) >= 1);
         painted = paintedAtRest(window);
-        QVERIFY2(painted.isEmpty(), qPrintable(listed(painted)));
+        QVERIFY2(painted.isEmpty(), qPrintable(formstest::listed(painted)));
     }
 
     // A control the program moves next to a grown box hems it in at once,
@@ -287,13 +262,13 @@ private slots:
         QVERIFY2(!l->geometry().intersects(other->geometry()), "covers the control moved beside it");
         QVERIFY(formstest::captionWhole(l));
         QMap<QString, int> painted = paintedAtRest(window);
-        QVERIFY2(painted.isEmpty(), qPrintable(listed(painted)));
+        QVERIFY2(painted.isEmpty(), qPrintable(formstest::listed(painted)));
         other->move(twips(600), twips(6000));
         QCOMPARE(l->geometry(), grown);
         delete other;
         QCOMPARE(l->geometry(), grown);
         painted = paintedAtRest(window);
-        QVERIFY2(painted.isEmpty(), qPrintable(listed(painted)));
+        QVERIFY2(painted.isEmpty(), qPrintable(formstest::listed(painted)));
     }
 
     // Two boxes that would both grow into the room between them settle: they
@@ -311,7 +286,7 @@ private slots:
         const QRect ga = a->geometry(), gb = b->geometry();
         QVERIFY2(!ga.intersects(gb), "the two boxes overlap");
         const QMap<QString, int> painted = paintedAtRest(window);
-        QVERIFY2(painted.isEmpty(), qPrintable(listed(painted)));
+        QVERIFY2(painted.isEmpty(), qPrintable(formstest::listed(painted)));
         QCOMPARE(a->geometry(), ga);
         QCOMPARE(b->geometry(), gb);
     }
@@ -331,7 +306,7 @@ private slots:
         QVERIFY(l->width() > box.width());
         QVERIFY(formstest::captionFault(l, true).isEmpty());
         const QMap<QString, int> painted = paintedAtRest(window);
-        QVERIFY2(painted.isEmpty(), qPrintable(listed(painted)));
+        QVERIFY2(painted.isEmpty(), qPrintable(formstest::listed(painted)));
     }
 
     // A caption written later is placed anew, and a short one goes back to the design box.

@@ -3,14 +3,9 @@
 // emptied box, a new problem or a window that is gone, and runs on the real
 // clock that leave the processor idle.
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QTest>
-#include <QTimer>
-
-#include <ctime>
 
 #include "forms/app.h"
 #include "forms/timing.h"
@@ -80,67 +75,6 @@ Film film(const Sheetside &w, const QString &button, std::function<void(int)> du
     return f;
 }
 
-// How long something took on the wall clock and on the processor.
-struct Cost {
-    qint64 wallMs = 0;
-    double cpuMs = 0;
-    double share() const { return wallMs > 0 ? cpuMs / double(wallMs) : 1.0; }
-    QString text() const
-    {
-        return QStringLiteral("%1 ms of processor time in %2 ms (%3%)")
-            .arg(qRound(cpuMs))
-            .arg(wallMs)
-            .arg(100.0 * share(), 0, 'f', 1);
-    }
-};
-
-double cpuMs()
-{
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return double(t.tv_sec) * 1000.0 + double(t.tv_nsec) / 1e6;
-}
-
-Cost costOf(const std::function<void()> &run)
-{
-    QElapsedTimer wall;
-    const double cpu = cpuMs();
-    wall.start();
-    run();
-    return {wall.elapsed(), cpuMs() - cpu};
-}
-
-// Lets the event loop run for a while, as it does for a window left alone.
-void idle(int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-// Counts the paint events each widget receives while it lives.
-class PaintWatch : public QObject {
-public:
-    PaintWatch() { qApp->installEventFilter(this); }
-    ~PaintWatch() override { qApp->removeEventFilter(this); }
-    QMap<QString, int> paints;
-    QString listed() const
-    {
-        QStringList parts;
-        for (auto it = paints.cbegin(); it != paints.cend(); ++it)
-            parts << QStringLiteral("%1 x%2").arg(it.key()).arg(it.value());
-        return parts.join(QStringLiteral(", "));
-    }
-
-protected:
-    bool eventFilter(QObject *o, QEvent *e) override
-    {
-        if (e->type() == QEvent::Paint)
-            ++paints[o->objectName().isEmpty() ? QString::fromLatin1(o->metaObject()->className()) : o->objectName()];
-        return false;
-    }
-};
-
 // Runs on the real clock until it goes out of scope.
 struct RealTime {
     RealTime() { forms::testing::useManualTime(false); }
@@ -153,18 +87,14 @@ constexpr double IdleShare = 0.05;
 // painted or the processor time it took, or "" when it did neither.
 QString atRest()
 {
-    for (int settling = 0; settling < 30; ++settling) {
-        PaintWatch drawing;
-        idle(100);
-        if (drawing.paints.isEmpty())
+    for (int settling = 0; settling < 30; ++settling)
+        if (formstest::leftAlone(100).paints.isEmpty())
             break;
-    }
-    PaintWatch watch;
-    const Cost rest = costOf([] { idle(1000); });
-    if (!watch.paints.isEmpty())
-        return QStringLiteral("painted at rest: ") + watch.listed();
-    if (rest.share() >= IdleShare)
-        return QStringLiteral("busy at rest: ") + rest.text();
+    const formstest::Activity rest = formstest::leftAlone(1000);
+    if (!rest.paints.isEmpty())
+        return QStringLiteral("painted at rest: ") + formstest::listed(rest.paints);
+    if (rest.cpuShare() >= IdleShare)
+        return QStringLiteral("busy at rest: ") + rest.cost();
     return QString();
 }
 
@@ -701,14 +631,14 @@ private slots:
         MessageCatcher catcher;
         Sheetside w{openFromMenu(sheet)};
         w.typeProblem(divisor, dividend);
-        idle(100);
+        formstest::leftAlone(100);
 
         if (quick) {
             bool pressed = false;
-            const Cost run = costOf([&] { pressed = w.press(QStringLiteral("Command9")); });
+            const formstest::Activity run = formstest::activityOf([&] { pressed = w.press(QStringLiteral("Command9")); });
             QVERIFY(pressed);
-            QVERIFY2(run.wallMs >= leastMs, qPrintable(run.text()));
-            QVERIFY2(run.share() < IdleShare, qPrintable(QLatin1String("quick solution: ") + run.text()));
+            QVERIFY2(run.wallMs >= leastMs, qPrintable(run.cost()));
+            QVERIFY2(run.cpuShare() < IdleShare, qPrintable(QLatin1String("quick solution: ") + run.cost()));
         } else {
             QVERIFY(w.workAll());
         }
@@ -718,10 +648,10 @@ private slots:
         QVERIFY2(solvedRest.isEmpty(), qPrintable(QLatin1String("solved: ") + solvedRest));
 
         bool pressed = false;
-        const Cost check = costOf([&] { pressed = w.press(QStringLiteral("Command10")); });
+        const formstest::Activity check = formstest::activityOf([&] { pressed = w.press(QStringLiteral("Command10")); });
         QVERIFY(pressed);
-        QVERIFY2(check.wallMs >= 3500, qPrintable(check.text()));
-        QVERIFY2(check.share() < IdleShare, qPrintable(QLatin1String("check: ") + check.text()));
+        QVERIFY2(check.wallMs >= 3500, qPrintable(check.cost()));
+        QVERIFY2(check.cpuShare() < IdleShare, qPrintable(QLatin1String("check: ") + check.cost()));
         QCOMPARE(w.row(checkValues), checked);
         const QString checkedRest = atRest();
         QVERIFY2(checkedRest.isEmpty(), qPrintable(QLatin1String("checked: ") + checkedRest));
