@@ -2,12 +2,15 @@
 
 #include <QByteArray>
 #include <QGuiApplication>
+#include <QHash>
 #include <QWindow>
 
 #include <xcb/xcb.h>
 
 #include <cstdlib>
+#include <initializer_list>
 #include <memory>
+#include <vector>
 
 namespace forms {
 
@@ -21,18 +24,33 @@ xcb_connection_t *connection()
     return x11 ? x11->connection() : nullptr;
 }
 
-xcb_atom_t frameAtom(xcb_connection_t *c)
+xcb_atom_t atom(xcb_connection_t *c, const char *name)
 {
-    static xcb_atom_t atom = XCB_ATOM_NONE;
-    if (atom == XCB_ATOM_NONE) {
-        static const char name[] = "_NET_FRAME_EXTENTS";
-        const auto cookie = xcb_intern_atom(c, 0, sizeof name - 1, name);
-        if (xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(c, cookie, nullptr)) {
-            atom = reply->atom;
-            std::free(reply);
-        }
+    static QHash<QByteArray, xcb_atom_t> atoms;
+    const QByteArray key(name);
+    if (const auto it = atoms.constFind(key); it != atoms.cend())
+        return *it;
+    xcb_atom_t found = XCB_ATOM_NONE;
+    const auto cookie = xcb_intern_atom(c, 0, uint16_t(key.size()), name);
+    if (xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(c, cookie, nullptr)) {
+        found = reply->atom;
+        std::free(reply);
     }
-    return atom;
+    if (found != XCB_ATOM_NONE)
+        atoms.insert(key, found);
+    return found;
+}
+
+xcb_atom_t frameAtom(xcb_connection_t *c) { return atom(c, "_NET_FRAME_EXTENTS"); }
+
+void setAtoms(xcb_connection_t *c, xcb_window_t w, const char *property, std::initializer_list<const char *> names)
+{
+    std::vector<xcb_atom_t> values;
+    for (const char *n : names)
+        if (const xcb_atom_t a = atom(c, n); a != XCB_ATOM_NONE)
+            values.push_back(a);
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, w, atom(c, property), XCB_ATOM_ATOM, 32, uint32_t(values.size()),
+                        values.data());
 }
 
 } // namespace
@@ -42,10 +60,10 @@ std::optional<QMargins> managerFrame(const QWindow *window)
     xcb_connection_t *c = connection();
     if (!c || !window || !window->handle())
         return std::nullopt;
-    const xcb_atom_t atom = frameAtom(c);
-    if (atom == XCB_ATOM_NONE)
+    const xcb_atom_t extents = frameAtom(c);
+    if (extents == XCB_ATOM_NONE)
         return std::nullopt;
-    const auto cookie = xcb_get_property(c, 0, xcb_window_t(window->winId()), atom, XCB_ATOM_CARDINAL, 0, 4);
+    const auto cookie = xcb_get_property(c, 0, xcb_window_t(window->winId()), extents, XCB_ATOM_CARDINAL, 0, 4);
     std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply(xcb_get_property_reply(c, cookie, nullptr),
                                                                          &std::free);
     if (!reply || reply->type != XCB_ATOM_CARDINAL || reply->format != 32
@@ -68,6 +86,33 @@ bool isManagerFrameChange(const QWindow *window, const QByteArray &eventType, co
     const auto *change = static_cast<const xcb_property_notify_event_t *>(message);
     xcb_connection_t *c = connection();
     return c && change->window == xcb_window_t(window->winId()) && change->atom == frameAtom(c);
+}
+
+void askForFixedDialog(QWindow *window, bool inTaskbar)
+{
+    xcb_connection_t *c = connection();
+    if (!c || !window || !window->handle())
+        return;
+    const auto w = xcb_window_t(window->winId());
+    // Motif hints: functions and decorations given, move and close only;
+    // border, title and window menu.
+    enum : uint32_t { Functions = 1, Decorations = 2, Move = 4, Close = 32, Border = 2, Title = 8, Menu = 16 };
+    const uint32_t motif[5] = {Functions | Decorations, Move | Close, Border | Title | Menu, 0, 0};
+    const xcb_atom_t motifAtom = atom(c, "_MOTIF_WM_HINTS");
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, w, motifAtom, motifAtom, 32, 5, motif);
+    setAtoms(c, w, "_NET_WM_WINDOW_TYPE", {"_NET_WM_WINDOW_TYPE_DIALOG", "_NET_WM_WINDOW_TYPE_NORMAL"});
+    if (!inTaskbar)
+        setAtoms(c, w, "_NET_WM_STATE", {"_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"});
+    xcb_flush(c);
+}
+
+void mapAgain(QWindow *window)
+{
+    xcb_connection_t *c = connection();
+    if (!c || !window || !window->handle())
+        return;
+    xcb_map_window(c, xcb_window_t(window->winId()));
+    xcb_flush(c);
 }
 
 } // namespace forms

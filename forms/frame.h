@@ -16,4 +16,13 @@ std::optional<QMargins> managerFrame(const QWindow *window);
 // Whether a native event of the window says that the manager rewrote it.
 bool isManagerFrameChange(const QWindow *window, const QByteArray &eventType, const void *message);
 
+// Asks the window manager for a window of fixed size with a title bar and a
+// close box only (no minimize, maximize or resize), typed as a dialog, and
+// kept off the taskbar and the pager unless inTaskbar. X11 only; written
+// before the window is mapped, the manager reads it when it takes the window.
+void askForFixedDialog(QWindow *window, bool inTaskbar);
+
+// Maps a window again that the window manager has minimized (X11).
+void mapAgain(QWindow *window);
+
 } // namespace forms

@@ -22,6 +22,7 @@ int msgBox(QWidget *owner, const QString &text, int style, const QString &title)
     box.setObjectName(QStringLiteral("AlertMessage"));
     box.setLayoutDirection(Qt::RightToLeft);
     box.setWindowModality(Qt::ApplicationModal);
+    withoutMinimizeOrMaximize(&box, true, true);
     box.setWindowTitle(title.isEmpty() ? programTitle() : title);
     box.setText(text);
     switch (style & 0x70) {

@@ -169,6 +169,52 @@ private:
     bool inHand_ = false;
 };
 
+namespace {
+// Keeps a window without a minimize button from staying minimized.
+class NeverMinimized : public QObject {
+public:
+    NeverMinimized(QWidget *window, bool titleBar, bool inTaskbar)
+        : QObject(window), window_(window), titleBar_(titleBar), inTaskbar_(inTaskbar)
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched != window_)
+            return false;
+        if (event->type() == QEvent::Show && !event->spontaneous() && titleBar_)
+            askForFixedDialog(window_->windowHandle(), inTaskbar_);
+        else if (event->type() == QEvent::WindowStateChange && (window_->windowState() & Qt::WindowMinimized))
+            QMetaObject::invokeMethod(this, &NeverMinimized::restore, Qt::QueuedConnection);
+        return false;
+    }
+
+private:
+    void restore()
+    {
+        if (!window_->isVisible() || !(window_->windowState() & Qt::WindowMinimized))
+            return;
+        window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);
+        // The manager has unmapped it: Qt maps only a window it minimized itself.
+        mapAgain(window_->windowHandle());
+        window_->raise();
+        window_->activateWindow();
+    }
+    QWidget *window_;
+    bool titleBar_, inTaskbar_;
+};
+} // namespace
+
+void withoutMinimizeOrMaximize(QWidget *window, bool titleBar, bool inTaskbar)
+{
+    for (QObject *child : window->children())
+        if (dynamic_cast<NeverMinimized *>(child))
+            delete child;
+    new NeverMinimized(window, titleBar, inTaskbar);
+}
+
 Form::Form(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     ClickWatch::instance();
@@ -193,6 +239,8 @@ void Form::setBorder(Border border, bool inTaskbar)
         break;
     }
     setWindowFlags(f);
+    if (border != Border::Sizable || !inTaskbar)
+        withoutMinimizeOrMaximize(this, border == Border::FixedDialog, inTaskbar);
     fixedSize_ = border == Border::FixedDialog;
     if (fixedSize_)
         setFixedSize(size());

@@ -178,6 +178,12 @@ Form *instance(const QString &name);
 Form *load(const QString &name, const std::function<Form *()> &make);
 void unload(const QString &name);
 
+// For a window whose design has no minimize or maximize button: with a
+// title bar, the window manager is asked for a fixed dialog with a close box
+// only; and a window the manager minimizes anyway is shown again at once, as
+// it was.
+void withoutMinimizeOrMaximize(QWidget *window, bool titleBar, bool inTaskbar);
+
 // Every loaded window, in load order.
 QList<Form *> loadedForms();
 
