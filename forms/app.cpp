@@ -18,7 +18,18 @@ namespace forms {
 namespace {
 bool ended = false;
 QString title;
+bool platformChosen = false;
 } // namespace
+
+void choosePlatform()
+{
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || qEnvironmentVariableIsEmpty("DISPLAY"))
+        return;
+    if (qgetenv("XDG_SESSION_TYPE") != "wayland" && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        return;
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    platformChosen = true;
+}
 
 ProgramEvents *ProgramEvents::instance()
 {
@@ -69,6 +80,9 @@ void installArabicTranslation()
 
 void initialize(QApplication &app, const QString &programTitle)
 {
+    // The programs this one starts choose for themselves.
+    if (platformChosen)
+        qunsetenv("QT_QPA_PLATFORM");
     useStandInFontsOnly();
     installArabicTranslation();
     title = programTitle;

@@ -8,6 +8,11 @@ class QApplication;
 
 namespace forms {
 
+// Called before the application is made: in a Wayland session that also has
+// an X server, the program runs on X, where it places and shapes its own
+// windows, unless the user has chosen a platform (QT_QPA_PLATFORM).
+void choosePlatform();
+
 // Prepares the application: Qt's Arabic texts, the program's title, no quit on the last window
 // closed (the program ends when no window is loaded).
 void initialize(QApplication &app, const QString &title);

@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QPixmap>
 #include <QPointer>
 #include <QWindow>
@@ -273,7 +274,26 @@ void Form::setStoredPositionTwips(int left, int top)
 
 void Form::setEllipseRegion(int left, int top, int right, int bottom)
 {
-    setMask(QRegion(QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)), QRegion::Ellipse));
+    const QRegion ellipse(QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)), QRegion::Ellipse);
+    setMask(ellipse);
+    // A Wayland compositor takes the mask for the pointer only: the window is
+    // see-through, and only the ellipse is painted.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")) && !testAttribute(Qt::WA_WState_Created)) {
+        setAttribute(Qt::WA_TranslucentBackground);
+        setAutoFillBackground(false);
+        roundFill_ = ellipse;
+    }
+}
+
+void Form::paintEvent(QPaintEvent *event)
+{
+    if (roundFill_.isEmpty()) {
+        QWidget::paintEvent(event);
+        return;
+    }
+    QPainter p(this);
+    p.setClipRegion(roundFill_);
+    p.fillRect(rect(), palette().color(QPalette::Window));
 }
 
 void Form::placeFullScreen()
@@ -375,7 +395,12 @@ void Form::showForm()
     activateWindow();
 }
 
-void Form::setBackColor(const QColor &color) { setBackgroundColor(this, color); }
+void Form::setBackColor(const QColor &color)
+{
+    setBackgroundColor(this, color);
+    if (!roundFill_.isEmpty())
+        setAutoFillBackground(false);
+}
 
 void Form::closeEvent(QCloseEvent *event)
 {

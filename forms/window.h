@@ -1,4 +1,5 @@
 #pragma once
+#include <QRegion>
 #include <QWidget>
 
 #include <functional>
@@ -86,6 +87,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
     bool nativeEvent(const QByteArray &eventType, void *message, qintptr *result) override;
 
 private:
@@ -99,6 +101,7 @@ private:
     bool fullScreen_ = false;
     bool refitQueued_ = false;
     QMargins fittedMargins_;
+    QRegion roundFill_; // where a see-through round window paints its background
     // The press of the click that showed the window, while a press on it may
     // still be the second click of that double click.
     struct Press {

@@ -6,6 +6,7 @@
 
 int main(int argc, char *argv[])
 {
+    forms::choosePlatform();
     QApplication app(argc, argv);
     forms::initialize(app, QStringLiteral("Daskin"));
     daskin::start();
