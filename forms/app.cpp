@@ -143,9 +143,10 @@ std::function<bool(const QString &)> &startHook()
 
 bool startProgram(const QString &path)
 {
-    if (startHook())
-        return startHook()(path);
-    return QProcess::startDetached(path, {});
+    const bool started = startHook() ? startHook()(path) : QProcess::startDetached(path, {});
+    if (started)
+        detail::holdPointerForSecondClick();
+    return started;
 }
 
 namespace testing {

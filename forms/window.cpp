@@ -6,6 +6,7 @@
 #include "palette.h"
 
 #include <QCloseEvent>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
@@ -15,6 +16,7 @@
 #include <QWindow>
 #include <QScreen>
 #include <QStyleHints>
+#include <QTimer>
 
 #include <algorithm>
 #include <vector>
@@ -124,10 +126,33 @@ public:
     // The press of the click whose press or release is being handled.
     std::optional<Form::Press> clickInHand() const { return inHand_ ? lastPress_ : std::nullopt; }
 
+    // The control that took the click in hand keeps the pointer for the rest
+    // of the double-click interval, so that the second click of a double
+    // click reaches it even where another program's new window now lies.
+    void holdPointer()
+    {
+        if (!inHand_ || pressed_.isNull())
+            return;
+        const qint64 left = QGuiApplication::styleHints()->mouseDoubleClickInterval() - sincePress_.elapsed();
+        if (left <= 0)
+            return;
+        letGo();
+        holder_ = pressed_;
+        holder_->grabMouse();
+        holdEnd_.start(int(left));
+    }
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         const QEvent::Type t = event->type();
+        if (t == QEvent::MouseMove && holder_ && lastPress_) {
+            // Moved away: the next press is not the second click of a double click.
+            const QPointF moved = static_cast<QMouseEvent *>(event)->globalPosition() - lastPress_->where;
+            if (qMax(qAbs(moved.x()), qAbs(moved.y())) > QGuiApplication::styleHints()->mouseDoubleClickDistance())
+                letGo();
+            return false;
+        }
         if (t != QEvent::MouseButtonPress && t != QEvent::MouseButtonDblClick && t != QEvent::MouseButtonRelease)
             return false;
         auto *me = static_cast<QMouseEvent *>(event);
@@ -154,8 +179,13 @@ protected:
             }
             form->shownByClick_.reset();
         }
-        if (t == QEvent::MouseButtonPress)
+        if (t == QEvent::MouseButtonPress) {
             lastPress_ = Form::Press{me->timestamp(), me->globalPosition()};
+            pressed_ = w;
+            sincePress_.start();
+        } else if (t == QEvent::MouseButtonRelease && holder_) {
+            QMetaObject::invokeMethod(this, &ClickWatch::letGo, Qt::QueuedConnection);
+        }
         if (!inHand_) {
             // The click is handled when control is back in the event loop.
             inHand_ = true;
@@ -165,10 +195,28 @@ protected:
     }
 
 private:
-    using QObject::QObject;
+    explicit ClickWatch(QObject *parent) : QObject(parent)
+    {
+        holdEnd_.setSingleShot(true);
+        connect(&holdEnd_, &QTimer::timeout, this, &ClickWatch::letGo);
+    }
+    void letGo()
+    {
+        holdEnd_.stop();
+        if (holder_ && QWidget::mouseGrabber() == holder_)
+            holder_->releaseMouse();
+        holder_ = nullptr;
+    }
     std::optional<Form::Press> lastPress_;
     bool inHand_ = false;
+    QPointer<QWidget> pressed_, holder_;
+    QElapsedTimer sincePress_;
+    QTimer holdEnd_;
 };
+
+namespace detail {
+void holdPointerForSecondClick() { ClickWatch::instance()->holdPointer(); }
+} // namespace detail
 
 namespace {
 // Keeps a window without a minimize button from staying minimized.

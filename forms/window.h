@@ -142,6 +142,8 @@ private:
 int keyCode(const QKeyEvent *event);
 
 namespace detail {
+// Called when a click has started another program.
+void holdPointerForSecondClick();
 Form *loaded(std::type_index type);
 void registerForm(std::type_index type, Form *form);
 }

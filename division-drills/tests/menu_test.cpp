@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QScreen>
+#include <QStyleHints>
 
 #include "forms/geometry.h"
 #include "halverytest.h"
@@ -212,6 +213,29 @@ private slots:
         QCOMPARE(pupil->started, (QStringList{path, path}));
         QVERIFY(menu->isVisible());
         QCOMPARE(catcher.count(), 0);
+    }
+
+    // The started program's window may come up under the pointer before the
+    // second click of a double click: that click still starts a second one,
+    // and a later click goes to the new window.
+    void aDoubleClickStartsTwoEvenUnderTheNewWindow()
+    {
+        auto *menu = pupil->atSuiteMenu();
+        auto *b = control<QPushButton>(menu, "Command7");
+        const QPoint at = b->mapToGlobal(b->rect().center());
+        formstest::clickOnScreen(menu, at, 1000);
+        QCOMPARE(pupil->started.size(), 1);
+        QWidget newWindow;
+        newWindow.setGeometry(QRect(at - QPoint(100, 100), QSize(200, 200)));
+        newWindow.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&newWindow));
+        formstest::clickOnScreen(&newWindow, at, 150);
+        QCOMPARE(pupil->started.size(), 2);
+        QVERIFY(menu->isVisible());
+        QTest::qWait(QGuiApplication::styleHints()->mouseDoubleClickInterval() + 50);
+        formstest::clickOnScreen(&newWindow, at, 1000);
+        QCOMPARE(pupil->started.size(), 2);
+        QCOMPARE(QWidget::mouseGrabber(), nullptr);
     }
 
     void aProgramThatCannotStartIsReported_data()
