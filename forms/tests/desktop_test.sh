@@ -10,11 +10,19 @@
 #     leave Daskin running;
 #   - each program's ending key or click ends its process within 200 ms,
 #     and an Esc during Halvery's feedback sound once the sound has ended;
-#   - windows at rest use no CPU.
-# Usage: desktop_test.sh SUITE_FOLDER
+#   - windows at rest use no CPU;
+#   - Corvane's menu and a message box ask for no minimize or maximize
+#     button, and come back at once when the manager minimizes them, as
+#     Halvery's borderless suite menu does;
+#   - a double click on Halvery's "تمارين على Tolbrin" starts two Corvanes,
+#     the second click landing on the first one's new window;
+#   - in a Wayland session (weston) with an X server the programs run on X;
+#     on Wayland alone Tolbrin's round menu shows nothing outside its circle.
+# Usage: desktop_test.sh SUITE_FOLDER SCREENPIXELS
 set -u
 
-suite=${1:?usage: desktop_test.sh SUITE_FOLDER}
+suite=${1:?usage: desktop_test.sh SUITE_FOLDER SCREENPIXELS}
+pixels=${2:?usage: desktop_test.sh SUITE_FOLDER SCREENPIXELS}
 failures=0
 pids=()
 tmp=$(mktemp -d)
@@ -38,12 +46,16 @@ fail() {
 }
 pass() { echo "PASS: $*"; }
 
-for tool in Xvfb openbox xdotool xwininfo xprop; do
+for tool in Xvfb openbox xdotool xwininfo xprop weston weston-screenshooter; do
     if ! command -v "$tool" >/dev/null; then
-        echo "FAIL: $tool is missing (scripts/setup.sh installs xvfb, openbox, xdotool and x11-utils)"
+        echo "FAIL: $tool is missing (scripts/setup.sh installs xvfb, openbox, xdotool, x11-utils and weston)"
         exit 1
     fi
 done
+if [ ! -x "$pixels" ]; then
+    echo "FAIL: $pixels is missing (build the tests first)"
+    exit 1
+fi
 for program in Tolbrin Halvery Mirrane Daskin Quillet zorurav/Corvane; do
     if [ ! -x "$suite/$program" ]; then
         echo "FAIL: $suite/$program is missing (build the programs first)"
@@ -328,6 +340,197 @@ daskin_checks() {
     fi
 }
 daskin_checks
+
+# --- windows without minimize or maximize ---------------------------------------
+# What window $1 asks the window manager for.
+motif() { xprop -id "$1" _MOTIF_WM_HINTS | sed -n 's/.*= *//p' | tr -d ','; }
+wm_type() { xprop -id "$1" _NET_WM_WINDOW_TYPE | sed -n 's/.*= *//p' | cut -d, -f1; }
+size_hints() {
+    xprop -id "$1" WM_NORMAL_HINTS |
+        awk '/minimum size/ {min = $(NF-2) "x" $NF} /maximum size/ {max = $(NF-2) "x" $NF} END {print min, max}'
+}
+# Checks that window $2 asks for a fixed dialog: Motif functions and
+# decorations without minimize, maximize or resize, one size, a dialog's type.
+# Usage: asks_fixed_dialog NAME WINDOW
+asks_fixed_dialog() {
+    local flags functions decorations min max type
+    read -r flags functions decorations _ < <(motif "$2")
+    read -r min max < <(size_hints "$2")
+    type=$(wm_type "$2")
+    local seen="_MOTIF_WM_HINTS $flags $functions $decorations, size ${min:-?} to ${max:-?}, $type"
+    # Functions: all 1, resize 2, minimize 8, maximize 16; decorations: all 1,
+    # resize handles 4, minimize 32, maximize 64.
+    if [ -n "${decorations:-}" ] && (((flags & 3) == 3 && (functions & 0x1b) == 0 && (decorations & 0x65) == 0)) \
+        && [ -n "$min" ] && [ "$min" = "$max" ] && [ "$type" = _NET_WM_WINDOW_TYPE_DIALOG ]; then
+        pass "$1 asks for no minimize, maximize or resize: $seen"
+    else
+        fail "$1 asks for other buttons: $seen"
+    fi
+}
+# Minimizes window $2 through the window manager and checks that it is soon
+# shown again where it was.
+# Usage: comes_back NAME WINDOW
+comes_back() {
+    local before after
+    before=$(client "$2")
+    xdotool windowminimize "$2"
+    sleep 0.5
+    after=$(client "$2")
+    if viewable "$2" && ! xprop -id "$2" WM_STATE | grep -q Iconic && [ "$after" = "$before" ]; then
+        pass "$1 comes back at once when minimized, at $after"
+    elif viewable "$2"; then
+        fail "$1 came back at $after, not at $before"
+    else
+        fail "$1 stays minimized"
+    fi
+}
+minimize_checks() {
+    start zorurav/Corvane
+    local corvane=$started card menu box
+    if await_window "$corvane"; then
+        card=$window
+        sleep 0.3
+        xdotool key --clearmodifiers Return
+        if await_window "$corvane" "$card"; then
+            menu=$window
+            asks_fixed_dialog "Corvane's menu Form4" "$menu"
+            if xprop -id "$menu" _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR; then
+                pass "Corvane's menu Form4 keeps off the taskbar"
+            else
+                fail "Corvane's menu Form4 asks for a taskbar button: $(xprop -id "$menu" _NET_WM_STATE)"
+            fi
+            comes_back "Corvane's menu Form4" "$menu"
+        else
+            fail "Corvane: the menu did not open"
+        fi
+    else
+        fail "Corvane: no window"
+    fi
+    kill "$corvane" 2>/dev/null
+
+    # The exit question over the start card.
+    start zorurav/Corvane
+    corvane=$started
+    if await_window "$corvane"; then
+        card=$window
+        sleep 0.3
+        click_at $(at "$card" 160 204)
+        if wait_for 10 bash -c "[ \$(xdotool search --onlyvisible --pid $corvane | wc -l) = 2 ]"; then
+            box=$(visible "$corvane" | grep -v "^$card\$")
+            asks_fixed_dialog "Corvane's exit question" "$box"
+            comes_back "Corvane's exit question" "$box"
+        else
+            fail "Corvane: the exit question did not open"
+        fi
+    else
+        fail "Corvane: no window"
+    fi
+    kill "$corvane" 2>/dev/null
+
+    if past_card Halvery; then
+        comes_back "Halvery's suite menu (no title bar)" "$window"
+    else
+        fail "Halvery: the suite menu did not come"
+    fi
+    kill "$started" 2>/dev/null
+}
+
+# --- a double click that starts a program twice ---------------------------------
+# Halvery's "تمارين على Tolbrin" (Command7) starts Corvane, whose start card
+# comes up over the button: the second click of a double click, once that
+# card is on screen, starts a second Corvane, and the menu stays.
+launch_checks() {
+    past_card Halvery || { fail "Halvery: the suite menu did not come"; return; }
+    local halvery=$started menu=$window x y first second count
+    read -r x y < <(at "$menu" 400 396)
+    local folder on_card="before Corvane's card came"
+    folder=$(cd "$suite" && pwd -P)
+    # Corvane is started detached: its processes are found by their path.
+    corvanes() { pgrep -f "^$folder/zorurav/Corvane"; }
+    # The top-level window under the pointer (the manager's frame of it).
+    under_pointer() { xdotool getmouselocation --shell | sed -n 's/^WINDOW=//p'; }
+    xdotool mousemove --sync "$x" "$y"
+    local menu_frame
+    menu_frame=$(under_pointer)
+    first=$(date +%s%3N)
+    xdotool mousedown 1 mouseup 1
+    # The second click once the card is up over the button, or late in the interval.
+    while (($(date +%s%3N) - first < 320)); do
+        if [ "$(under_pointer)" != "$menu_frame" ]; then
+            on_card="on Corvane's card"
+            break
+        fi
+        sleep 0.01
+    done
+    second=$(date +%s%3N)
+    xdotool mousedown 1 mouseup 1
+    local ms=$((second - first))
+    sleep 1.5
+    count=$(corvanes | wc -l)
+    if ((ms >= 400)); then
+        fail "Halvery: the second click came $ms ms after the first, too late for a double click"
+    elif [ "$count" = 2 ] && viewable "$menu"; then
+        pass "Halvery: a double click on \"تمارين على Tolbrin\" ($ms ms, the second $on_card) starts two Corvanes; the menu stays"
+    else
+        fail "Halvery: a double click on \"تمارين على Tolbrin\" ($ms ms, the second $on_card) started $count Corvane(s)"
+    fi
+    corvanes | xargs -r kill 2>/dev/null
+    kill "$halvery" 2>/dev/null
+}
+launch_checks
+minimize_checks
+
+# --- a Wayland session -----------------------------------------------------------
+wayland_checks() {
+    local runtime=$tmp/runtime socket=wayland-suite
+    mkdir -m 700 "$runtime"
+    XDG_RUNTIME_DIR=$runtime weston --backend=headless-backend.so --use-pixman --debug --socket=$socket \
+        --width=$width --height=$height --idle-time=0 >"$tmp/weston.log" 2>&1 &
+    pids+=($!)
+    if ! wait_for 20 test -S "$runtime/$socket"; then
+        fail "weston did not start: $(tail -n 3 "$tmp/weston.log")"
+        return
+    fi
+    local session=(env -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$runtime" XDG_SESSION_TYPE=wayland WAYLAND_DISPLAY=$socket)
+
+    # With an X server beside Wayland, the program runs on X.
+    "${session[@]}" "$suite/Daskin" >"$tmp/Daskin-wayland.log" 2>&1 &
+    local daskin=$!
+    pids+=("$daskin")
+    if await_window "$daskin"; then
+        pass "Daskin in a Wayland session with an X server shows its window on X"
+    else
+        fail "Daskin in a Wayland session with an X server shows no window on X"
+    fi
+    kill "$daskin" 2>/dev/null
+
+    # Wayland alone: Tolbrin runs, and its round menu is round.
+    env -u DISPLAY "${session[@]}" "$suite/Tolbrin" >"$tmp/Tolbrin-wayland.log" 2>&1 &
+    local tolbrin=$!
+    pids+=("$tolbrin")
+    sleep 3
+    if ! alive "$tolbrin"; then
+        fail "Tolbrin on Wayland alone ended: $(tail -n 3 "$tmp/Tolbrin-wayland.log")"
+        return
+    fi
+    local shot box
+    (cd "$tmp" && XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=$socket weston-screenshooter >/dev/null 2>&1)
+    shot=$(ls "$tmp"/wayland-screenshot*.png 2>/dev/null | head -n 1)
+    if [ -z "$shot" ]; then
+        fail "Tolbrin on Wayland alone: no screenshot"
+    else
+        # The menu's pink, #FF80FF, lies only inside the 300 px circle.
+        box=$("$pixels" box "$shot" FF80FF)
+        read -r _ _ w h <<<"$box"
+        if [ "$box" != none ] && ((w <= 302 && h <= 302 && w >= 290 && h >= 290)); then
+            pass "Tolbrin on Wayland alone runs; its menu's pink fills a ${w}x$h square round the circle"
+        else
+            fail "Tolbrin on Wayland alone: its menu's pink covers $box, not the 300 px circle"
+        fi
+    fi
+    kill "$tolbrin" 2>/dev/null
+}
+wayland_checks
 
 # --- the end comes at once --------------------------------------------------------
 # Runs the command that follows (the pupil's key or click) and checks that

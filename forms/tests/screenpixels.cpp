@@ -1,0 +1,41 @@
+// The desktop test's eyes on the screen:
+//   screenpixels grab FILE         writes the X screen to FILE (PNG)
+//   screenpixels box FILE RRGGBB   prints the bounding box "left top width height"
+//                                  of the pixels of that colour in FILE, or "none"
+#include <QGuiApplication>
+#include <QImage>
+#include <QPixmap>
+#include <QScreen>
+
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    const QByteArray verb = argc > 2 ? QByteArray(argv[1]) : QByteArray();
+    if (verb == "grab") {
+        QGuiApplication app(argc, argv);
+        QScreen *screen = QGuiApplication::primaryScreen();
+        return screen && screen->grabWindow(0).save(QString::fromLocal8Bit(argv[2]), "PNG") ? 0 : 1;
+    }
+    if (verb == "box" && argc > 3) {
+        const QImage image = QImage(QString::fromLocal8Bit(argv[2])).convertToFormat(QImage::Format_RGB32);
+        bool ok = false;
+        const QRgb colour = QByteArray(argv[3]).toUInt(&ok, 16) | 0xFF000000u;
+        if (image.isNull() || !ok)
+            return 1;
+        QRect box;
+        for (int y = 0; y < image.height(); ++y) {
+            const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+            for (int x = 0; x < image.width(); ++x)
+                if (line[x] == colour)
+                    box |= QRect(x, y, 1, 1);
+        }
+        if (box.isEmpty())
+            std::printf("none\n");
+        else
+            std::printf("%d %d %d %d\n", box.left(), box.top(), box.width(), box.height());
+        return 0;
+    }
+    std::fprintf(stderr, "usage: screenpixels grab FILE | box FILE RRGGBB\n");
+    return 2;
+}
