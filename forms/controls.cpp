@@ -639,10 +639,36 @@ int Label::drawFlags() const
     return flags | (rtl ? Qt::TextForceRightToLeft : Qt::TextForceLeftToRight);
 }
 
+int Label::lineWidth() const
+{
+    const QString c = text();
+    const QMargins m = contentsMargins();
+    if (c.isEmpty())
+        return m.left() + m.right();
+    const int flags = drawFlags() & ~Qt::TextWordWrap;
+    const QMargins inset = sideBearings(designFont_, c);
+    int width = QFontMetrics(designFont_).horizontalAdvance(c) + inset.left() + inset.right() + m.left() + m.right();
+    const int height = designBox_.height();
+    for (int i = 0; i < 8 && !textFits(designFont_, QSize(width, height).shrunkBy(m), flags, c, this, inset); ++i)
+        ++width;
+    return width;
+}
+
+QRect Label::captionInk(const QSize &box) const
+{
+    const QString c = text();
+    const QRect drawIn =
+        QRect(QPoint(), box).marginsRemoved(contentsMargins()).marginsRemoved(sideBearings(designFont_, c, autoSize_));
+    return inkOf(designFont_, drawIn, drawFlags(), c, logicalDpiX(), logicalDpiY());
+}
+
 void Label::setCaption(const QString &c)
 {
+    const bool changed = c != text();
     QLabel::setText(c);
     fit();
+    if (changed)
+        emit captionChanged();
 }
 
 void Label::setAutoSize(bool on)
