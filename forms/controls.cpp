@@ -20,6 +20,7 @@
 #include <QStyleOption>
 #include <QTextLayout>
 #include <QValidator>
+#include <qdrawutil.h>
 
 #include <algorithm>
 #include <climits>
@@ -638,10 +639,36 @@ int Label::drawFlags() const
     return flags | (rtl ? Qt::TextForceRightToLeft : Qt::TextForceLeftToRight);
 }
 
+int Label::lineWidth() const
+{
+    const QString c = text();
+    const QMargins m = contentsMargins();
+    if (c.isEmpty())
+        return m.left() + m.right();
+    const int flags = drawFlags() & ~Qt::TextWordWrap;
+    const QMargins inset = sideBearings(designFont_, c);
+    int width = QFontMetrics(designFont_).horizontalAdvance(c) + inset.left() + inset.right() + m.left() + m.right();
+    const int height = designBox_.height();
+    for (int i = 0; i < 8 && !textFits(designFont_, QSize(width, height).shrunkBy(m), flags, c, this, inset); ++i)
+        ++width;
+    return width;
+}
+
+QRect Label::captionInk(const QSize &box) const
+{
+    const QString c = text();
+    const QRect drawIn =
+        QRect(QPoint(), box).marginsRemoved(contentsMargins()).marginsRemoved(sideBearings(designFont_, c, autoSize_));
+    return inkOf(designFont_, drawIn, drawFlags(), c, logicalDpiX(), logicalDpiY());
+}
+
 void Label::setCaption(const QString &c)
 {
+    const bool changed = c != text();
     QLabel::setText(c);
     fit();
+    if (changed)
+        emit captionChanged();
 }
 
 void Label::setAutoSize(bool on)
@@ -994,22 +1021,20 @@ QRect Frame::captionRect() const
     return frameTitle(this, title()).box;
 }
 
-// The background fills the whole frame, its caption line included; the
-// border runs through the middle of the caption, which is drawn whole in
-// the frame's own font.
+// The background fills the whole frame, its caption line included. The box
+// is an etched line whose top runs through the middle of the caption's ink,
+// broken behind the caption, which is drawn whole in the frame's own font.
+// The line is drawn here rather than by the style, which would put it below
+// a group box's title, a line of the font lower.
 void Frame::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     if (back_.isValid())
         p.fillRect(rect(), back_);
     const FrameTitle t = frameTitle(this, title());
-    QStyleOptionFrame border;
-    border.initFrom(this);
-    border.rect = rect().adjusted(0, t.box.isEmpty() ? 0 : t.box.height() / 2, 0, 0);
-    border.lineWidth = 1;
-    border.features = QStyleOptionFrame::None;
+    const int top = t.box.isEmpty() ? 0 : t.box.center().y();
     p.setClipRegion(QRegion(rect()) - t.box);
-    style()->drawPrimitive(QStyle::PE_FrameGroupBox, &border, &p, this);
+    qDrawShadeRect(&p, rect().adjusted(0, top, 0, 0), palette(), true, 1, 0);
     if (t.box.isEmpty())
         return;
     p.setClipping(false);

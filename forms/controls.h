@@ -91,6 +91,8 @@ public:
 signals:
     void clicked();
     void mouseMoved();
+    // setCaption gave it another caption, now placed and measured.
+    void captionChanged();
 
 public:
     // The caption is drawn in the design font at its design size. A fixed
@@ -110,6 +112,12 @@ public:
     // The alignment and wrapping the caption is drawn with, and where.
     int drawFlags() const;
     QRect textRect() const;
+    // Measures for placing the label beside others: the width a fixed box of
+    // its design height needs for its caption on one line at the design
+    // size, its margins included; and where the caption, drawn at the design
+    // size in a box of a size, leaves ink (empty for none).
+    int lineWidth() const;
+    QRect captionInk(const QSize &box) const;
     static constexpr double MinimumScale = 0.8;
 
     // An auto-sized label takes the size of its caption, on one line, in its

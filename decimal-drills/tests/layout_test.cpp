@@ -4,6 +4,8 @@
 #include <QTest>
 
 #include "drill_driver.h"
+#include "drills/tests/answering.h"
+#include "drills/tests/scorerow.h"
 #include "forms/app.h"
 #include "mirranemenu.h"
 #include "mirranesplash.h"
@@ -154,6 +156,44 @@ private slots:
         for (int i = 0; i + 1 < 4; ++i)
             QVERIFY2(texts[i + 1].right() + 4 < texts[i].left(),
                      qPrintable(QStringLiteral("%1 ends at %2, %3 begins at %4").arg(QLatin1String(names[i + 1])).arg(texts[i + 1].right()).arg(QLatin1String(names[i])).arg(texts[i].left())));
+    }
+
+    // The score row as the pupil sees it as first shown, after a wrong first
+    // answer, and with counts of two and of three digits under the lowest
+    // grade word: every caption on one baseline, an em clear of its neighbours.
+    void scoreRowAtEveryCount_data()
+    {
+        QTest::addColumn<AnswerMode>("drill");
+        QTest::addColumn<int>("wrong"); // answered first
+        QTest::addColumn<int>("right"); // answered after
+        const std::pair<const char *, AnswerMode> drills[] = {
+            {"write", AnswerMode::Write}, {"choose", AnswerMode::Choose}, {"right or wrong", AnswerMode::Judge}};
+        for (const auto &[name, mode] : drills) {
+            QTest::addRow("%s, as first shown", name) << mode << 0 << 0;
+            QTest::addRow("%s, wrong first answer", name) << mode << 1 << 0;
+            QTest::addRow("%s, two-digit counts", name) << mode << 14 << 10;
+            QTest::addRow("%s, three-digit counts", name) << mode << 103 << 100;
+        }
+    }
+    void scoreRowAtEveryCount()
+    {
+        QFETCH(AnswerMode, drill);
+        QFETCH(int, wrong);
+        QFETCH(int, right);
+        startCase();
+        MultiplicationDrill *w = openDrill(drill, drillstest::question(4, 97));
+        // Each answer to a question of its own.
+        for (int i = 0; i < wrong + right; ++i) {
+            if (i > 0)
+                forms::testing::advance(2500);
+            drillanswers::answer(w, drill, i >= wrong);
+        }
+        QCOMPARE(w->scoreBoard().wrong(), wrong);
+        QCOMPARE(w->scoreBoard().right(), right);
+        QCOMPARE(w->scoreBoard().questions(), std::max(1, wrong + right));
+        QCOMPARE(caption(w, "Label9"), wrong ? QStringLiteral("راسب ، لماذا ؟ ") : QStringLiteral("التقدير"));
+        const QStringList faults = drillstest::scoreRowFaults(w);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
     }
 
     void menuAndCardTextsFit()

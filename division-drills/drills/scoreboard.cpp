@@ -6,6 +6,9 @@
 #include "forms/controls.h"
 #include "forms/geometry.h"
 
+#include <algorithm>
+#include <optional>
+
 namespace drills {
 
 ScoreLabels addScoreBoard(QWidget *window, const ScoreBoardDesign &d)
@@ -38,30 +41,49 @@ ScoreBoard::ScoreBoard(const QWidget *window, forms::Label *feedback, const Scor
     requireControl(counts_.wrong, QStringLiteral("Label5"), window);
     requireControl(counts_.questions, QStringLiteral("Label6"), window);
     requireControl(counts_.grade, QStringLiteral("Label9"), window);
+    const std::array<forms::Label *, 4> row{counts_.right, counts_.wrong, counts_.questions, counts_.grade};
+    for (size_t i = 0; i < row.size(); ++i) {
+        designs_[i] = row[i]->designBox();
+        watches_[i] = QObject::connect(row[i], &forms::Label::captionChanged, row[i], [this] { keepRowApart(); });
+    }
+}
+
+ScoreBoard::~ScoreBoard()
+{
+    for (const QMetaObject::Connection &c : watches_)
+        QObject::disconnect(c);
 }
 
 void ScoreBoard::countQuestion()
 {
     ++questions_;
     counts_.questions->setCaption(texts::QuestionCount + QString::number(questions_));
-    keepQuestionsClear();
 }
 
-void ScoreBoard::keepQuestionsClear()
+void ScoreBoard::keepRowApart()
 {
-    forms::Label *questions = counts_.questions;
-    forms::Label *wrong = counts_.wrong;
-    if (!questions->autoSize() || !wrong->autoSize())
-        return;
-    if (!questionsLeft_)
-        questionsLeft_ = questions->designBox().left();
-    // Grown from its own Left, the caption reaches the wrong answers' plaque
-    // once its count has a digit or two: its right end then stays put, a
-    // plaque's gap short of that caption, and the count grows to the left.
-    const int rightEnd = wrong->x() - forms::twips(PlaqueGap);
-    const int left = std::max(0, std::min(*questionsLeft_, rightEnd - questions->width()));
-    if (left != questions->x())
-        questions->move(left, questions->y());
+    const std::array<forms::Label *, 4> row{counts_.right, counts_.wrong, counts_.questions, counts_.grade};
+    const int gap = forms::twips(CaptionGap);
+    std::optional<int> limit; // the last column the next caption's ink may reach
+    for (size_t i = 0; i < row.size(); ++i) {
+        forms::Label *l = row[i];
+        QRect box = designs_[i];
+        if (l->autoSize())
+            box.setSize(l->size());
+        else
+            box.setWidth(std::max(box.width(), l->lineWidth()));
+        QRect ink = l->captionInk(box.size()).translated(box.topLeft());
+        if (limit && !ink.isEmpty() && ink.right() > *limit) {
+            const int dx = std::min(ink.right() - *limit, box.left());
+            box.translate(-dx, 0);
+            ink.translate(-dx, 0);
+        }
+        if (l->autoSize())
+            l->move(box.topLeft());
+        else
+            l->setGeometry(box);
+        limit = (ink.isEmpty() ? box.left() : ink.left()) - gap - 1;
+    }
 }
 
 void ScoreBoard::countAnswer(bool right, const QString &expectedText)
@@ -79,7 +101,6 @@ void ScoreBoard::countAnswerWithMessage(bool right, const QString &message)
     } else {
         ++wrong_;
         counts_.wrong->setCaption(texts::WrongCount + QString::number(wrong_));
-        keepQuestionsClear();
     }
 }
 

@@ -1,9 +1,10 @@
 #pragma once
+#include <QMetaObject>
+#include <QRect>
 #include <QRgb>
 #include <QString>
 
 #include <array>
-#include <optional>
 
 class QWidget;
 namespace forms {
@@ -47,13 +48,19 @@ ScoreLabels addScoreBoard(QWidget *window, const ScoreBoardDesign &design);
 
 // The running counts of a drill window and the labels that show them:
 // Label3 the feedback message, Label4 right answers, Label5 wrong answers,
-// Label6 questions asked, Label9 the grade word. Where the labels are
-// auto-sized, the questions caption keeps clear of the wrong answers' caption
-// on its right.
+// Label6 questions asked, Label9 the grade word. Whenever one of the four
+// captions of the row changes, each starts again at its design place, at its
+// design size; one that would come closer than CaptionGap to the caption on
+// its right moves left, as far as the window allows. A fixed box too narrow
+// for its caption widens on the right, from its design Left, as an
+// auto-sized label grows.
 class ScoreBoard {
 public:
     // The labels of `window`; a missing one ends the program, naming it.
     ScoreBoard(const QWidget *window, forms::Label *feedback, const ScoreLabels &counts);
+    ~ScoreBoard();
+    ScoreBoard(const ScoreBoard &) = delete;
+    ScoreBoard &operator=(const ScoreBoard &) = delete;
 
     int right() const { return right_; }
     int wrong() const { return wrong_; }
@@ -74,11 +81,15 @@ public:
     void hideFeedback();
 
 private:
-    void keepQuestionsClear();
-    static constexpr int PlaqueGap = 180; // twips between two score captions
+    void keepRowApart();
+    // Twips of clear space between two score captions' ink: an em of their
+    // 15.75 pt, well over the widest gap inside a caption (the two blanks
+    // before a count), so that neighbours never read as one line.
+    static constexpr int CaptionGap = 315;
     forms::Label *feedback_;
     ScoreLabels counts_;
-    std::optional<int> questionsLeft_;
+    std::array<QRect, 4> designs_; // where Label4, Label5, Label6 and Label9 were placed
+    std::array<QMetaObject::Connection, 4> watches_;
     int right_ = 0, wrong_ = 0, questions_ = 0;
 };
 

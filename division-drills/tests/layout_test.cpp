@@ -2,6 +2,7 @@
 // with the longest texts each window shows, its digits drawn as Western digits.
 #include <QApplication>
 
+#include "drills/tests/scorerow.h"
 #include "factcards.h"
 #include "forms/app.h"
 #include "halverytest.h"
@@ -96,6 +97,8 @@ void checkScoreCaptions(forms::Form *w)
         QVERIFY2(fault.isEmpty(), qPrintable(where + ": " + fault));
         labels << l;
     }
+    const QStringList row = drillstest::scoreRowFaults(w);
+    QVERIFY2(row.isEmpty(), qPrintable(w->objectName() + ": " + row.join(QStringLiteral("; "))));
     for (int i = 0; i < labels.size(); ++i)
         for (int j = i + 1; j < labels.size(); ++j) {
             const QRect a = inkRect(labels[i]), b = inkRect(labels[j]);
@@ -286,17 +289,25 @@ private slots:
         checkShown(cards);
     }
 
-    // Three-digit counts with the longest grade word: every score caption on
-    // a plaque of its own, whole and at its design size.
-    void scoreCaptionsAtThreeDigits_data()
+    // The score row as first shown, after a wrong first answer, and with
+    // counts of two and of three digits under the lowest grade word: every
+    // score caption on a plaque of its own, whole and at its design size, all
+    // on one baseline and an em apart.
+    void scoreCaptionsAtEveryCount_data()
     {
         QTest::addColumn<QString>("window");
-        for (const char *name : {"Form2", "Form4", "Form3", "Form6", "Form8"})
-            QTest::newRow(name) << QString::fromLatin1(name);
+        QTest::addColumn<int>("digits"); // of the counts; 1: one wrong answer, 0: none
+        for (const char *name : {"Form2", "Form4", "Form3", "Form6", "Form8"}) {
+            QTest::addRow("%s, as first shown", name) << QString::fromLatin1(name) << 0;
+            QTest::addRow("%s, wrong first answer", name) << QString::fromLatin1(name) << 1;
+            QTest::addRow("%s, two-digit counts", name) << QString::fromLatin1(name) << 2;
+            QTest::addRow("%s, three-digit counts", name) << QString::fromLatin1(name) << 3;
+        }
     }
-    void scoreCaptionsAtThreeDigits()
+    void scoreCaptionsAtEveryCount()
     {
         QFETCH(QString, window);
+        QFETCH(int, digits);
         // The same question throughout: 990000÷1000= (write), 99000÷10= (choose), 990000÷10=990000 (judge).
         forms::Form *w = nullptr;
         std::function<void(bool)> answer;
@@ -328,23 +339,31 @@ private slots:
             };
         }
         if (w) {
-            for (int i = 0; i < 220; ++i) {
-                answer(i >= 115);
-                forms::testing::advance(2500);
+            // Wrong answers first, then right ones: 115 and 105 of 220, 14 and 10 of 24.
+            const int answers[] = {0, 1, 24, 220}, wrongFirst[] = {0, 1, 14, 115};
+            for (int i = 0; i < answers[digits]; ++i) {
+                if (i > 0)
+                    forms::testing::advance(2500);
+                answer(i >= wrongFirst[digits]);
             }
-            QVERIFY(w->findChild<forms::Label *>(QStringLiteral("Label4"))->text().endsWith(QStringLiteral("105")));
+            const QString right = QString::number(answers[digits] - wrongFirst[digits]);
+            QVERIFY(w->findChild<forms::Label *>(QStringLiteral("Label4"))->text().endsWith(right));
         } else {
-            // The step drill: a hundred problems, each with four wrong entries before the right steps.
+            // The step drill: a problem, ten or a hundred, each with four wrong
+            // entries before the right steps; the first problem with one wrong entry alone.
             auto *d = openFromList<halvery::Form8>(*pupil, "Command3");
             w = d;
-            for (int i = 0; i < 100; ++i) {
+            const int problems[] = {0, 1, 10, 100};
+            for (int i = 0; i < problems[digits]; ++i) {
                 formstest::click(control<QPushButton>(d, "Comq"));
                 forms::testing::advance(100);
                 const halvery::RemainderProblem p = d->problem();
-                for (int k = 0; k < 4; ++k) {
+                for (int k = 0; k < (digits == 1 ? 1 : 4); ++k) {
                     formstest::type(control<forms::TextBox>(d, "Txtnatj1"), QString::number(p.quotient + 1));
                     formstest::click(control<QPushButton>(d, "enter1"));
                 }
+                if (digits == 1)
+                    break;
                 const long long values[] = {p.quotient, p.quotient * p.divisor, p.remainder};
                 for (int step = 1; step <= 3; ++step) {
                     const QByteArray b = "Txtnatj" + QByteArray::number(step);
@@ -354,9 +373,9 @@ private slots:
                 }
                 forms::testing::advance(3000);
             }
-            QCOMPARE(d->scoreBoard().wrong(), 400);
+            QCOMPARE(d->scoreBoard().wrong(), digits == 1 ? 1 : 4 * problems[digits]);
         }
-        QCOMPARE(caption(w, "Label9"), QStringLiteral("راسب ، لماذا ؟ "));
+        QCOMPARE(caption(w, "Label9"), digits ? QStringLiteral("راسب ، لماذا ؟ ") : QStringLiteral("التقدير"));
         checkScoreCaptions(w);
     }
 };

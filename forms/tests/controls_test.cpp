@@ -2,6 +2,7 @@
 #include <QClipboard>
 #include <QFileInfo>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QTest>
@@ -30,6 +31,15 @@ public:
     TextBox *box;
 };
 class Other : public Form {};
+
+// A frame drawn alone, nothing behind it and none of its controls.
+QImage drawnAlone(Frame *frame)
+{
+    QImage drawn(frame->size(), QImage::Format_ARGB32);
+    drawn.fill(Qt::transparent);
+    frame->render(&drawn, QPoint(), QRegion(), QWidget::RenderFlags());
+    return drawn;
+}
 } // namespace
 
 class ControlsTest : public QObject {
@@ -339,6 +349,94 @@ private slots:
             QVERIFY2(installed.contains(family), qPrintable(family + QStringLiteral(" is not installed")));
         QVERIFY(std::any_of(mapped.begin(), mapped.end(), [&](const QString &f) { return arabic.contains(f); }));
         QCOMPARE(QFontInfo(designFont(design, 12)).family(), mapped.first());
+    }
+
+    // A frame's top line runs through the middle of its caption, a few pixels
+    // down, broken behind the caption, which is drawn whole at the right;
+    // its background covers the caption's line too.
+    void frameDrawsItsCaptionOnItsLine_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QFont>("font");
+        QTest::addColumn<QColor>("back");
+        QTest::addColumn<QSize>("twipsSize");
+        QTest::newRow("default font") << QStringLiteral("إختر القسمة المطلوبة :") << QFont() << QColor()
+                                      << QSize(3255, 2535);
+        QTest::newRow("13.5 pt on green") << QStringLiteral("اختر التمرين المناسب ")
+                                          << designFont(QStringLiteral("MS Sans Serif"), 13.5) << QColor(0, 0xC0, 0)
+                                          << QSize(5055, 5775);
+        QTest::newRow("15.75 pt bold") << QStringLiteral("المساعدة")
+                                       << designFont(QStringLiteral("Arabic Transparent"), 15.75, true) << QColor()
+                                       << QSize(2415, 2655);
+    }
+    void frameDrawsItsCaptionOnItsLine()
+    {
+        QFETCH(QString, caption);
+        QFETCH(QFont, font);
+        QFETCH(QColor, back);
+        QFETCH(QSize, twipsSize);
+        auto *f = show<Plain>();
+        auto *frame = new Frame(f, QStringLiteral("Frame1"), caption);
+        frame->setFont(font);
+        if (back.isValid())
+            frame->setBackColor(back);
+        placeTwips(frame, 120, 600, twipsSize.width(), twipsSize.height());
+        const QImage drawn = drawnAlone(frame);
+        // The caption's ink: what changes when its colour does.
+        frame->setForeColor(Qt::red);
+        const QImage recoloured = drawnAlone(frame);
+        QRect ink;
+        for (int y = 0; y < drawn.height(); ++y)
+            for (int x = 0; x < drawn.width(); ++x)
+                if (drawn.pixel(x, y) != recoloured.pixel(x, y))
+                    ink |= QRect(x, y, 1, 1);
+        QVERIFY(!ink.isEmpty());
+        const auto drawnOn = [&](int x, int y) {
+            return drawn.pixel(x, y) != recoloured.pixel(x, y) || drawn.pixel(x, y) != drawn.pixel(x, 0);
+        };
+        // The top line: the first row drawn across the frame's width, but for
+        // the caption and a blank or so either side of it.
+        const int blank = QFontMetrics(frame->font()).horizontalAdvance(QLatin1Char(' ')) + 4;
+        int line = -1;
+        for (int y = 1; y < drawn.height() && line < 0; ++y) {
+            bool across = true;
+            for (int x = 0; x < drawn.width() && across; ++x)
+                across = drawnOn(x, y) || (x >= ink.left() - blank && x <= ink.right() + blank);
+            if (across)
+                line = y;
+        }
+        const QString where = QStringLiteral("line at %1, caption's ink at rows %2..%3, columns %4..%5 of %6")
+                                  .arg(line).arg(ink.top()).arg(ink.bottom()).arg(ink.left()).arg(ink.right())
+                                  .arg(drawn.width());
+        QVERIFY2(line >= 2 && std::abs(line - (ink.top() + ink.bottom()) / 2.0) <= 1, qPrintable(where));
+        // Broken behind the caption: on the caption's rows only the caption is drawn there.
+        for (int y = ink.top(); y <= ink.bottom(); ++y)
+            for (int x = ink.left() - 1; x <= ink.right() + 1; ++x)
+                QVERIFY2(drawn.pixel(x, y) == recoloured.pixel(x, y) ? drawn.pixel(x, y) == drawn.pixel(x, 0) : true,
+                         qPrintable(where + QStringLiteral(": drawn over at %1, %2").arg(x).arg(y)));
+        // Whole: the same ink as the caption drawn by itself in the frame's font.
+        QImage alone(ink.size() + QSize(40, 40), QImage::Format_ARGB32);
+        alone.fill(Qt::transparent);
+        {
+            QPainter p(&alone);
+            p.setFont(frame->font());
+            p.setPen(Qt::black);
+            p.drawText(QRect(QPoint(20, 20), ink.size()), Qt::AlignCenter | Qt::TextDontClip, caption);
+        }
+        QRect aloneInk;
+        for (int y = 0; y < alone.height(); ++y)
+            for (int x = 0; x < alone.width(); ++x)
+                if (qAlpha(alone.pixel(x, y)))
+                    aloneInk |= QRect(x, y, 1, 1);
+        QCOMPARE(ink.size(), aloneInk.size());
+        // At the right, inside the frame.
+        QVERIFY2(ink.left() > 0 && ink.right() < drawn.width() - 1 && ink.right() >= drawn.width() - 14,
+                 qPrintable(where));
+        // The background above the line and inside the box alike.
+        if (back.isValid()) {
+            QCOMPARE(QColor(drawn.pixel(drawn.width() / 2, 0)), back);
+            QCOMPARE(QColor(drawn.pixel(drawn.width() / 2, drawn.height() / 2)), back);
+        }
     }
 
     void programFolderAndStart()

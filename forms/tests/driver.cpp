@@ -269,8 +269,41 @@ QStringList captionFaults(QWidget *window, const QStringList &wrapping)
         for (const QWidget *child : frame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
             if (child->isVisible() && child->geometry().intersects(caption))
                 faults << name + QStringLiteral("caption under ") + child->objectName();
+        // Its controls, and the window's controls drawn over it, clear of its top line.
+        const int line = frameLineRow(frame);
+        if (line < 0)
+            continue;
+        QList<std::pair<const QWidget *, QRect>> controls;
+        for (const QWidget *child : frame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            controls.append({child, child->geometry()});
+        if (const QWidget *parent = frame->parentWidget()) {
+            const QObjectList siblings = parent->children();
+            for (qsizetype i = siblings.indexOf(frame) + 1; i < siblings.size(); ++i)
+                if (const auto *w = qobject_cast<const QWidget *>(siblings[i]); w && !w->isWindow())
+                    controls.append({w, w->geometry().translated(-frame->pos())});
+        }
+        for (const auto &[control, at] : controls)
+            if (control->isVisible() && at.top() <= line && at.bottom() >= line && at.right() >= 0
+                && at.left() < frame->width())
+                faults << name + QStringLiteral("line through ") + control->objectName();
     }
     return faults;
+}
+
+int frameLineRow(const forms::Frame *frame)
+{
+    QImage drawn(frame->size(), QImage::Format_ARGB32);
+    drawn.fill(Qt::transparent);
+    const_cast<forms::Frame *>(frame)->render(&drawn, QPoint(), QRegion(), QWidget::RenderFlags());
+    // Against its top row, which lies above the line, the caption's ink below it.
+    for (int y = 1; y < drawn.height(); ++y) {
+        int drawnOn = 0;
+        for (int x = 0; x < drawn.width(); ++x)
+            drawnOn += drawn.pixel(x, y) != drawn.pixel(x, 0);
+        if (2 * drawnOn > drawn.width())
+            return y;
+    }
+    return -1;
 }
 
 void click(QAbstractButton *button)

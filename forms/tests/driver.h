@@ -163,8 +163,15 @@ DrawnCaption measureCaption(const forms::Label *label);
 QString captionFault(const forms::Label *label, bool oneLine);
 
 // captionFault over every shown label of a window with a caption; labels
-// named in wrapping may take more than one line. Returns the faults found.
+// named in wrapping may take more than one line. Each shown frame's caption
+// lies whole inside it, under none of its controls, and its top line crosses
+// none of its controls, those inside it or lying on it. Returns the faults found.
 QStringList captionFaults(QWidget *window, const QStringList &wrapping = {});
+
+// The row of a frame's top line, in the frame's pixels, as the frame draws
+// itself alone: the first row that differs from its top row across more
+// than half its width; -1 for none.
+int frameLineRow(const forms::Frame *frame);
 
 // Whether a control is on screen, its window and every parent shown.
 inline bool shown(const QWidget *w) { return w && w->isVisible(); }

@@ -53,6 +53,11 @@ QList<std::pair<int, QString>> edits(const QString &list)
 
 bool loaded(const QString &name) { return loadedSheet(name) != nullptr; }
 
+// A problem for each worksheet: its name, dividend and divisor.
+const char *const Problems[][3] = {{"Form1", "847", "4"},      {"Form2", "98765", "4"},  {"Form3", "98765", "4"},
+                                   {"Form5", "73915", "56"},   {"Form6", "73915", "56"}, {"Form7", "73915", "56"},
+                                   {"Form8", "5278", "347"},   {"Form9", "52781", "347"}, {"Form10", "527813", "347"}};
+
 } // namespace
 
 class WorksheetsTest : public QObject {
@@ -933,13 +938,8 @@ private slots:
         QTest::addColumn<bool>("withMenu");  // the menu and Form1 loaded beforehand
         QTest::addColumn<bool>("menuUnloaded");
         auto row = [](const char *form, int button, const char *target, int back = 0) -> QTestData & {
-            const char *problems[][3] = {{"Form1", "847", "4"},      {"Form2", "98765", "4"},
-                                         {"Form3", "98765", "4"},    {"Form5", "73915", "56"},
-                                         {"Form6", "73915", "56"},   {"Form7", "73915", "56"},
-                                         {"Form8", "5278", "347"},   {"Form9", "52781", "347"},
-                                         {"Form10", "527813", "347"}};
             const char *dividend = "", *divisor = "";
-            for (const auto &p : problems)
+            for (const auto &p : Problems)
                 if (qstrcmp(p[0], form) == 0)
                     dividend = p[1], divisor = p[2];
             return QTest::addRow("%s button %d to %s%s", form, button, target, back ? " and back" : "")
@@ -1028,6 +1028,55 @@ private slots:
             QCOMPARE(again.box(n)->text(), QString());
         QVERIFY(!again.box(7)->visibleFlag());
         QCOMPARE(again.visibleStepButtons(), 0);
+    }
+
+    // Every step button and size button shown stands clear of the top line
+    // of the frame it lies on, as the pupil sees the worked problem.
+    void frameLinesPassAboveTheirButtons_data()
+    {
+        addFormColumn();
+        QTest::addColumn<QString>("dividend");
+        QTest::addColumn<QString>("divisor");
+        for (const auto &p : Problems)
+            QTest::newRow(p[0]) << p[0] << p[1] << p[2];
+    }
+    void frameLinesPassAboveTheirButtons()
+    {
+        QFETCH(QString, form);
+        QFETCH(QString, dividend);
+        QFETCH(QString, divisor);
+        Sheetside w{openSheet(form)};
+        w.typeProblem(dividend, divisor);
+        QVERIFY(w.workAll());
+        // Drawn once the window has its maximized size.
+        QTRY_VERIFY(w.form->rect().contains(w.form->frame(2)->geometry()));
+        const QImage seen = w.form->grab().toImage();
+        int checked = 0;
+        for (forms::Frame *frame : w.form->findChildren<forms::Frame *>()) {
+            if (!shown(frame))
+                continue;
+            const QRect f(frame->mapTo(w.form, QPoint()), frame->size());
+            // The line where the frame's left side meets it, left of its buttons.
+            const int x = f.left() + 4;
+            int line = -1;
+            for (int y = f.top() + 1; y <= f.bottom() && line < 0; ++y)
+                if (seen.pixel(x, y) != seen.pixel(x, f.top()))
+                    line = y;
+            QVERIFY2(line > f.top(), qPrintable(frame->objectName()));
+            for (forms::CommandButton *b : w.form->findChildren<forms::CommandButton *>()) {
+                const QRect face(b->mapTo(w.form, QPoint()), b->size());
+                if (!shown(b) || !face.intersects(f))
+                    continue;
+                QVERIFY2(face.left() > x, qPrintable(b->objectName()));
+                QVERIFY2(line < face.top(), qPrintable(QStringLiteral("%1 \"%2\" at rows %3..%4, %5's line at row %6")
+                                                           .arg(b->objectName(), b->text())
+                                                           .arg(face.top()).arg(face.bottom())
+                                                           .arg(frame->objectName()).arg(line)));
+                ++checked;
+            }
+        }
+        // The three size buttons and every step button.
+        QCOMPARE(checked, 3 + w.stepCount());
     }
 
     void menuButtonGoesBackToTheMenu_data()

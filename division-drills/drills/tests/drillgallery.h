@@ -1,11 +1,7 @@
 #pragma once
-// Answers a drill window's questions for a gallery, right or wrong, in each
-// answer mode, and renders the states a pupil meets.
-#include "drills/questionwindow.h"
+// Renders the states a pupil meets in a drill window, for a gallery.
+#include "drills/tests/answering.h"
 
-#include "forms/controls.h"
-#include "forms/numbers.h"
-#include "forms/tests/driver.h"
 #include "forms/tests/gallery.h"
 #include "forms/timing.h"
 
@@ -13,45 +9,9 @@
 
 namespace drillgallery {
 
-inline void clickLabel(QWidget *w, const char *name)
-{
-    auto *l = formstest::control<forms::Label>(w, QLatin1String(name));
-    QTest::mouseClick(l, Qt::LeftButton, Qt::NoModifier, l->rect().center());
-}
-
-inline void typeAndEnter(QWidget *w, const char *name, const QString &text)
-{
-    auto *box = formstest::control<forms::TextBox>(w, QLatin1String(name));
-    formstest::type(box, text);
-    formstest::press(box, Qt::Key_Return);
-}
-
-// Gives the right answer, or a wrong one: a number that is not the expected
-// one, the caption that is not it, or the judgement that is not the statement's.
-inline void answer(drills::QuestionWindow *w, drills::AnswerMode mode, bool right)
-{
-    const QString expected = w->question().expected;
-    switch (mode) {
-    case drills::AnswerMode::Write:
-        if (right)
-            typeAndEnter(w, "Text1", expected);
-        else
-            typeAndEnter(w, "Text1", expected == QStringLiteral("1") ? QStringLiteral("2") : QStringLiteral("1"));
-        break;
-    case drills::AnswerMode::Choose:
-        for (int i = 1; i <= 3; ++i) {
-            auto *b = formstest::control<forms::CommandButton>(w, QStringLiteral("Command%1").arg(i));
-            if ((forms::numberFromText(b->text()) == forms::numberFromText(expected)) == right) {
-                formstest::click(b);
-                break;
-            }
-        }
-        break;
-    case drills::AnswerMode::Judge:
-        clickLabel(w, w->question().statementTrue == right ? "Label7" : "Label8");
-        break;
-    }
-}
+using drillanswers::answer;
+using drillanswers::clickLabel;
+using drillanswers::typeAndEnter;
 
 // The window as first shown, after a wrong answer, and with every count at
 // three digits; `delay` is the time before the next question.
