@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QGridLayout>
+#include <QIcon>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpacerItem>
@@ -47,6 +48,9 @@ int msgBox(QWidget *owner, const QString &text, int style, const QString &title)
         box.setStandardButtons(QMessageBox::Ok);
         box.setDefaultButton(QMessageBox::Ok);
     }
+    // No icon on the buttons, whatever the platform's theme gives them.
+    for (QAbstractButton *b : box.buttons())
+        b->setIcon(QIcon());
     // As wide as its title needs, beside the title bar's icon and buttons.
     if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
         const QFontMetrics fm(QApplication::font("QMdiSubWindowTitleBar"));
