@@ -1,17 +1,30 @@
 #include "msgbox.h"
 
 #include "app.h"
+#include "titlebar.h"
 #include "window.h"
 
-#include <QApplication>
 #include <QGridLayout>
+#include <QIcon>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpacerItem>
 
-#include <algorithm>
-
 namespace forms {
+
+namespace {
+// Makes the box as wide as its whole title needs in the title bar.
+void widenForTitle(QMessageBox &box)
+{
+    auto *grid = qobject_cast<QGridLayout *>(box.layout());
+    if (!grid)
+        return;
+    const QMargins margins = grid->contentsMargins();
+    const int width = titleBar(box.windowTitle()).widthFor(box.windowTitle()) - margins.left() - margins.right();
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Fixed, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
+                  grid->columnCount());
+}
+} // namespace
 
 int msgBox(QWidget *owner, const QString &text, int style, const QString &title)
 {
@@ -48,16 +61,10 @@ int msgBox(QWidget *owner, const QString &text, int style, const QString &title)
         box.setStandardButtons(QMessageBox::Ok);
         box.setDefaultButton(QMessageBox::Ok);
     }
-    // As wide as its title needs, beside the title bar's icon and buttons.
-    if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
-        const QFontMetrics fm(QApplication::font("QMdiSubWindowTitleBar"));
-        const int titleBar = std::max(fm.height(), box.fontMetrics().height()) + 8;
-        const int width = std::max(fm.horizontalAdvance(box.windowTitle()),
-                                   box.fontMetrics().horizontalAdvance(box.windowTitle()))
-            + 4 * titleBar;
-        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Fixed, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
-                      grid->columnCount());
-    }
+    // No icon on the buttons, whatever the platform's theme gives them.
+    for (QAbstractButton *b : box.buttons())
+        b->setIcon(QIcon());
+    widenForTitle(box);
     box.exec();
     QAbstractButton *clicked = box.clickedButton();
     if (clicked && clicked == box.button(QMessageBox::Yes))

@@ -23,6 +23,9 @@
 #include <QScreen>
 #include <QPainter>
 #include <QPushButton>
+#include <QRegion>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -250,9 +253,110 @@ QString captionFault(const forms::Label *label, bool oneLine)
     return {};
 }
 
+namespace {
+
+// The option a push button paints itself with.
+struct ButtonOption : QPushButton {
+    static QStyleOptionButton of(const QPushButton *b)
+    {
+        QStyleOptionButton option;
+        void (QPushButton::*init)(QStyleOptionButton *) const = &ButtonOption::initStyleOption;
+        (b->*init)(&option);
+        return option;
+    }
+};
+
+// A push button as its style draws it, in the option's rectangle, on a clear
+// canvas with `spare` pixels around it.
+QImage drawnButton(const QPushButton *b, const QStyleOptionButton &option, int spare)
+{
+    QImage img(option.rect.size() + QSize(2 * spare, 2 * spare), QImage::Format_ARGB32_Premultiplied);
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    img.setDotsPerMeterX(qRound(screen->logicalDotsPerInchX() / 0.0254));
+    img.setDotsPerMeterY(qRound(screen->logicalDotsPerInchY() / 0.0254));
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.translate(spare, spare);
+    p.setFont(b->font());
+    p.setLayoutDirection(b->layoutDirection());
+    b->style()->drawControl(QStyle::CE_PushButton, &option, &p, b);
+    return img;
+}
+
+// Where a push button drawn with that option leaves the ink of its caption:
+// the pixels that change when the caption is drawn in a clear colour, faint
+// anti-aliased edges left out; in the button's coordinates.
+QRegion captionInk(const QPushButton *b, const QStyleOptionButton &option)
+{
+    QStyleOptionButton clear = option;
+    for (const QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        clear.palette.setColor(g, QPalette::ButtonText, Qt::transparent);
+    const int spare = option.rect.height() + 20;
+    const QImage seen = drawnButton(b, option, spare);
+    const QImage bare = drawnButton(b, clear, spare);
+    const auto gap = [](QRgb a, QRgb c) {
+        return std::max({std::abs(qRed(a) - qRed(c)), std::abs(qGreen(a) - qGreen(c)), std::abs(qBlue(a) - qBlue(c)),
+                         std::abs(qAlpha(a) - qAlpha(c))});
+    };
+    int full = 0;
+    for (int y = 0; y < seen.height(); ++y)
+        for (int x = 0; x < seen.width(); ++x)
+            full = std::max(full, gap(seen.pixel(x, y), bare.pixel(x, y)));
+    QRegion ink;
+    if (full == 0)
+        return ink;
+    for (int y = 0; y < seen.height(); ++y)
+        for (int x = 0; x < seen.width(); ++x)
+            if (gap(seen.pixel(x, y), bare.pixel(x, y)) * 4 >= full)
+                ink += QRect(x - spare, y - spare, 1, 1);
+    return ink;
+}
+
+QString described(const QRect &r)
+{
+    return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
+} // namespace
+
+QStringList buttonFaults(const QAbstractButton *button)
+{
+    QStringList faults;
+    const QString name = (button->objectName().isEmpty() ? QStringLiteral("button") : button->objectName())
+                         + QStringLiteral(" \"") + button->text() + QStringLiteral("\": ");
+    if (!button->icon().isNull())
+        faults << name + QStringLiteral("an icon on the button");
+    const auto *push = qobject_cast<const QPushButton *>(button);
+    if (!push || push->text().isEmpty())
+        return faults;
+    const QStyleOptionButton option = ButtonOption::of(push);
+    const QRect face = push->style()->subElementRect(QStyle::SE_PushButtonContents, &option, push);
+    const QRect seen = captionInk(push, option).boundingRect();
+    // The caption's own ink: the same button drawn with room to spare, where
+    // nothing of the caption is cut off.
+    QStyleOptionButton roomy = option;
+    const QFontMetrics fm(push->font());
+    roomy.rect.setSize(option.rect.size().expandedTo(QSize(2 * fm.horizontalAdvance(push->text()), 3 * fm.height()))
+                       + QSize(2 * face.x() + option.iconSize.width() + 40, 20));
+    const QRect whole = captionInk(push, roomy).boundingRect();
+    // Anti-aliasing may lose a pixel on each side.
+    if (!face.contains(seen) || seen.width() < whole.width() - 1 || seen.height() < whole.height() - 1)
+        faults << name
+                + QStringLiteral("caption not whole inside its face (ink %1 of %2x%3, face %4)")
+                      .arg(described(seen))
+                      .arg(whole.width())
+                      .arg(whole.height())
+                      .arg(described(face));
+    return faults;
+}
+
 QStringList captionFaults(QWidget *window, const QStringList &wrapping)
 {
     QStringList faults;
+    for (const QAbstractButton *b : window->findChildren<QAbstractButton *>())
+        if (b->isVisible())
+            for (const QString &f : buttonFaults(b))
+                faults << window->objectName() + QLatin1Char('.') + f;
     for (const forms::Label *l : window->findChildren<forms::Label *>())
         if (l->isVisible() && !l->text().trimmed().isEmpty())
             if (const QString f = captionFault(l, !wrapping.contains(l->objectName())); !f.isEmpty())

@@ -162,10 +162,17 @@ DrawnCaption measureCaption(const forms::Label *label);
 // window. Empty when nothing is.
 QString captionFault(const forms::Label *label, bool oneLine);
 
-// captionFault over every shown label of a window with a caption; labels
-// named in wrapping may take more than one line. Each shown frame's caption
-// lies whole inside it, under none of its controls, and its top line crosses
-// none of its controls, those inside it or lying on it. Returns the faults found.
+// What is wrong with a button as the pupil sees it: the ink of its caption,
+// as its style draws it, not whole inside the button's face (over its
+// border, or cut off), or an icon, which no design here gives a button.
+// Empty when nothing is.
+QStringList buttonFaults(const QAbstractButton *button);
+
+// captionFault over every shown label of a window with a caption, and
+// buttonFaults over every shown button; labels named in wrapping may take
+// more than one line. Each shown frame's caption lies whole inside it, under
+// none of its controls, and its top line crosses none of its controls, those
+// inside it or lying on it. Returns the faults found.
 QStringList captionFaults(QWidget *window, const QStringList &wrapping = {});
 
 // The row of a frame's top line, in the frame's pixels, as the frame draws

@@ -3,6 +3,7 @@
 #include "driver.h"
 
 #include "forms/app.h"
+#include "forms/titlebar.h"
 #include "forms/timing.h"
 
 #include <QAbstractButton>
@@ -66,25 +67,26 @@ QImage drawn(QWidget *w)
     return image;
 }
 
-// A message box under a plain title bar of its width: the title right to
-// left, beside room for the bar's icon and three buttons, elided where it
-// does not fit, as a window manager would cut it.
+// A message box under a plain title bar of its width, laid out and written
+// in the font the box takes its width from: the window's icon and buttons,
+// the title between them, cut in the middle where it does not fit, as
+// openbox cuts it.
 QImage withTitleBar(QWidget *w)
 {
     const QImage body = drawn(w);
-    const QFont font = QApplication::font("QMdiSubWindowTitleBar");
-    const QFontMetrics fm(font);
-    const int bar = fm.height() + 8;
-    QImage image(body.width(), body.height() + bar, QImage::Format_ARGB32);
+    const forms::TitleBar bar = forms::titleBar(w->windowTitle());
+    const int height = bar.height();
+    QImage image(body.width(), body.height() + height, QImage::Format_ARGB32);
     image.fill(QColor(0xD8, 0xD8, 0xD8));
     QPainter p(&image);
-    p.drawImage(0, bar, body);
-    p.setFont(font);
+    p.drawImage(0, height, body);
     p.setPen(Qt::black);
-    const QRect room(3 * bar, 0, body.width() - 4 * bar, bar);
-    p.drawText(room, Qt::AlignRight | Qt::AlignVCenter, fm.elidedText(w->windowTitle(), Qt::ElideLeft, room.width()));
-    for (int i = 0; i < 3; ++i)
-        p.drawRect(QRect(i * bar + 3, 3, bar - 6, bar - 6));
+    for (const QRect &part : bar.parts(body.width()))
+        p.drawRect(part.adjusted(0, 0, -1, -1));
+    p.setFont(bar.font);
+    const QRect room = bar.titleRoom(body.width());
+    p.drawText(room, Qt::AlignCenter,
+               QFontMetrics(bar.font).elidedText(w->windowTitle(), Qt::ElideMiddle, room.width()));
     return image;
 }
 
