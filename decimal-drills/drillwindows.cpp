@@ -78,7 +78,7 @@ Form2::Form2() : MultiplicationDrill(QStringLiteral("Form2"), AnswerMode::Write)
     c.score = drills::addScoreBoard(this, scoreBoardAt(8640, 5160, 3120, 1320));
     addLabel(this, {"Label1", "", 36, Cyan, 4950, 1320, 2115, 855, Qt::AlignHCenter, false});
     addQuestionLabels(c, 3893, 2160, 4598, 6600);
-    c.answerBox = drills::addAnswerBox(this, "Text1", 4253, 4470, 3495);
+    c.answerBox = drills::addAnswerBox(this, "Text1", 4253, 4470, 3495, forms::NumberEntry::Decimal);
     c.answerBox->setFocus(Qt::OtherFocusReason);
     c.back = addLabel(this, {"Label7", "الواجهة", 18, Pink, 720, 8280, 1500, ReturnHeight});
     setControls(c);

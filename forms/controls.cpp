@@ -1,6 +1,7 @@
 #include "controls.h"
 
 #include "geometry.h"
+#include "numbers.h"
 #include "palette.h"
 
 #include <QChildEvent>
@@ -44,12 +45,8 @@ public:
     State validate(QString &input, int &) const override
     {
         for (QChar &c : input) {
-            const char16_t u = c.unicode();
-            if (u >= 0x0660 && u <= 0x0669)
-                c = QChar(u'0' + (u - 0x0660));
-            else if (u >= 0x06F0 && u <= 0x06F9)
-                c = QChar(u'0' + (u - 0x06F0));
-            else if (u < u'0' || u > u'9')
+            c = westernDigit(c);
+            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
                 return Invalid;
         }
         return Acceptable;
@@ -100,13 +97,33 @@ void TextBox::setLocked(bool on)
 
 void TextBox::keyPressEvent(QKeyEvent *event)
 {
-    if (!keyFilter_) {
+    if (!mapsInput()) {
         QLineEdit::keyPressEvent(event);
         return;
     }
     if (event->matches(QKeySequence::Paste)
         || (event->key() == Qt::Key_Insert && event->modifiers() == Qt::ShiftModifier)) {
         insertFiltered(QGuiApplication::clipboard()->text());
+        return;
+    }
+    // The number row of an Arabic keyboard types the digit as the box takes it,
+    // so that the line edit's own typing (its cursor, its undo) goes on as for
+    // any key.
+    if (const QString text = withWesternDigits(event->text()); text != event->text()) {
+        QKeyEvent western(event->type(), event->key(), event->modifiers(), event->nativeScanCode(),
+                          event->nativeVirtualKey(), event->nativeModifiers(), text, event->isAutoRepeat(),
+                          quint16(event->count()));
+        filterKeyPress(&western);
+        event->setAccepted(western.isAccepted());
+        return;
+    }
+    filterKeyPress(event);
+}
+
+void TextBox::filterKeyPress(QKeyEvent *event)
+{
+    if (!keyFilter_) {
+        QLineEdit::keyPressEvent(event);
         return;
     }
     QChar key;
@@ -137,10 +154,17 @@ void TextBox::keyPressEvent(QKeyEvent *event)
     QLineEdit::keyPressEvent(event);
 }
 
+QString TextBox::withWesternDigits(const QString &text) const
+{
+    return numberEntry_ == NumberEntry::Text ? text : westernDigits(text, numberEntry_ == NumberEntry::Decimal);
+}
+
 std::optional<QString> TextBox::filtered(const QString &text) const
 {
+    if (!keyFilter_)
+        return withWesternDigits(text);
     QString out;
-    for (QChar c : text) {
+    for (QChar c : withWesternDigits(text)) {
         const QChar r = keyFilter_(c);
         if (r.isNull())
             return std::nullopt;
@@ -159,12 +183,12 @@ void TextBox::insertFiltered(const QString &text)
 
 void TextBox::contextMenuEvent(QContextMenuEvent *event)
 {
-    if (!keyFilter_) {
+    if (!mapsInput()) {
         QLineEdit::contextMenuEvent(event);
         return;
     }
     QMenu *menu = createStandardContextMenu();
-    // The menu's paste goes through the filter too; its action carries the line edit's own caption.
+    // The menu's paste goes the same way in; its action carries the line edit's own caption.
     const QString pasteCaption = QLineEdit::tr("&Paste");
     for (QAction *action : menu->actions()) {
         if (!action->text().startsWith(pasteCaption))
@@ -178,7 +202,7 @@ void TextBox::contextMenuEvent(QContextMenuEvent *event)
 
 void TextBox::dropEvent(QDropEvent *event)
 {
-    if (keyFilter_ && event->mimeData()->hasText()) {
+    if (mapsInput() && event->mimeData()->hasText()) {
         const QString text = event->mimeData()->text();
         const auto t = filtered(text);
         if (!t || isReadOnly()) {
@@ -198,7 +222,7 @@ void TextBox::dropEvent(QDropEvent *event)
 void TextBox::mouseReleaseEvent(QMouseEvent *event)
 {
     // The middle button pastes the selection where the window system has one.
-    if (keyFilter_ && event->button() == Qt::MiddleButton) {
+    if (mapsInput() && event->button() == Qt::MiddleButton) {
         if (QGuiApplication::clipboard()->supportsSelection()) {
             deselect();
             insertFiltered(QGuiApplication::clipboard()->text(QClipboard::Selection));
@@ -210,7 +234,13 @@ void TextBox::mouseReleaseEvent(QMouseEvent *event)
 
 void TextBox::inputMethodEvent(QInputMethodEvent *event)
 {
-    if (keyFilter_ && !event->commitString().isEmpty()) {
+    // The line edit takes what an input method commits even when it is
+    // read-only; a locked box keeps its text.
+    if (isReadOnly()) {
+        event->ignore();
+        return;
+    }
+    if (mapsInput() && !event->commitString().isEmpty()) {
         const auto t = filtered(event->commitString());
         QInputMethodEvent changed(event->preeditString(), event->attributes());
         changed.setCommitString(t.value_or(QString()), event->replacementStart(), event->replacementLength());

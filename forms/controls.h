@@ -14,6 +14,21 @@ namespace forms {
 // Places a control by its design position and size, in twips.
 void placeTwips(QWidget *w, int left, int top, int width, int height);
 
+// What a box that takes a number does with the digits of an Arabic or a
+// Persian keyboard. However the pupil puts text in (typed, pasted with the
+// keys, the context menu or the middle button, dropped, or committed by an
+// input method), an Arabic-Indic digit (U+0660 to U+0669) or an extended
+// Arabic-Indic digit (U+06F0 to U+06F9) goes in as the digit 0 to 9 it stands
+// for, and in a box that takes a decimal the Arabic decimal separator "٫"
+// (U+066B) goes in as "."; nothing is refused. The box then shows one kind of
+// digit, and the number read from it is the number typed. What code writes
+// into the box is not changed.
+enum class NumberEntry {
+    Text,    // the text as it comes (the default)
+    Whole,   // the digits
+    Decimal, // the digits and the decimal separator
+};
+
 // A one-line text box. Whatever is written into it, by the pupil or by code,
 // is cut to its maximum length (leading characters kept), and every change of
 // its text raises changed() at once, inside the code that wrote it.
@@ -28,6 +43,10 @@ public:
     // Only the digits 0 to 9 go in (Arabic-Indic digits as the digit they
     // stand for); anything else typed, pasted or dropped is refused.
     void setDigitsOnly(bool on);
+
+    // A box that takes a number (see NumberEntry).
+    void setNumberEntry(NumberEntry entry) { numberEntry_ = entry; }
+    NumberEntry numberEntry() const { return numberEntry_; }
 
     // A display-only box can neither take the focus nor be edited, and keeps
     // its text colour at full strength.
@@ -60,10 +79,18 @@ protected:
     void inputMethodEvent(QInputMethodEvent *event) override;
 
 private:
-    // The text as the key filter maps it; empty when a character is refused.
+    // Whether text that comes in is changed or refused on its way in.
+    bool mapsInput() const { return keyFilter_ || numberEntry_ != NumberEntry::Text; }
+    // The text with the digits of the number entry written as Western ones.
+    QString withWesternDigits(const QString &text) const;
+    // The text as the number entry and then the key filter map it; empty
+    // when the key filter refuses a character.
     std::optional<QString> filtered(const QString &text) const;
     void insertFiltered(const QString &text);
+    // A key press as the key filter passes, replaces or drops it.
+    void filterKeyPress(QKeyEvent *event);
     std::function<QChar(QChar)> keyFilter_;
+    NumberEntry numberEntry_ = NumberEntry::Text;
 };
 
 class CommandButton : public QPushButton {

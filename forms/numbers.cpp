@@ -93,4 +93,25 @@ QString lastChars(const QString &text, int count)
     return count >= text.size() ? text : text.right(count);
 }
 
+QChar westernDigit(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u >= 0x0660 && u <= 0x0669)
+        return QChar(u'0' + (u - 0x0660));
+    if (u >= 0x06F0 && u <= 0x06F9)
+        return QChar(u'0' + (u - 0x06F0));
+    return c;
+}
+
+QString westernDigits(QString text, bool decimalPoint)
+{
+    for (QChar &c : text) {
+        if (decimalPoint && c == QChar(0x066B))
+            c = QLatin1Char('.');
+        else
+            c = westernDigit(c);
+    }
+    return text;
+}
+
 } // namespace forms

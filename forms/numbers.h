@@ -35,4 +35,14 @@ long long wholeDivide(double dividend, double divisor);
 // The last `count` characters of a text (the whole text when it is shorter).
 QString lastChars(const QString &text, int count);
 
+// The digit 0 to 9 that an Arabic-Indic digit (U+0660 to U+0669) or an
+// extended Arabic-Indic digit (U+06F0 to U+06F9) stands for; any other
+// character as it is.
+QChar westernDigit(QChar c);
+
+// The text with every Arabic-Indic and extended Arabic-Indic digit written as
+// the digit 0 to 9 it stands for and, with `decimalPoint`, every Arabic
+// decimal separator "٫" (U+066B) as "."; every other character as it is.
+QString westernDigits(QString text, bool decimalPoint);
+
 } // namespace forms

@@ -5,7 +5,7 @@ packages=(
   g++ cmake ninja-build pkgconf
   libasound2-dev libsndfile1-dev libxcb1-dev libfontconfig-dev
   qt6-base-dev qt6-translations-l10n qt6-qpa-plugins
-  xvfb openbox xdotool x11-utils weston qt6-wayland
+  xvfb openbox xdotool x11-utils x11-xkb-utils weston qt6-wayland
   fonts-dejavu-core fonts-liberation2 fonts-arabeyes
 )
 missing=()

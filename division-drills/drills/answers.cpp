@@ -7,9 +7,11 @@
 
 namespace drills {
 
-forms::TextBox *addAnswerBox(QWidget *window, const char *name, int left, int top, int width)
+forms::TextBox *addAnswerBox(QWidget *window, const char *name, int left, int top, int width,
+                             forms::NumberEntry entry)
 {
     auto *box = new forms::TextBox(window, QLatin1String(name));
+    box->setNumberEntry(entry);
     box->setFont(forms::designFont(QStringLiteral("Arabic Transparent"), 48, true));
     box->setTextColor(QColor(bgr(0x000000FF)));
     forms::placeTwips(box, left, top, width, 1245);

@@ -5,6 +5,7 @@ class QWidget;
 namespace forms {
 class CommandButton;
 class TextBox;
+enum class NumberEntry;
 } // namespace forms
 
 namespace drills {
@@ -17,8 +18,10 @@ enum class AnswerMode {
 };
 
 // A box the pupil types an answer into: red "Arabic Transparent" 48 bold,
-// 1245 twips high.
-forms::TextBox *addAnswerBox(QWidget *window, const char *name, int left, int top, int width);
+// 1245 twips high, taking a whole number or a decimal (Arabic-Indic digits go
+// in as Western ones, forms::NumberEntry).
+forms::TextBox *addAnswerBox(QWidget *window, const char *name, int left, int top, int width,
+                             forms::NumberEntry entry);
 
 // Command1, Command2, Command3 at their Lefts, in that tab order: light
 // orange, "Arabic Transparent" 26.25 bold, captioned "Command1" until the

@@ -46,9 +46,9 @@ fail() {
 }
 pass() { echo "PASS: $*"; }
 
-for tool in Xvfb openbox xdotool xwininfo xprop weston weston-screenshooter; do
+for tool in Xvfb openbox xdotool xwininfo xprop setxkbmap weston weston-screenshooter; do
     if ! command -v "$tool" >/dev/null; then
-        echo "FAIL: $tool is missing (scripts/setup.sh installs xvfb, openbox, xdotool, x11-utils and weston)"
+        echo "FAIL: $tool is missing (scripts/setup.sh installs xvfb, openbox, xdotool, x11-utils, x11-xkb-utils and weston)"
         exit 1
     fi
 done
@@ -722,6 +722,89 @@ rest_checks() {
     fi
 }
 rest_checks
+
+# --- digits typed on an Arabic keyboard (forms/controls.cpp, NumberEntry) --------
+# With the Arabic layout's Eastern Arabic numerals the number row types
+# Arabic-Indic digits. Daskin's Text1 takes them as the Western digits they
+# stand for: the number row's "3" and "6" (keycodes 12 and 15) show 36 in
+# Text1, and "ابحث" lists the divisors of 36 in Text2, the screen's pixels
+# there the same as after the same keys on the us layout. Text2 takes text
+# as it comes: the same keys typed into it show other pixels on the two
+# layouts, so the Arabic layout did reach the program.
+# Starts Daskin on the layout set, types the keycodes 12 15 into Text1 and
+# clicks "ابحث", then types them into Text2 and clicks "ابحث" again. The
+# pixels of Text1 and Text2 go to $tmp/digits-$1: before the search (start),
+# after it (found) and at the end (typed), a checksum a line. Fails and
+# returns 1 when Daskin ends or shows no window.
+daskin_typed_by_keycode() {
+    local layout=$1 pid form sums=$tmp/digits-$1 stage
+    "$suite/Daskin" >"$tmp/Daskin-digits-$layout.log" 2>&1 &
+    pid=$!
+    pids+=("$pid")
+    await_window "$pid" || { fail "Daskin ($layout keyboard): no window"; return 1; }
+    form=$window
+    # The checksums of Text1 and Text2 on the screen now, after "$1:".
+    shown_boxes() {
+        local shot=$tmp/digits-$layout-$1.png
+        "$pixels" grab "$shot" 2>/dev/null
+        echo "$1: $("$pixels" region "$shot" $(at "$form" 96 24) 289 49) $("$pixels" region "$shot" $(at "$form" 8 160) 497 129)"
+    }
+    sleep 0.5
+    : >"$sums"
+    click_at $(at "$form" 240 48)
+    xdotool key --clearmodifiers 12 15
+    sleep 0.3
+    shown_boxes start >>"$sums"
+    click_at $(at "$form" 44 40)
+    sleep 0.5
+    alive "$pid" || { fail "Daskin ($layout keyboard): \"ابحث\" after 36 typed ended Daskin"; return 1; }
+    shown_boxes found >>"$sums"
+    click_at $(at "$form" 256 224)
+    xdotool key --clearmodifiers 12 15
+    click_at $(at "$form" 44 40)
+    sleep 0.5
+    shown_boxes typed >>"$sums"
+    alive "$pid" || { fail "Daskin ($layout keyboard): Daskin ended"; return 1; }
+    xdotool key --clearmodifiers alt+F4
+    wait_for 10 bash -c "! kill -0 $pid 2>/dev/null" || kill "$pid"
+    if grep -q 'ERROR: AddressSanitizer\|runtime error:' "$tmp/Daskin-digits-$layout.log"; then
+        fail "Daskin ($layout keyboard): sanitizer report"
+        cat "$tmp/Daskin-digits-$layout.log"
+    fi
+}
+# The checksum of box $3 (1 for Text1, 2 for Text2) at stage $2 on layout $1.
+shown_box() { sed -n "s/^$2: //p" "$tmp/digits-$1" | cut -d' ' -f"$3"; }
+arabic_keyboard_checks() {
+    setxkbmap us || { fail "setxkbmap: the us layout could not be set"; return; }
+    daskin_typed_by_keycode us || return
+    if ! setxkbmap -layout ara -variant digits || ! setxkbmap -query | grep -q '^variant: *digits'; then
+        fail "setxkbmap: the Arabic layout with Eastern Arabic numerals could not be set"
+        return
+    fi
+    daskin_typed_by_keycode ara || return
+    local box
+    for box in "us found 1" "us found 2" "ara found 1" "ara found 2" "us typed 2" "ara typed 2"; do
+        [ -n "$(shown_box $box)" ] || { fail "Daskin: no picture of its boxes ($box)"; return; }
+    done
+    if [ "$(shown_box ara typed 2)" = "$(shown_box us typed 2)" ]; then
+        fail "Daskin: the number row typed the same into Text2 on the Arabic and the us layout: the Arabic layout did not reach the program"
+        return
+    fi
+    if [ "$(shown_box ara found 1)" = "$(shown_box us found 1)" ]; then
+        pass "Daskin: the Arabic keyboard's ٣٦ shows as 36 in Text1, as typed on the us layout"
+    else
+        fail "Daskin: the Arabic keyboard's ٣٦ does not show in Text1 as 36 typed on the us layout does"
+    fi
+    if [ "$(shown_box us found 2)" = "$(shown_box us start 2)" ]; then
+        fail "Daskin: \"ابحث\" after 36 typed on the us layout listed nothing"
+    elif [ "$(shown_box ara found 2)" = "$(shown_box us found 2)" ]; then
+        pass "Daskin: \"ابحث\" after the Arabic keyboard's ٣٦ lists the divisors of 36, as after 36 on the us layout"
+    else
+        fail "Daskin: \"ابحث\" after the Arabic keyboard's ٣٦ does not list what it lists for 36 typed on the us layout"
+    fi
+}
+arabic_keyboard_checks
+setxkbmap us || fail "setxkbmap: the us layout could not be set back"
 
 for program in Tolbrin Halvery Mirrane Daskin Quillet Corvane; do
     if grep -q 'ERROR: AddressSanitizer\|runtime error:' "$tmp/$program.log"; then

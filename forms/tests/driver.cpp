@@ -18,6 +18,7 @@
 #include <QTextLayout>
 #include <QGuiApplication>
 #include <QImage>
+#include <QInputMethodEvent>
 #include <QMenu>
 #include <QMimeData>
 #include <QScreen>
@@ -120,6 +121,29 @@ void type(QWidget *box, const QString &text)
         const Qt::Key key = c.unicode() < 128 ? QTest::asciiToKey(char(c.unicode())) : Qt::Key_unknown;
         QTest::sendKeyEvent(QTest::Click, box, key, QString(c), Qt::NoModifier);
     }
+}
+
+void typeOnArabicKeyboard(QWidget *box, const QString &text)
+{
+    box->setFocus(Qt::OtherFocusReason);
+    for (QChar c : text) {
+        Qt::Key key = Qt::Key_unknown;
+        if (c.isDigit())
+            key = Qt::Key(Qt::Key_0 + c.digitValue());
+        else if (c.unicode() < 128)
+            key = QTest::asciiToKey(char(c.unicode()));
+        else
+            key = Qt::Key(c.toUpper().unicode());
+        QTest::sendKeyEvent(QTest::Click, box, key, QString(c), Qt::NoModifier);
+    }
+}
+
+void commitText(QWidget *box, const QString &text)
+{
+    box->setFocus(Qt::OtherFocusReason);
+    QInputMethodEvent event;
+    event.setCommitString(text);
+    QCoreApplication::sendEvent(box, &event);
 }
 
 void erase(QWidget *box)
@@ -571,14 +595,36 @@ QString listed(const QMap<QString, int> &counts)
     return parts.join(QStringLiteral(", "));
 }
 
+namespace {
+
+// The caption of an action of a one-line box's standard menu, by the name a
+// multi-line box gives the same action; the one-line box's menu names none
+// of its actions before Qt 6.5.
+QString lineEditCaption(const QString &action)
+{
+    static const std::pair<const char *, const char *> captions[] = {
+        {"edit-undo", "&Undo"},   {"edit-redo", "&Redo"},    {"edit-cut", "Cu&t"},      {"edit-copy", "&Copy"},
+        {"edit-paste", "&Paste"}, {"edit-delete", "Delete"}, {"select-all", "Select All"}};
+    for (const auto &[name, caption] : captions)
+        if (action == QLatin1String(name))
+            return QLineEdit::tr(caption);
+    return QString();
+}
+
+} // namespace
+
 void contextMenuAction(QWidget *surface, const QPoint &at, const QString &action)
 {
     QContextMenuEvent event(QContextMenuEvent::Mouse, at, surface->mapToGlobal(at));
     QCoreApplication::sendEvent(surface, &event);
+    const QString caption = qobject_cast<QLineEdit *>(surface) ? lineEditCaption(action) : QString();
     if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget()))
         for (QAction *a : menu->actions())
-            if (a->objectName() == action)
+            if (a->objectName() == action
+                || (a->objectName().isEmpty() && !caption.isEmpty() && a->text().startsWith(caption))) {
                 a->trigger();
+                break;
+            }
     // The menu goes at once, not at some later turn of the event loop.
     while (QWidget *popup = QApplication::activePopupWidget()) {
         popup->close();

@@ -74,6 +74,15 @@ template <class T = forms::Form> T *loadedForm(const QString &name)
 
 // Types text into a box as the pupil would, key by key.
 void type(QWidget *box, const QString &text);
+// Types text into a box key by key as a keyboard whose number row types
+// Arabic-Indic digits (the Arabic layout with Eastern Arabic numerals, a
+// Persian layout) sends it on X11: the key press of a digit of any script
+// carries that digit as its text and the key of the Western digit it stands
+// for (Qt::Key_0 to Qt::Key_9), as Qt's X11 keyboard reports it; any other
+// character carries its own key, as type() sends it.
+void typeOnArabicKeyboard(QWidget *box, const QString &text);
+// Text that an input method commits into a box, as one event.
+void commitText(QWidget *box, const QString &text);
 // Clears a box with the keyboard (select all, Delete).
 void erase(QWidget *box);
 // Clicks a button with the mouse.

@@ -2,6 +2,10 @@
 //   screenpixels grab FILE         writes the X screen to FILE (PNG)
 //   screenpixels box FILE RRGGBB   prints the bounding box "left top width height"
 //                                  of the pixels of that colour in FILE, or "none"
+//   screenpixels region FILE LEFT TOP WIDTH HEIGHT
+//                                  prints a checksum of the pixels of that part of
+//                                  FILE: two pictures show it alike when they match
+#include <QCryptographicHash>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>
@@ -36,6 +40,19 @@ int main(int argc, char *argv[])
             std::printf("%d %d %d %d\n", box.left(), box.top(), box.width(), box.height());
         return 0;
     }
-    std::fprintf(stderr, "usage: screenpixels grab FILE | box FILE RRGGBB\n");
+    if (verb == "region" && argc > 6) {
+        const QImage image = QImage(QString::fromLocal8Bit(argv[2])).convertToFormat(QImage::Format_RGB32);
+        const QRect part(QByteArray(argv[3]).toInt(), QByteArray(argv[4]).toInt(), QByteArray(argv[5]).toInt(),
+                         QByteArray(argv[6]).toInt());
+        if (image.isNull() || part.isEmpty() || !image.rect().contains(part))
+            return 1;
+        QCryptographicHash sum(QCryptographicHash::Sha1);
+        for (int y = part.top(); y <= part.bottom(); ++y)
+            sum.addData(QByteArrayView(reinterpret_cast<const char *>(image.constScanLine(y)) + part.left() * 4,
+                                       part.width() * 4));
+        std::printf("%s\n", sum.result().toHex().constData());
+        return 0;
+    }
+    std::fprintf(stderr, "usage: screenpixels grab FILE | box FILE RRGGBB | region FILE LEFT TOP WIDTH HEIGHT\n");
     return 2;
 }

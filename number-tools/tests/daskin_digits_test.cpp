@@ -1,0 +1,128 @@
+// Daskin's number typed on an Arabic or a Persian keyboard: the box shows
+// Western digits and "ابحث" lists the divisors of the number typed.
+#include <QApplication>
+#include <QClipboard>
+#include <QTest>
+
+#include "daskin.h"
+#include "daskin_form.h"
+#include "divisors.h"
+#include "forms/app.h"
+#include "forms/multiline.h"
+#include "forms/tests/driver.h"
+
+using formstest::ClipEdit;
+using formstest::control;
+
+namespace {
+
+// How the pupil puts the number in: typed on the keyboard, or pasted.
+enum class Way { Typed, CtrlV, ShiftInsert, MenuPaste, Drop, InputMethod };
+
+} // namespace
+
+Q_DECLARE_METATYPE(Way)
+
+namespace {
+
+void putIn(forms::TextBox *b, const QString &text, Way way)
+{
+    switch (way) {
+    case Way::Typed: formstest::typeOnArabicKeyboard(b, text); return;
+    case Way::InputMethod: formstest::commitText(b, text); return;
+    default: break;
+    }
+    b->setFocus();
+    QApplication::clipboard()->setText(text);
+    formstest::clipboardEdit(b, way == Way::CtrlV        ? ClipEdit::CtrlV
+                                : way == Way::ShiftInsert ? ClipEdit::ShiftInsert
+                                : way == Way::MenuPaste   ? ClipEdit::MenuPaste
+                                                          : ClipEdit::Drop);
+}
+
+const std::pair<const char *, Way> Ways[] = {{"typed", Way::Typed},
+                                             {"Ctrl+V", Way::CtrlV},
+                                             {"Shift+Insert", Way::ShiftInsert},
+                                             {"context menu", Way::MenuPaste},
+                                             {"dropped", Way::Drop},
+                                             {"input method", Way::InputMethod}};
+
+// " ، " before each divisor.
+QString run(std::initializer_list<int> divisors)
+{
+    QString s;
+    for (int d : divisors)
+        s += QStringLiteral(" ، ") + QString::number(d);
+    return s;
+}
+
+} // namespace
+
+class DaskinDigitsTest : public QObject {
+    Q_OBJECT
+    QWidget *form = nullptr;
+    forms::TextBox *number = nullptr;
+    QPushButton *search = nullptr;
+    forms::MultiLineTextBox *found = nullptr;
+
+private slots:
+    void initTestCase() { forms::initialize(*qobject_cast<QApplication *>(qApp), QStringLiteral("Daskin")); }
+    void init()
+    {
+        daskin::start();
+        form = forms::instance<daskin::Form1>();
+        QVERIFY(form);
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form));
+        number = control<forms::TextBox>(form, QStringLiteral("Text1"));
+        search = control<QPushButton>(form, QStringLiteral("Command1"));
+        found = control<forms::MultiLineTextBox>(form, QStringLiteral("Text2"));
+    }
+    void cleanup() { formstest::unloadAll(); }
+
+    void theDivisorsOfTheNumberTyped_data()
+    {
+        QTest::addColumn<Way>("way");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("listed");
+        for (const auto &[name, way] : Ways) {
+            const auto row = [&](const char *what) -> QTestData & {
+                return QTest::addRow("%s, %s", what, name) << way;
+            };
+            row("36 in Arabic-Indic digits") << "٣٦" << "36" << run({1, 2, 3, 4, 6, 9, 12, 18, 36});
+            row("36 in Persian digits") << "۳۶" << "36" << run({1, 2, 3, 4, 6, 9, 12, 18, 36});
+            row("12 in Western and Arabic-Indic digits") << "1٢" << "12" << run({1, 2, 3, 4, 6, 12});
+            row("a prime") << "٩٧" << "97" << run({1, 97});
+            row("letters after the number") << "١٢ب" << "12ب" << run({1, 2, 3, 4, 6, 12});
+            row("0 lists nothing") << "٠" << "0" << "";
+            row("fifteen digits, the largest searched") << "٩٩٩٩٩٩٩٩٩٩٩٩٩٩٩" << "999999999999999"
+                                                         << daskin::divisorRun(999'999'999'999'999);
+        }
+    }
+    void theDivisorsOfTheNumberTyped()
+    {
+        QFETCH(Way, way);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(QString, listed);
+        putIn(number, typed, way);
+        QCOMPARE(number->text(), shown);
+        formstest::click(search);
+        QCOMPARE(found->text(), listed);
+        QCOMPARE(number->text(), shown);
+        QVERIFY(formstest::foreignDigits(form).isEmpty());
+    }
+
+    // A second search of the same number appends the same run again.
+    void aSecondSearchAppendsAgain()
+    {
+        formstest::typeOnArabicKeyboard(number, QStringLiteral("١٢"));
+        formstest::click(search);
+        formstest::click(search);
+        QCOMPARE(found->text(), run({1, 2, 3, 4, 6, 12}) + run({1, 2, 3, 4, 6, 12}));
+    }
+};
+
+QTEST_MAIN(DaskinDigitsTest)
+#include "daskin_digits_test.moc"
