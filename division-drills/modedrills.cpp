@@ -35,7 +35,7 @@ Form2::Form2() : QuestionWindow(QStringLiteral("Form2"), settingsFor(drills::Ans
     c.question = drills::addLabel(this, {"Label2", "", 72, White, 3900, 2400, 0, 0});
     c.feedback = drills::addLabel(this, {"Label3", "", 27.75, 0, 5160, 6360, 0, 0, Qt::AlignHCenter, false});
     drills::addLabel(this, {"Label8", "اكتب الناتج تم اضغط على ادخال أو Enter", 20.25, 0, 3840, 7320, 0, 0});
-    c.answerBox = drills::addAnswerBox(this, "Text1", 4253, 4470, 3495, forms::NumberEntry::Whole);
+    c.answerBox = drills::addAnswerBox(this, "Text1", 4253, 4470, 3495, forms::NumberEntry::Decimal);
     c.back = addReturnLabel(this);
     setControls(c);
     backToModeMenu(this);

@@ -31,8 +31,8 @@ Form6::Form6() : QuestionWindow(QStringLiteral("Form6"), {drills::AnswerMode::Wr
     c.feedback = drills::addLabel(this, {"Label3", "", 27.75, 0, 5160, 6360, 0, 0, Qt::AlignHCenter, false});
     drills::addLabel(this, {"Label8", "اكتب الناتج تم اضغط على ادخال أو Enter", 20.25, 0, 3840, 7320, 0, 0});
     // The quotient box comes first in the tab order and has the focus.
-    quotientBox_ = drills::addAnswerBox(this, "Text1", 7253, 4680, 2775, forms::NumberEntry::Whole);
-    remainderBox_ = drills::addAnswerBox(this, "Text2", 1973, 4560, 2775, forms::NumberEntry::Whole);
+    quotientBox_ = drills::addAnswerBox(this, "Text1", 7253, 4680, 2775, forms::NumberEntry::Decimal);
+    remainderBox_ = drills::addAnswerBox(this, "Text2", 1973, 4560, 2775, forms::NumberEntry::Decimal);
     setTabOrder(quotientBox_, remainderBox_);
     c.answerBox = quotientBox_;
     c.back = addReturnLabel(this);

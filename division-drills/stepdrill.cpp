@@ -98,7 +98,7 @@ Form8::Form8() : DrillWindow(QStringLiteral("Form8"))
     const int boxTops[] = {2640, 3960, 4920};
     for (int i = 0; i < 3; ++i) {
         auto *box = new TextBox(this, QStringLiteral("Txtnatj%1").arg(i + 1));
-        box->setNumberEntry(NumberEntry::Whole);
+        box->setNumberEntry(NumberEntry::Decimal);
         box->setFont(boldFont(27.75));
         box->setTextColor(QColor(0xFF, 0x00, 0x00));
         placeTwips(box, 6000, boxTops[i], 975, 705);

@@ -81,6 +81,8 @@ private slots:
                                                                    << "100" << "";
             row("a wrong answer is still wrong") << question(2, 43) << "43000÷1000=" << "٤٤" << "44" << "43";
             row("ten times the answer is wrong") << question(2, 43) << "43000÷1000=" << "٤٣٠" << "430" << "43";
+            row("the Arabic decimal separator is a point") << question(2, 43) << "43000÷1000=" << "٤٣٫٥" << "43.5"
+                                                           << "43";
         }
     }
     void theWriteDrill()

@@ -29,7 +29,7 @@ Form1::Form1()
     const QFont large = designFont(DesignFont, 24);
 
     number_ = new TextBox(this, QStringLiteral("Text1"));
-    number_->setNumberEntry(NumberEntry::Whole);
+    number_->setNumberEntry(NumberEntry::Decimal);
     // Reaches left towards the button, so that a number of fifteen digits shows whole at 24 pt.
     placeTwips(number_, 1440, 360, 4335, 735);
     number_->setFont(large);

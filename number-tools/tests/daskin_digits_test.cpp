@@ -96,6 +96,7 @@ private slots:
             row("a prime") << "٩٧" << "97" << run({1, 97});
             row("letters after the number") << "١٢ب" << "12ب" << run({1, 2, 3, 4, 6, 12});
             row("0 lists nothing") << "٠" << "0" << "";
+            row("12 and a half, with the Arabic decimal separator, lists nothing") << "١٢٫٥" << "12.5" << "";
             row("fifteen digits, the largest searched") << "٩٩٩٩٩٩٩٩٩٩٩٩٩٩٩" << "999999999999999"
                                                          << daskin::divisorRun(999'999'999'999'999);
         }
