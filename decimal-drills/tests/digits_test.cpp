@@ -10,48 +10,17 @@
 
 using namespace mirrane;
 using namespace mirranetest;
-using formstest::ClipEdit;
 using formstest::control;
 using formstest::press;
 using namespace drillstest;
 
-namespace {
+using formstest::Entry;
 
+namespace {
 const QString Right = QStringLiteral("أحسنت إجابة صحيحة ");
 const QString WrongIs = QStringLiteral("أخطأت الاجابة الصحيحة هي  ");
 const QString RightCount = QStringLiteral("عدد الاجابات الصحيحة :  ");
 const QString WrongCount = QStringLiteral("عدد الاجابات الخاطئة :  ");
-
-// How the pupil puts the answer in: typed on the keyboard, or pasted.
-enum class Way { Typed, CtrlV, ShiftInsert, MenuPaste, Drop, InputMethod };
-
-} // namespace
-
-Q_DECLARE_METATYPE(Way)
-
-namespace {
-
-void putIn(forms::TextBox *b, const QString &text, Way way)
-{
-    switch (way) {
-    case Way::Typed: formstest::typeOnArabicKeyboard(b, text); return;
-    case Way::InputMethod: formstest::commitText(b, text); return;
-    default: break;
-    }
-    b->setFocus();
-    QApplication::clipboard()->setText(text);
-    formstest::clipboardEdit(b, way == Way::CtrlV        ? ClipEdit::CtrlV
-                                : way == Way::ShiftInsert ? ClipEdit::ShiftInsert
-                                : way == Way::MenuPaste   ? ClipEdit::MenuPaste
-                                                          : ClipEdit::Drop);
-}
-
-const std::pair<const char *, Way> Ways[] = {{"typed", Way::Typed},
-                                             {"Ctrl+V", Way::CtrlV},
-                                             {"Shift+Insert", Way::ShiftInsert},
-                                             {"context menu", Way::MenuPaste},
-                                             {"dropped", Way::Drop},
-                                             {"input method", Way::InputMethod}};
 
 } // namespace
 
@@ -63,13 +32,13 @@ private slots:
 
     void theWriteDrill_data()
     {
-        QTest::addColumn<Way>("way");
+        QTest::addColumn<Entry>("way");
         QTest::addColumn<Draws>("draws");
         QTest::addColumn<QString>("question");
         QTest::addColumn<QString>("answer");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("product"); // empty when the answer is right
-        for (const auto &[name, way] : Ways) {
+        for (const auto &[name, way] : formstest::Entries) {
             const auto row = [&](const char *what) -> QTestData & {
                 return QTest::addRow("%s, %s", what, name) << way;
             };
@@ -89,7 +58,7 @@ private slots:
     }
     void theWriteDrill()
     {
-        QFETCH(Way, way);
+        QFETCH(Entry, way);
         QFETCH(Draws, draws);
         QFETCH(QString, question);
         QFETCH(QString, answer);
@@ -98,7 +67,7 @@ private slots:
         auto *w = openDrill<Form2>(draws);
         QCOMPARE(caption(w, "Label2"), question);
         auto *box = control<forms::TextBox>(w, "Text1");
-        putIn(box, answer, way);
+        formstest::enter(box, answer, way);
         QCOMPARE(box->text(), shown);
         press(box, Qt::Key_Return);
         QVERIFY(label(w, "Label3")->isVisible());

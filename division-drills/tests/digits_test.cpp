@@ -12,45 +12,16 @@
 
 using namespace halvery;
 using namespace halverytest;
-using formstest::ClipEdit;
+
+using formstest::Entry;
 
 namespace {
-
 const QString Right = QStringLiteral("أحسنت إجابة صحيحة ");
 const QString Wrong = QStringLiteral("أخطأت الاجابة الصحيحة هي  ");
 const QString RightCount = QStringLiteral("عدد الاجابات الصحيحة :  ");
 const QString WrongCount = QStringLiteral("عدد الاجابات الخاطئة :  ");
 
-// How the pupil puts the answer in: typed on the keyboard, or pasted.
-enum class Way { Typed, CtrlV, MenuPaste, Drop };
-
-} // namespace
-
-Q_DECLARE_METATYPE(Way)
-
-namespace {
-
 forms::TextBox *box(QWidget *w, const QString &name) { return control<forms::TextBox>(w, name); }
-
-void putIn(forms::TextBox *b, const QString &text, Way way)
-{
-    if (way == Way::Typed) {
-        formstest::typeOnArabicKeyboard(b, text);
-        return;
-    }
-    b->setFocus();
-    QApplication::clipboard()->setText(text);
-    formstest::clipboardEdit(b, way == Way::CtrlV ? ClipEdit::CtrlV
-                                : way == Way::MenuPaste ? ClipEdit::MenuPaste
-                                                        : ClipEdit::Drop);
-}
-
-void addWays()
-{
-    QTest::addColumn<Way>("way");
-}
-const std::pair<const char *, Way> Ways[] = {
-    {"typed", Way::Typed}, {"Ctrl+V", Way::CtrlV}, {"context menu", Way::MenuPaste}, {"dropped", Way::Drop}};
 
 } // namespace
 
@@ -65,13 +36,13 @@ private slots:
     // The write drill Form2: 43000÷1000= answered with ٤٣.
     void theWriteDrill_data()
     {
-        addWays();
+        QTest::addColumn<Entry>("way");
         QTest::addColumn<std::vector<int>>("draws");
         QTest::addColumn<QString>("question");
         QTest::addColumn<QString>("answer");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("expected"); // empty when the answer is right
-        for (const auto &[name, way] : Ways) {
+        for (const auto &[name, way] : formstest::Entries) {
             const auto row = [&](const char *what) -> QTestData & { return QTest::addRow("%s, %s", what, name) << way; };
             row("43000÷1000 in Arabic-Indic digits") << question(2, 43) << "43000÷1000=" << "٤٣" << "43" << "";
             row("43000÷1000 in Persian digits") << question(2, 43) << "43000÷1000=" << "۴۳" << "43" << "";
@@ -87,7 +58,7 @@ private slots:
     }
     void theWriteDrill()
     {
-        QFETCH(Way, way);
+        QFETCH(Entry, way);
         QFETCH(std::vector<int>, draws);
         QFETCH(QString, question);
         QFETCH(QString, answer);
@@ -97,7 +68,7 @@ private slots:
         QVERIFY(w && w->isVisible());
         QCOMPARE(caption(w, "Label2"), question);
         forms::TextBox *text1 = box(w, QStringLiteral("Text1"));
-        putIn(text1, answer, way);
+        formstest::enter(text1, answer, way);
         QCOMPARE(text1->text(), shown);
         formstest::press(text1, Qt::Key_Return);
         const bool right = expected.isEmpty();
@@ -135,13 +106,13 @@ private slots:
     // The quotient-and-remainder drill Form6: 47÷5= answered with ٩ and ٢.
     void theRemainderDrill_data()
     {
-        addWays();
+        QTest::addColumn<Entry>("way");
         QTest::addColumn<int>("dividend");
         QTest::addColumn<int>("divisor");
         QTest::addColumn<QString>("quotient");
         QTest::addColumn<QString>("remainder");
         QTest::addColumn<QString>("message");
-        for (const auto &[name, way] : Ways) {
+        for (const auto &[name, way] : formstest::Entries) {
             const auto row = [&](const char *what) -> QTestData & { return QTest::addRow("%s, %s", what, name) << way; };
             row("47÷5 in Arabic-Indic digits") << 47 << 5 << "٩" << "٢" << Right;
             row("47÷5 in Persian digits") << 47 << 5 << "۹" << "۲" << Right;
@@ -151,7 +122,7 @@ private slots:
     }
     void theRemainderDrill()
     {
-        QFETCH(Way, way);
+        QFETCH(Entry, way);
         QFETCH(int, dividend);
         QFETCH(int, divisor);
         QFETCH(QString, quotient);
@@ -161,8 +132,8 @@ private slots:
         QVERIFY(drill && drill->isVisible());
         forms::TextBox *text1 = box(drill, QStringLiteral("Text1"));
         forms::TextBox *text2 = box(drill, QStringLiteral("Text2"));
-        putIn(text1, quotient, way);
-        putIn(text2, remainder, way);
+        formstest::enter(text1, quotient, way);
+        formstest::enter(text2, remainder, way);
         const QString quotientShown = forms::westernDigits(quotient, false);
         const QString remainderShown = forms::westernDigits(remainder, false);
         QCOMPARE(text1->text(), quotientShown);
@@ -181,13 +152,13 @@ private slots:
     // The step-division drill Form8: 47÷6 worked with ٧, ٤٢ and ٥.
     void theStepDrill_data()
     {
-        addWays();
-        for (const auto &[name, way] : Ways)
+        QTest::addColumn<Entry>("way");
+        for (const auto &[name, way] : formstest::Entries)
             QTest::newRow(name) << way;
     }
     void theStepDrill()
     {
-        QFETCH(Way, way);
+        QFETCH(Entry, way);
         auto *drill = openFromList<Form8>(*pupil, "Command3");
         QVERIFY(drill && drill->isVisible());
         forms::testing::scriptDraws(remainderProblem(47, 6));
@@ -200,7 +171,7 @@ private slots:
         for (int step = 1; step <= 3; ++step) {
             forms::TextBox *b = box(drill, QStringLiteral("Txtnatj%1").arg(step));
             QVERIFY(b->isVisible() && !b->isReadOnly());
-            putIn(b, steps[step - 1].first, way);
+            formstest::enter(b, steps[step - 1].first, way);
             QCOMPARE(b->text(), steps[step - 1].second);
             formstest::click(control<QPushButton>(drill, QStringLiteral("enter%1").arg(step)));
             QCOMPARE(caption(drill, "Label3"), Right);
@@ -213,7 +184,7 @@ private slots:
         QCOMPARE(pupil->sounds.size(), 3);
         // A locked box takes no more digits, however they come.
         forms::TextBox *first = box(drill, QStringLiteral("Txtnatj1"));
-        putIn(first, QStringLiteral("٩"), way);
+        formstest::enter(first, QStringLiteral("٩"), way);
         QCOMPARE(first->text(), QStringLiteral("7"));
     }
 

@@ -473,6 +473,21 @@ QString longText()
 
 } // namespace
 
+void enter(QWidget *box, const QString &text, Entry how)
+{
+    switch (how) {
+    case Entry::Typed: typeOnArabicKeyboard(box, text); return;
+    case Entry::InputMethod: commitText(box, text); return;
+    default: break;
+    }
+    box->setFocus();
+    QGuiApplication::clipboard()->setText(text);
+    clipboardEdit(box, how == Entry::CtrlV        ? ClipEdit::CtrlV
+                       : how == Entry::ShiftInsert ? ClipEdit::ShiftInsert
+                       : how == Entry::MenuPaste   ? ClipEdit::MenuPaste
+                                                   : ClipEdit::Drop);
+}
+
 QString setClipboard(Clip what)
 {
     QClipboard *clipboard = QGuiApplication::clipboard();

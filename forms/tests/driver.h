@@ -15,6 +15,8 @@
 #include "forms/controls.h"
 #include "forms/window.h"
 
+#include <utility>
+
 namespace formstest {
 
 // One message box as the pupil saw it.
@@ -111,6 +113,16 @@ QString setClipboard(Clip what);
 enum class ClipEdit { CtrlV, ShiftInsert, MenuPaste, MiddleClick, Drop, CtrlX, CtrlC };
 inline constexpr int ClipEdits = 7;
 void clipboardEdit(QWidget *box, ClipEdit how);
+
+// How the pupil puts text into a box: typed on an Arabic keyboard, pasted
+// (Ctrl+V, Shift+Insert, the context menu), dropped, or committed by an
+// input method.
+enum class Entry { Typed, CtrlV, ShiftInsert, MenuPaste, Drop, InputMethod };
+void enter(QWidget *box, const QString &text, Entry how);
+// Every way, by name, for a table of cases.
+inline constexpr std::pair<const char *, Entry> Entries[] = {
+    {"typed", Entry::Typed},          {"Ctrl+V", Entry::CtrlV},  {"Shift+Insert", Entry::ShiftInsert},
+    {"context menu", Entry::MenuPaste}, {"dropped", Entry::Drop}, {"input method", Entry::InputMethod}};
 // Opens the context menu at a point of a box's surface, triggers its action of
 // that name ("edit-copy", "edit-paste") and closes the menu at once.
 void contextMenuAction(QWidget *surface, const QPoint &at, const QString &action);
@@ -208,3 +220,4 @@ bool digitsDrawnWestern(const QFont &font, const QString &text, Qt::LayoutDirect
 
 Q_DECLARE_METATYPE(formstest::Clip)
 Q_DECLARE_METATYPE(formstest::ClipEdit)
+Q_DECLARE_METATYPE(formstest::Entry)

@@ -11,42 +11,10 @@
 #include "forms/multiline.h"
 #include "forms/tests/driver.h"
 
-using formstest::ClipEdit;
 using formstest::control;
+using formstest::Entry;
 
 namespace {
-
-// How the pupil puts the number in: typed on the keyboard, or pasted.
-enum class Way { Typed, CtrlV, ShiftInsert, MenuPaste, Drop, InputMethod };
-
-} // namespace
-
-Q_DECLARE_METATYPE(Way)
-
-namespace {
-
-void putIn(forms::TextBox *b, const QString &text, Way way)
-{
-    switch (way) {
-    case Way::Typed: formstest::typeOnArabicKeyboard(b, text); return;
-    case Way::InputMethod: formstest::commitText(b, text); return;
-    default: break;
-    }
-    b->setFocus();
-    QApplication::clipboard()->setText(text);
-    formstest::clipboardEdit(b, way == Way::CtrlV        ? ClipEdit::CtrlV
-                                : way == Way::ShiftInsert ? ClipEdit::ShiftInsert
-                                : way == Way::MenuPaste   ? ClipEdit::MenuPaste
-                                                          : ClipEdit::Drop);
-}
-
-const std::pair<const char *, Way> Ways[] = {{"typed", Way::Typed},
-                                             {"Ctrl+V", Way::CtrlV},
-                                             {"Shift+Insert", Way::ShiftInsert},
-                                             {"context menu", Way::MenuPaste},
-                                             {"dropped", Way::Drop},
-                                             {"input method", Way::InputMethod}};
-
 // " ، " before each divisor.
 QString run(std::initializer_list<int> divisors)
 {
@@ -82,11 +50,11 @@ private slots:
 
     void theDivisorsOfTheNumberTyped_data()
     {
-        QTest::addColumn<Way>("way");
+        QTest::addColumn<Entry>("way");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("listed");
-        for (const auto &[name, way] : Ways) {
+        for (const auto &[name, way] : formstest::Entries) {
             const auto row = [&](const char *what) -> QTestData & {
                 return QTest::addRow("%s, %s", what, name) << way;
             };
@@ -103,11 +71,11 @@ private slots:
     }
     void theDivisorsOfTheNumberTyped()
     {
-        QFETCH(Way, way);
+        QFETCH(Entry, way);
         QFETCH(QString, typed);
         QFETCH(QString, shown);
         QFETCH(QString, listed);
-        putIn(number, typed, way);
+        formstest::enter(number, typed, way);
         QCOMPARE(number->text(), shown);
         formstest::click(search);
         QCOMPARE(found->text(), listed);
