@@ -13,11 +13,14 @@
 #   - windows at rest use no CPU;
 #   - Corvane's menu and a message box ask for no minimize or maximize
 #     button, and come back at once when the manager minimizes them, as
-#     Halvery's borderless suite menu does;
+#     Halvery's borderless suite menu does; message boxes are wide enough
+#     for their titles and their buttons carry no icon;
 #   - a double click on Halvery's "تمارين على Tolbrin" starts two Corvanes,
 #     the second click landing on the first one's new window;
 #   - in a Wayland session (weston) with an X server the programs run on X;
 #     on Wayland alone Tolbrin's round menu shows nothing outside its circle.
+#   - digits typed on the Arabic keyboard with Eastern Arabic numerals go
+#     into Daskin as Western digits.
 # Usage: desktop_test.sh SUITE_FOLDER SCREENPIXELS
 set -u
 
@@ -384,6 +387,26 @@ comes_back() {
         fail "$1 stays minimized"
     fi
 }
+# Checks on the screen that the buttons of message box $2, each given as the
+# inside of its face (left top width height from the box's client corner,
+# 3 px in from its border), carry no icon (no coloured pixel on the grey face)
+# and their captions start clear of the left border.
+# Usage: plain_buttons NAME BOX FACE...
+plain_buttons() {
+    local name=$1 box=$2 x y face coloured dark all=ok
+    shift 2
+    read -r x y _ < <(client "$box")
+    "$pixels" grab "$tmp/box.png" || { fail "$name: no screenshot"; return; }
+    for face in "$@"; do
+        set -- $face
+        read -r coloured dark < <("$pixels" ink "$tmp/box.png" $((x + $1)) $((y + $2)) "$3" "$4")
+        if [ "$coloured" != 0 ] || ((dark < 3)); then
+            fail "$name: the button at $1,$2 has $coloured coloured pixels (an icon) and its caption's ink starts $dark px inside"
+            all=
+        fi
+    done
+    [ -n "$all" ] && pass "$name: every button plain, its caption clear of the border"
+}
 minimize_checks() {
     start zorurav/Corvane
     local corvane=$started card menu box
@@ -418,6 +441,7 @@ minimize_checks() {
         if wait_for 10 bash -c "[ \$(xdotool search --onlyvisible --pid $corvane | wc -l) = 2 ]"; then
             box=$(visible "$corvane" | grep -v "^$card\$")
             asks_fixed_dialog "Corvane's exit question" "$box"
+            plain_buttons "Corvane's exit question" "$box" "14 52 74 23" "100 52 74 23"
             comes_back "Corvane's exit question" "$box"
         else
             fail "Corvane: the exit question did not open"
@@ -433,6 +457,35 @@ minimize_checks() {
         fail "Halvery: the suite menu did not come"
     fi
     kill "$started" 2>/dev/null
+
+    # The step drill's "عفواً لم تضع رقما", titled "رسالة البرنامج": openbox's
+    # Debian theme draws that title whole, beside its icon and three buttons,
+    # in a box at least 187 px wide on this screen.
+    past_card Halvery || { fail "Halvery: the suite menu did not come"; return; }
+    local halvery=$started drill width
+    click_at $(at "$window" 400 252)
+    if await_window "$halvery" "$window"; then
+        drill=$window
+        sleep 0.3
+        click_at $(at "$drill" 115 220) # "مسألة جديدة"; the problem comes 2.5 s later
+        sleep 3.5
+        click_at $(at "$drill" 244 172) # "ادخال الناتج" with the box empty
+        if wait_for 10 bash -c "[ \$(xdotool search --onlyvisible --pid $halvery | wc -l) = 2 ]"; then
+            box=$(visible "$halvery" | grep -v "^$drill\$")
+            read -r _ _ width _ < <(client "$box")
+            if ((width >= 187)); then
+                pass "Halvery's \"رسالة البرنامج\" box is $width px wide, room for its whole title"
+            else
+                fail "Halvery's \"رسالة البرنامج\" box is $width px wide: openbox cuts its title"
+            fi
+            plain_buttons "Halvery's \"رسالة البرنامج\" box" "$box" "14 52 74 23"
+        else
+            fail "Halvery: the step drill's message did not open"
+        fi
+    else
+        fail "Halvery: the step drill did not open"
+    fi
+    kill "$halvery" 2>/dev/null
 }
 
 # --- a double click that starts a program twice ---------------------------------

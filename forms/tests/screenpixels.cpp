@@ -5,12 +5,18 @@
 //   screenpixels region FILE LEFT TOP WIDTH HEIGHT
 //                                  prints a checksum of the pixels of that part of
 //                                  FILE: two pictures show it alike when they match
+//   screenpixels ink FILE LEFT TOP WIDTH HEIGHT
+//                                  prints how many pixels of that part are coloured
+//                                  (an icon's; a button face is nearly grey) and how
+//                                  far from its left edge the leftmost dark pixel
+//                                  (a caption's) lies, -1 when none is
 #include <QCryptographicHash>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>
 #include <QScreen>
 
+#include <algorithm>
 #include <cstdio>
 
 int main(int argc, char *argv[])
@@ -40,12 +46,26 @@ int main(int argc, char *argv[])
             std::printf("%d %d %d %d\n", box.left(), box.top(), box.width(), box.height());
         return 0;
     }
-    if (verb == "region" && argc > 6) {
+    if ((verb == "region" || verb == "ink") && argc > 6) {
         const QImage image = QImage(QString::fromLocal8Bit(argv[2])).convertToFormat(QImage::Format_RGB32);
         const QRect part(QByteArray(argv[3]).toInt(), QByteArray(argv[4]).toInt(), QByteArray(argv[5]).toInt(),
                          QByteArray(argv[6]).toInt());
         if (image.isNull() || part.isEmpty() || !image.rect().contains(part))
             return 1;
+        if (verb == "ink") {
+            int coloured = 0, darkLeft = -1;
+            for (int y = part.top(); y <= part.bottom(); ++y)
+                for (int x = part.left(); x <= part.right(); ++x) {
+                    const QRgb c = image.pixel(x, y);
+                    const int high = std::max({qRed(c), qGreen(c), qBlue(c)});
+                    const int low = std::min({qRed(c), qGreen(c), qBlue(c)});
+                    coloured += high - low > 40;
+                    if (high < 100 && (darkLeft < 0 || x - part.left() < darkLeft))
+                        darkLeft = x - part.left();
+                }
+            std::printf("%d %d\n", coloured, darkLeft);
+            return 0;
+        }
         QCryptographicHash sum(QCryptographicHash::Sha1);
         for (int y = part.top(); y <= part.bottom(); ++y)
             sum.addData(QByteArrayView(reinterpret_cast<const char *>(image.constScanLine(y)) + part.left() * 4,
@@ -53,6 +73,6 @@ int main(int argc, char *argv[])
         std::printf("%s\n", sum.result().toHex().constData());
         return 0;
     }
-    std::fprintf(stderr, "usage: screenpixels grab FILE | box FILE RRGGBB | region FILE LEFT TOP WIDTH HEIGHT\n");
+    std::fprintf(stderr, "usage: screenpixels grab FILE | box FILE RRGGBB | region|ink FILE LEFT TOP WIDTH HEIGHT\n");
     return 2;
 }
