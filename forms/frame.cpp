@@ -8,6 +8,7 @@
 #include <xcb/xcb.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <initializer_list>
 #include <memory>
 #include <vector>
@@ -43,6 +44,21 @@ xcb_atom_t atom(xcb_connection_t *c, const char *name)
 
 xcb_atom_t frameAtom(xcb_connection_t *c) { return atom(c, "_NET_FRAME_EXTENTS"); }
 
+// A window's property of that name and type, 32-bit values counted in 4
+// bytes each; empty where it has none.
+QByteArray property(xcb_connection_t *c, xcb_window_t window, xcb_atom_t name, xcb_atom_t type)
+{
+    if (name == XCB_ATOM_NONE || type == XCB_ATOM_NONE)
+        return {};
+    const auto cookie = xcb_get_property(c, 0, window, name, type, 0, 1 << 16);
+    std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply(xcb_get_property_reply(c, cookie, nullptr),
+                                                                         &std::free);
+    if (!reply || reply->type != type)
+        return {};
+    return QByteArray(static_cast<const char *>(xcb_get_property_value(reply.get())),
+                      xcb_get_property_value_length(reply.get()));
+}
+
 void setAtoms(xcb_connection_t *c, xcb_window_t w, const char *property, std::initializer_list<const char *> names)
 {
     std::vector<xcb_atom_t> values;
@@ -60,17 +76,12 @@ std::optional<QMargins> managerFrame(const QWindow *window)
     xcb_connection_t *c = connection();
     if (!c || !window || !window->handle())
         return std::nullopt;
-    const xcb_atom_t extents = frameAtom(c);
-    if (extents == XCB_ATOM_NONE)
-        return std::nullopt;
-    const auto cookie = xcb_get_property(c, 0, xcb_window_t(window->winId()), extents, XCB_ATOM_CARDINAL, 0, 4);
-    std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply(xcb_get_property_reply(c, cookie, nullptr),
-                                                                         &std::free);
-    if (!reply || reply->type != XCB_ATOM_CARDINAL || reply->format != 32
-        || xcb_get_property_value_length(reply.get()) != 4 * 4)
+    const QByteArray extents = property(c, xcb_window_t(window->winId()), frameAtom(c), XCB_ATOM_CARDINAL);
+    if (extents.size() != 4 * 4)
         return std::nullopt;
     // Left, right, top, bottom, in device pixels.
-    const auto *v = static_cast<const quint32 *>(xcb_get_property_value(reply.get()));
+    quint32 v[4];
+    std::memcpy(v, extents.constData(), sizeof v);
     const qreal ratio = window->devicePixelRatio() > 0 ? window->devicePixelRatio() : 1;
     const auto px = [ratio](quint32 n) { return qRound(qMin<quint32>(n, 4096) / ratio); };
     return QMargins(px(v[0]), px(v[2]), px(v[1]), px(v[3]));
@@ -86,6 +97,33 @@ bool isManagerFrameChange(const QWindow *window, const QByteArray &eventType, co
     const auto *change = static_cast<const xcb_property_notify_event_t *>(message);
     xcb_connection_t *c = connection();
     return c && change->window == xcb_window_t(window->winId()) && change->atom == frameAtom(c);
+}
+
+std::optional<XDesktop> xDesktop()
+{
+    xcb_connection_t *c = connection();
+    if (!c)
+        return std::nullopt;
+    const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
+    if (!screen)
+        return std::nullopt;
+    XDesktop desktop;
+    // The manager names itself on the window that the root points to.
+    const QByteArray check = property(c, screen->root, atom(c, "_NET_SUPPORTING_WM_CHECK"), XCB_ATOM_WINDOW);
+    if (check.size() == 4) {
+        xcb_window_t manager = XCB_WINDOW_NONE;
+        std::memcpy(&manager, check.constData(), sizeof manager);
+        desktop.manager =
+            QString::fromUtf8(property(c, manager, atom(c, "_NET_WM_NAME"), atom(c, "UTF8_STRING")));
+    }
+    // Xft's resolution, as the manager's fonts take it: Xft.dpi, else the screen's own.
+    if (screen->height_in_millimeters > 0)
+        desktop.dpi = screen->height_in_pixels * 25.4 / screen->height_in_millimeters;
+    for (const QByteArray &line : property(c, screen->root, atom(c, "RESOURCE_MANAGER"), XCB_ATOM_STRING).split('\n'))
+        if (line.startsWith("Xft.dpi:"))
+            if (const double dpi = line.mid(8).trimmed().toDouble(); dpi > 0)
+                desktop.dpi = dpi;
+    return desktop;
 }
 
 void askForFixedDialog(QWindow *window, bool inTaskbar)

@@ -1,5 +1,6 @@
 #pragma once
 #include <QMargins>
+#include <QString>
 
 #include <optional>
 
@@ -15,6 +16,14 @@ std::optional<QMargins> managerFrame(const QWindow *window);
 
 // Whether a native event of the window says that the manager rewrote it.
 bool isManagerFrameChange(const QWindow *window, const QByteArray &eventType, const void *message);
+
+// What the X server tells of its window manager (the name it gives itself)
+// and of the resolution its fonts are drawn at. None on other platforms.
+struct XDesktop {
+    QString manager;
+    double dpi = 96;
+};
+std::optional<XDesktop> xDesktop();
 
 // Asks the window manager for a window of fixed size with a title bar and a
 // close box only (no minimize, maximize or resize), typed as a dialog, and

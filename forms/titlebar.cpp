@@ -1,5 +1,7 @@
 #include "titlebar.h"
 
+#include "frame.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QFontMetrics>
@@ -8,13 +10,8 @@
 #include <QStandardPaths>
 #include <QXmlStreamReader>
 
-#include <xcb/xcb.h>
-
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
-#include <cstring>
-#include <memory>
 
 namespace forms {
 
@@ -147,64 +144,6 @@ std::optional<TitleBar> openboxTitleBar(const QString &rcFile, double dpi)
 }
 
 namespace {
-
-// What the X server tells of its window manager and resolution.
-struct XDesktop {
-    QString manager;
-    double dpi = 96;
-};
-
-xcb_atom_t atomNamed(xcb_connection_t *c, const char *name)
-{
-    const auto cookie = xcb_intern_atom(c, 1, uint16_t(qstrlen(name)), name);
-    std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(xcb_intern_atom_reply(c, cookie, nullptr),
-                                                                       &std::free);
-    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-}
-
-// A window's property of that name and type, empty where it has none.
-QByteArray property(xcb_connection_t *c, xcb_window_t window, const char *name, xcb_atom_t type)
-{
-    const xcb_atom_t atom = atomNamed(c, name);
-    if (atom == XCB_ATOM_NONE || type == XCB_ATOM_NONE)
-        return {};
-    const auto cookie = xcb_get_property(c, 0, window, atom, type, 0, 1 << 16);
-    std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply(xcb_get_property_reply(c, cookie, nullptr),
-                                                                         &std::free);
-    if (!reply || reply->type != type)
-        return {};
-    return QByteArray(static_cast<const char *>(xcb_get_property_value(reply.get())),
-                      xcb_get_property_value_length(reply.get()));
-}
-
-std::optional<XDesktop> xDesktop()
-{
-    if (QGuiApplication::platformName() != QLatin1String("xcb"))
-        return std::nullopt;
-    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t *c = x11 ? x11->connection() : nullptr;
-    if (!c)
-        return std::nullopt;
-    const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
-    if (!screen)
-        return std::nullopt;
-    XDesktop desktop;
-    // The manager names itself on the window that the root points to.
-    const QByteArray check = property(c, screen->root, "_NET_SUPPORTING_WM_CHECK", XCB_ATOM_WINDOW);
-    if (check.size() == 4) {
-        xcb_window_t manager = XCB_WINDOW_NONE;
-        std::memcpy(&manager, check.constData(), sizeof manager);
-        desktop.manager = QString::fromUtf8(property(c, manager, "_NET_WM_NAME", atomNamed(c, "UTF8_STRING")));
-    }
-    // Xft's resolution, as openbox's fonts take it: Xft.dpi, else the screen's own.
-    if (screen->height_in_millimeters > 0)
-        desktop.dpi = screen->height_in_pixels * 25.4 / screen->height_in_millimeters;
-    for (const QByteArray &line : property(c, screen->root, "RESOURCE_MANAGER", XCB_ATOM_STRING).split('\n'))
-        if (line.startsWith("Xft.dpi:"))
-            if (const double dpi = line.mid(8).trimmed().toDouble(); dpi > 0)
-                desktop.dpi = dpi;
-    return desktop;
-}
 
 // The manager's own title bar, where it is openbox and its configuration sets the font.
 std::optional<TitleBar> managerTitleBar()
