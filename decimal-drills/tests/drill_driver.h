@@ -7,19 +7,16 @@
 #include "forms/controls.h"
 #include "forms/random.h"
 #include "forms/tests/driver.h"
+#include "forms/tests/reset.h"
 #include "forms/timing.h"
 
 #include <QTest>
 
 namespace mirranetest {
 
-// Each case runs on test time and leaves no window and no scripted draw behind.
+// Each case runs on test time and leaves the shared state as it found it.
 inline void startCase() { forms::testing::useManualTime(true); }
-inline void endCase()
-{
-    forms::testing::scriptDraws({});
-    forms::resetProgramState();
-}
+inline void endCase() { formstest::resetAll(); }
 
 // Shows a drill window as the menu does, with the draws it will make.
 template <class W> W *openDrill(std::vector<int> draws)
@@ -40,11 +37,7 @@ inline mirrane::MultiplicationDrill *openDrill(drills::AnswerMode mode, std::vec
 }
 
 inline forms::Label *label(QWidget *w, const char *name) { return formstest::control<forms::Label>(w, name); }
-inline QString caption(QWidget *w, const char *name)
-{
-    forms::Label *l = label(w, name);
-    return l ? l->caption() : QStringLiteral("(missing %1)").arg(QLatin1String(name));
-}
+inline QString caption(QWidget *w, const char *name) { return label(w, name)->caption(); }
 inline void clickLabel(QWidget *w, const char *name) { QTest::mouseClick(label(w, name), Qt::LeftButton); }
 
 // Types into Text1 and presses Enter.

@@ -9,6 +9,7 @@
 #include "forms/random.h"
 #include "forms/sound.h"
 #include "forms/tests/driver.h"
+#include "forms/tests/reset.h"
 #include "drills/tests/draws.h"
 #include "forms/timing.h"
 #include "halvery.h"
@@ -55,14 +56,7 @@ struct Pupil {
             return startWorks;
         });
     }
-    ~Pupil()
-    {
-        forms::testing::setSoundHook(nullptr);
-        forms::testing::setStartProgramHook(nullptr);
-        forms::testing::scriptDraws({});
-        forms::resetProgramState();
-        forms::testing::useManualTime(false);
-    }
+    ~Pupil() { formstest::resetAll(); }
 
     // The start card, then the suite menu after its 3000 ms.
     halvery::Form7 *atSuiteMenu()

@@ -15,7 +15,7 @@ private slots:
     void anythingInAnyOrder()
     {
         QFETCH(unsigned, seed);
-        formstest::Monkey monkey(20261210u + seed);
+        formstest::Monkey monkey(formstest::Monkey::seedFor(seed));
         formstest::MessageCatcher messages;
         auto pupil = std::make_unique<Pupil>();
         pupil->atSuiteMenu();

@@ -11,6 +11,7 @@
 #include "forms/random.h"
 #include "forms/sound.h"
 #include "forms/tests/driver.h"
+#include "forms/tests/reset.h"
 #include "drills/tests/draws.h"
 #include "forms/timing.h"
 
@@ -111,10 +112,8 @@ private slots:
     }
     void cleanup()
     {
-        forms::testing::setSoundHook(nullptr);
-        forms::testing::scriptDraws({});
         SmallDrill::omitted.clear();
-        forms::resetProgramState();
+        formstest::resetAll();
     }
 
     void gradeWords_data()

@@ -12,6 +12,7 @@
 #include "forms/timing.h"
 #include "forms/window.h"
 #include "forms/tests/driver.h"
+#include "forms/tests/reset.h"
 #include "drills/tests/draws.h"
 
 using drills::FactCard;
@@ -81,11 +82,7 @@ class FactCardTest : public QObject {
     Q_OBJECT
 private slots:
     void init() { forms::testing::useManualTime(true); }
-    void cleanup()
-    {
-        forms::testing::scriptDraws({});
-        forms::resetProgramState();
-    }
+    void cleanup() { formstest::resetAll(); }
 
     void facts_data()
     {
@@ -270,7 +267,7 @@ private slots:
         auto *redrawn = openCard(chalkTable(FactCardTable::Fact::Division));
         QCOMPARE(redrawn->label->text(), QStringLiteral("30 ÷ 6="));
         QCOMPARE(forms::testing::scriptedDrawsLeft(), 0);
-        forms::resetProgramState();
+        formstest::unloadAll();
 
         forms::testing::scriptDraws(card(3, 0));
         auto *kept = openCard(blueTable());
@@ -306,7 +303,7 @@ private slots:
             auto *w = openCard(blueTable());
             firstMax = std::max({firstMax, w->card->x(), w->card->y()});
             firstZero = firstZero || w->card->y() == 0;
-            forms::resetProgramState();
+            formstest::unloadAll();
         }
         QCOMPARE(firstMax, 11);
         QVERIFY(firstZero);

@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "driver.h"
+#include "reset.h"
 #include "forms/app.h"
 #include "forms/controls.h"
 #include "forms/msgbox.h"
@@ -56,7 +57,7 @@ private slots:
     void cleanup()
     {
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-        resetProgramState();
+        formstest::resetAll();
     }
 
     // A box built as the message boxes were, its buttons with the stock icons

@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include "driver.h"
+#include "reset.h"
 #include "forms/app.h"
 #include "forms/msgbox.h"
 #include "forms/titlebar.h"
@@ -43,7 +44,7 @@ private slots:
     void cleanup()
     {
         QApplication::setWindowIcon(QIcon());
-        resetProgramState();
+        formstest::resetAll();
     }
 
     void theTitleBarIcon_data()
@@ -180,7 +181,6 @@ private slots:
         });
         poll.start(10);
         msgBox(f, text, MsgOkOnly | MsgExclamation, title);
-        testing::setTitleBar(std::nullopt);
         QVERIFY(seen > 0);
         const QFontMetrics fm(font);
         const int line = fm.height() + fm.height() % 2;

@@ -16,6 +16,7 @@
 #include "forms/timing.h"
 #include "forms/window.h"
 #include "forms/tests/driver.h"
+#include "forms/tests/reset.h"
 
 using namespace forms;
 using formstest::MessageCatcher;
@@ -45,7 +46,7 @@ QImage drawnAlone(Frame *frame)
 class ControlsTest : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup() { resetProgramState(); }
+    void cleanup() { formstest::resetAll(); }
 
     void writingCutsToMaximumLength()
     {
@@ -260,7 +261,6 @@ private slots:
         timer.setEnabled(false);
         testing::advance(10000);
         QCOMPARE(ticks, 1);
-        testing::useManualTime(false);
     }
 
     void aLongNumberShrinksToFitItsLabel()

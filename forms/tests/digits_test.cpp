@@ -9,6 +9,7 @@
 #include "forms/numbers.h"
 #include "forms/window.h"
 #include "forms/tests/driver.h"
+#include "forms/tests/reset.h"
 
 using namespace forms;
 using formstest::Clip;
@@ -70,7 +71,7 @@ class DigitsTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { forms::initialize(*qobject_cast<QApplication *>(qApp), QStringLiteral("Test")); }
-    void cleanup() { formstest::unloadAll(); }
+    void cleanup() { formstest::resetAll(); }
 
     void westernDigitsOfEveryScript()
     {

@@ -717,14 +717,6 @@ void randomClipboardEdit(QWidget *window, std::mt19937 &random)
     clipboardEdit(target, how);
 }
 
-void unloadAll()
-{
-    for (forms::Form *f : forms::loadedForms())
-        forms::unload(f);
-    QCoreApplication::processEvents();
-    forms::resetProgramState();
-}
-
 QStringList loadedNames()
 {
     QStringList names;

@@ -152,10 +152,6 @@ void addPasteRows();
 // window that has the focus (the window itself when none has it).
 void randomClipboardEdit(QWidget *window, std::mt19937 &random);
 
-// Ends a program between two cases: unloads every window, lets their
-// deletes run, and resets the program's state.
-void unloadAll();
-
 // The object names of the loaded windows, in load order.
 QStringList loadedNames();
 // Whether a text drawn in a box of that size with those flags lies whole inside it.

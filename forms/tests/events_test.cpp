@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "driver.h"
+#include "reset.h"
 #include "forms/app.h"
 #include "forms/controls.h"
 #include "forms/random.h"
@@ -42,13 +43,7 @@ void sendMouseMove(QWidget *w)
 class EventsTest : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup()
-    {
-        testing::useManualTime(false);
-        testing::scriptDraws({});
-        testing::setStartProgramHook(nullptr);
-        resetProgramState();
-    }
+    void cleanup() { formstest::resetAll(); }
 
     void keyPreviewSeesEnterAndEscOnceAndDropsOrPasses()
     {

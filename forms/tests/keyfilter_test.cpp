@@ -10,6 +10,7 @@
 #include "forms/controls.h"
 #include "forms/window.h"
 #include "forms/tests/driver.h"
+#include "forms/tests/reset.h"
 
 using namespace forms;
 
@@ -50,7 +51,7 @@ void dropText(QWidget *target, const QString &text)
 class KeyFilterTest : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup() { resetProgramState(); }
+    void cleanup() { formstest::resetAll(); }
 
     void backspaceAndEnterAreOffered_data()
     {

@@ -8,6 +8,7 @@
 #include "forms/geometry.h"
 #include "forms/window.h"
 #include "forms/tests/driver.h"
+#include "forms/tests/reset.h"
 
 using namespace forms;
 
@@ -67,12 +68,7 @@ QMap<QString, int> paintedAtRest(QWidget *window, int ms = 300)
 class LabelsTest : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup()
-    {
-        for (Form *f : loadedForms())
-            unload(f);
-        resetProgramState();
-    }
+    void cleanup() { formstest::resetAll(); }
 
     void aCaptionIsPlacedAndDrawnByTheRules_data()
     {

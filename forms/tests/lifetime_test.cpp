@@ -14,6 +14,7 @@
 #include "forms/timing.h"
 #include "forms/window.h"
 #include "forms/tests/driver.h"
+#include "forms/tests/reset.h"
 
 using namespace forms;
 
@@ -44,12 +45,7 @@ class LifetimeTest : public QObject {
     Q_OBJECT
 private slots:
     void init() { testing::useManualTime(true); }
-    void cleanup()
-    {
-        testing::setPauseHook(nullptr);
-        testing::useManualTime(false);
-        resetProgramState();
-    }
+    void cleanup() { formstest::resetAll(); }
 
     void manualClockStartsAtAChosenInstant()
     {

@@ -8,6 +8,7 @@
 #include "forms/app.h"
 #include "forms/msgbox.h"
 #include "forms/window.h"
+#include "forms/tests/reset.h"
 
 using namespace forms;
 
@@ -42,7 +43,7 @@ class MinimizedTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { initialize(*qobject_cast<QApplication *>(qApp), QStringLiteral("Minimized")); }
-    void cleanup() { resetProgramState(); }
+    void cleanup() { formstest::resetAll(); }
 
     void aWindowWithoutMinimizeButtonComesBack_data()
     {

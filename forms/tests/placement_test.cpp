@@ -8,6 +8,7 @@
 #include "forms/app.h"
 #include "forms/geometry.h"
 #include "forms/window.h"
+#include "forms/tests/reset.h"
 
 using namespace forms;
 
@@ -36,7 +37,7 @@ class Other : public Form {};
 class PlacementTest : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup() { resetProgramState(); }
+    void cleanup() { formstest::resetAll(); }
 
     void ellipseCutsTheWindow_data()
     {

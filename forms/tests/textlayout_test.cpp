@@ -16,6 +16,7 @@
 #include "forms/multiline.h"
 #include "forms/window.h"
 #include "forms/tests/driver.h"
+#include "forms/tests/reset.h"
 
 using namespace forms;
 using formstest::captionWhole;
@@ -77,12 +78,7 @@ Sheet *showActive()
 class TextLayoutTest : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup()
-    {
-        for (Form *f : loadedForms())
-            unload(f);
-        resetProgramState();
-    }
+    void cleanup() { formstest::resetAll(); }
 
     void aCrLfPairIsOneLineBreakAndReadsBackAsWritten_data()
     {

@@ -8,6 +8,7 @@
 
 #include "forms/app.h"
 #include "forms/tests/gallery.h"
+#include "forms/tests/reset.h"
 #include "forms/timing.h"
 
 #include <QApplication>
@@ -73,7 +74,7 @@ int main(int argc, char *argv[])
         // Answered with its default: the first button, which ends the program; No keeps it.
         formstest::click(formstest::control<forms::CommandButton>(splash, QStringLiteral("Command2")));
     });
-    forms::resetProgramState();
+    formstest::unloadAll();
 
     forms::show<corvane::Form4>();
     shot(forms::instance<corvane::Form4>(), QStringLiteral("Form4-first-shown"));

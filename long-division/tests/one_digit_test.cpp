@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "forms/app.h"
+#include "forms/tests/reset.h"
 #include "forms/window.h"
 #include "worksheet_driver.h"
 
@@ -17,7 +18,7 @@ class OneDigitTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() { forms::resetProgramState(); }
+    void cleanup() { formstest::resetAll(); }
 
     void onlyDigitsGoIntoTheBoxes()
     {

@@ -5,6 +5,7 @@
 
 #include "forms/app.h"
 #include "forms/tests/monkey.h"
+#include "forms/tests/reset.h"
 #include "forms/window.h"
 #include "worksheet_driver.h"
 
@@ -47,15 +48,15 @@ void clickStep(const Sheetside &w, const corvane::Sheet &def, formstest::Monkey 
 class RobustnessTest : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup() { forms::resetProgramState(); }
+    void cleanup() { formstest::resetAll(); }
 
     void anyInputInAnyOrder_data()
     {
         QTest::addColumn<QString>("sheet");
         QTest::addColumn<unsigned>("seed");
-        unsigned seed = 20261210u;
+        unsigned run = 0;
         for (const Layout &l : layouts())
-            QTest::newRow(qPrintable(l.name)) << l.name << seed++;
+            QTest::newRow(qPrintable(l.name)) << l.name << formstest::Monkey::seedFor(run++);
     }
     void anyInputInAnyOrder()
     {

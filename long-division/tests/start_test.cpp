@@ -4,6 +4,7 @@
 
 #include "corvane.h"
 #include "forms/app.h"
+#include "forms/tests/reset.h"
 #include "forms/window.h"
 #include "corvanemenu.h"
 #include "corvanesplash.h"
@@ -30,7 +31,7 @@ private slots:
     // The program's own fonts and direction, as its executable starts.
     void initTestCase() { forms::initialize(*qobject_cast<QApplication *>(qApp), QStringLiteral("Corvane")); }
     void init() { corvane::start(); }
-    void cleanup() { forms::resetProgramState(); }
+    void cleanup() { formstest::resetAll(); }
 
     void startCardShowsItsTwoButtons()
     {
@@ -194,7 +195,7 @@ private slots:
                                                   + QLatin1String(": ") + faults.join(QLatin1String("; "))));
         };
         expectWhole(forms::instance<frmSplash>(), "first shown");
-        forms::resetProgramState();
+        formstest::unloadAll();
         Sheetside w{corvanetest::openSheet(sheet)};
         QVERIFY(w.form);
         expectWhole(w.form, "first shown");

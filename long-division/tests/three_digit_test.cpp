@@ -5,6 +5,7 @@
 
 #include "forms/app.h"
 #include "forms/geometry.h"
+#include "forms/tests/reset.h"
 #include "worksheet_driver.h"
 
 using namespace corvane;
@@ -26,7 +27,7 @@ class ThreeDigitTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() { forms::resetProgramState(); }
+    void cleanup() { formstest::resetAll(); }
 
     void boxSizes_data()
     {

@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "forms/app.h"
+#include "forms/tests/reset.h"
 #include "worksheet_driver.h"
 
 using namespace corvane;
@@ -14,7 +15,7 @@ class TwoDigitTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() { forms::resetProgramState(); }
+    void cleanup() { formstest::resetAll(); }
 
     void aChangedDigitLeavesNoOldDigitBehind()
     {

@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "forms/app.h"
+#include "forms/tests/reset.h"
 #include "forms/window.h"
 #include "corvanemenu.h"
 #include "worksheet_driver.h"
@@ -64,7 +65,7 @@ class WorksheetsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() { forms::resetProgramState(); }
+    void cleanup() { formstest::resetAll(); }
 
     void opensInItsDesignState_data()
     {

@@ -10,6 +10,7 @@
 #include "forms/app.h"
 #include "forms/multiline.h"
 #include "forms/tests/driver.h"
+#include "forms/tests/reset.h"
 
 using formstest::control;
 using formstest::Entry;
@@ -46,7 +47,7 @@ private slots:
         search = control<QPushButton>(form, QStringLiteral("Command1"));
         found = control<forms::MultiLineTextBox>(form, QStringLiteral("Text2"));
     }
-    void cleanup() { formstest::unloadAll(); }
+    void cleanup() { formstest::resetAll(); }
 
     void theDivisorsOfTheNumberTyped_data()
     {

@@ -12,6 +12,7 @@
 #include "forms/multiline.h"
 #include "forms/tests/driver.h"
 #include "forms/tests/monkey.h"
+#include "forms/tests/reset.h"
 
 using formstest::control;
 
@@ -56,10 +57,7 @@ QString divisorsCounted(int n)
 class DaskinRobustnessTest : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup()
-    {
-        formstest::unloadAll();
-    }
+    void cleanup() { formstest::resetAll(); }
 
     void anythingInAnyOrder_data()
     {
@@ -68,7 +66,7 @@ private slots:
     void anythingInAnyOrder()
     {
         QFETCH(unsigned, seed);
-        formstest::Monkey monkey(20261210u + seed);
+        formstest::Monkey monkey(formstest::Monkey::seedFor(seed));
         const QString keys = QStringLiteral("0123456789012345 .-ab\u0628\u0661");
         int searches = 0, found = 0;
         bool closing = false;
@@ -135,7 +133,7 @@ private slots:
             if (forms::programEnded()) {
                 QVERIFY2(closing, "the program ended without its window closed");
                 QVERIFY(forms::loadedForms().isEmpty());
-                forms::resetProgramState();
+                formstest::unloadAll();
                 daskin::start();
                 return;
             }

@@ -20,6 +20,7 @@
 #include "forms/geometry.h"
 #include "forms/multiline.h"
 #include "forms/tests/driver.h"
+#include "forms/tests/reset.h"
 
 using namespace formstest;
 using formstest::Clip;
@@ -161,10 +162,7 @@ private slots:
         found = control<MultiLineTextBox>(form, QStringLiteral("Text2"));
         QVERIFY(number && search && found);
     }
-    void cleanup()
-    {
-        formstest::unloadAll();
-    }
+    void cleanup() { formstest::resetAll(); }
 
     void theWindowAsThePupilSeesIt()
     {

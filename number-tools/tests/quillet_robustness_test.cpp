@@ -8,6 +8,7 @@
 #include "forms/controls.h"
 #include "forms/tests/driver.h"
 #include "forms/tests/monkey.h"
+#include "forms/tests/reset.h"
 #include "forms/timing.h"
 #include "quillet.h"
 #include "quillet_form.h"
@@ -18,11 +19,7 @@ class QuilletRobustnessTest : public QObject {
     Q_OBJECT
 private slots:
     void init() { forms::testing::useManualTime(true); }
-    void cleanup()
-    {
-        formstest::unloadAll();
-        forms::testing::useManualTime(false);
-    }
+    void cleanup() { formstest::resetAll(); }
 
     void anythingInAnyOrder_data()
     {
@@ -31,7 +28,7 @@ private slots:
     void anythingInAnyOrder()
     {
         QFETCH(unsigned, seed);
-        formstest::Monkey monkey(20261210u + seed);
+        formstest::Monkey monkey(formstest::Monkey::seedFor(seed));
         const QString keys = QStringLiteral("0123456789 .ab\u0628\u0661");
         int restarts = 0;
         bool ending = false;
@@ -69,7 +66,7 @@ private slots:
             if (forms::programEnded()) {
                 QVERIFY2(ending, "the program ended without Esc or \"خروج\"");
                 QVERIFY(forms::loadedForms().isEmpty());
-                forms::resetProgramState();
+                formstest::unloadAll();
                 quillet::start();
                 ++restarts;
                 return;

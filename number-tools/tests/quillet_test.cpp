@@ -9,6 +9,7 @@
 #include "forms/geometry.h"
 #include "forms/random.h"
 #include "forms/tests/driver.h"
+#include "forms/tests/reset.h"
 #include "drills/tests/draws.h"
 #include "forms/timing.h"
 #include "quillet.h"
@@ -63,12 +64,7 @@ private slots:
     // The program's own fonts and direction, as its executable starts.
     void initTestCase() { forms::initialize(*qobject_cast<QApplication *>(qApp), QStringLiteral("Quillet")); }
     void init() { forms::testing::useManualTime(true); }
-    void cleanup()
-    {
-        forms::testing::scriptDraws({});
-        formstest::unloadAll();
-        forms::testing::useManualTime(false);
-    }
+    void cleanup() { formstest::resetAll(); }
 
     void theWindowAsThePupilSeesIt()
     {
@@ -245,9 +241,7 @@ private slots:
             const auto &c = form->card();
             QVERIFY(c.x() >= 0 && c.x() <= 11 && c.y() >= 0 && c.y() <= 11);
             firstLargest = std::max({firstLargest, c.x(), c.y()});
-            forms::unload(form);
-            QCoreApplication::processEvents();
-            forms::resetProgramState();
+            formstest::unloadAll();
         }
         QCOMPARE(firstLargest, 11);
         open({});

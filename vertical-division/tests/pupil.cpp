@@ -3,6 +3,7 @@
 #include "tolbrinmenu.h"
 
 #include "forms/app.h"
+#include "forms/tests/reset.h"
 #include "forms/timing.h"
 #include "forms/window.h"
 
@@ -19,12 +20,7 @@ void startCase()
     forms::testing::setNow(QDateTime(QDate(2026, 10, 4), QTime(8, 15, 0)));
 }
 
-void endCase()
-{
-    forms::testing::setPauseHook(nullptr);
-    forms::testing::useManualTime(false);
-    forms::resetProgramState();
-}
+void endCase() { formstest::resetAll(); }
 
 QStringList entryBoxes(VerticalDivisionForm *form)
 {

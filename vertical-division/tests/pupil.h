@@ -34,7 +34,7 @@ struct Sheetside {
 };
 
 // Every test case starts under manual time with the program's title, and
-// ends with no window left.
+// ends with the shared test state put back: no window, no hook, real time.
 void startProgramTests();
 void startCase();
 void endCase();

@@ -7,6 +7,7 @@
 #include "forms/app.h"
 #include "forms/timing.h"
 #include "forms/tests/monkey.h"
+#include "forms/tests/reset.h"
 #include "forms/window.h"
 #include "tolbrinmenu.h"
 #include "pupil.h"
@@ -130,7 +131,7 @@ private slots:
                 // Only closing the last window ends it (the exit is never pressed here).
                 QVERIFY(closed);
                 QVERIFY(forms::loadedForms().isEmpty());
-                forms::resetProgramState();
+                formstest::unloadAll();
                 tolbrin::start();
             }
         });

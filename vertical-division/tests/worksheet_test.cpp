@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "forms/app.h"
+#include "forms/tests/reset.h"
 #include "forms/timing.h"
 #include "forms/window.h"
 #include "pupil.h"
@@ -178,7 +179,7 @@ private slots:
                 }
                 QCOMPARE(b->text(), after);
             }
-            forms::resetProgramState();
+            formstest::unloadAll();
         }
     }
 
