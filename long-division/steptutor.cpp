@@ -165,14 +165,14 @@ void StepTutorForm::build(const QString &windowName)
         return b;
     };
     connect(makeButton(sheet_.newProblemButton, QStringLiteral("مسألة جديدة"), sheet_.newProblemPos),
-            &QPushButton::clicked, this, &StepTutorForm::newProblem);
+            &QPushButton::clicked, this, &StepTutorForm::NewProblem);
     connect(makeButton(sheet_.checkButton, QStringLiteral("التحقق من الحل"), sheet_.checkPos), &QPushButton::clicked,
-            this, &StepTutorForm::checkSolution);
+            this, &StepTutorForm::SolutionCheck);
     connect(makeButton(sheet_.menuButton, QStringLiteral("القائمة الرئيسية"), sheet_.menuPos), &QPushButton::clicked,
-            this, &StepTutorForm::returnToMenu);
+            this, &StepTutorForm::ReturnToMainMenu);
     for (int i = 0; i < 3; ++i)
         connect(makeButton(i + 1, sizeCaption(divisorLength(), i), sheet_.sizePos[i]), &QPushButton::clicked, this,
-                [this, i] { switchSize(i); });
+                [this, i] { SizeSwitch(i); });
 
     for (int n : sheet_.clickFocusOnly)
         box(n)->setFocusPolicy(Qt::ClickFocus);
@@ -316,7 +316,7 @@ void StepTutorForm::runStep(int index)
     }
 }
 
-void StepTutorForm::checkSolution()
+void StepTutorForm::SolutionCheck()
 {
     const CheckDef &c = sheet_.check;
     if (!box(c.completeBox)->visibleFlag()) {
@@ -350,7 +350,7 @@ void StepTutorForm::checkSolution()
     }
 }
 
-void StepTutorForm::newProblem()
+void StepTutorForm::NewProblem()
 {
     const CheckDef &c = sheet_.check;
     for (int n : {c.quotientLabel, c.divisorLabel, c.remainderLabel, c.productLabel, c.dividendLabel,
@@ -374,7 +374,7 @@ void StepTutorForm::newProblem()
         frame(sheet_.continuedFrame.number)->hide();
 }
 
-void StepTutorForm::switchSize(int which)
+void StepTutorForm::SizeSwitch(int which)
 {
     const Worksheet &target = familyMember(divisorLength(), which);
     showSheet(target);
@@ -384,7 +384,7 @@ void StepTutorForm::switchSize(int which)
         unloadMenu();
 }
 
-void StepTutorForm::returnToMenu()
+void StepTutorForm::ReturnToMainMenu()
 {
     forms::unload(this);
     showMenu();

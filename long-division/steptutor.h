@@ -10,6 +10,7 @@ namespace corvane {
 // The long-division worksheet: the pupil types a problem into the grid and
 // numbered step buttons work it one operation at a time. Everything specific
 // to one worksheet comes from its Sheet.
+// Actions the worksheet design names keep its spelling; the rest is lower camel case.
 class StepTutorForm : public forms::Form {
     Q_OBJECT
 public:
@@ -22,8 +23,8 @@ public:
     forms::Frame *frame(int number) const { return frames_.value(number); }
 
     void runStep(int index);
-    void checkSolution();
-    void newProblem();
+    void SolutionCheck();
+    void NewProblem();
 
 private:
     void build(const QString &windowName);
@@ -35,8 +36,8 @@ private:
     bool problemComplete();
     void showError(const QString &text);
     void writeValue(const StepDef &step, double value);
-    void switchSize(int which);
-    void returnToMenu();
+    void SizeSwitch(int which);
+    void ReturnToMainMenu();
     int divisorLength() const { return int(sheet_.divisorBoxes.size()); }
 
     const Sheet &sheet_;

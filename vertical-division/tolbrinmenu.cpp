@@ -1,7 +1,7 @@
 #include "tolbrinmenu.h"
 
 #include "tolbrincredits.h"
-#include "worksheets.h"
+#include "verticaldivision.h"
 
 #include "forms/controls.h"
 #include "forms/fonts.h"

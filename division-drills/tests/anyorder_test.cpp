@@ -4,7 +4,7 @@
 #include "factcards.h"
 #include "forms/multiline.h"
 #include "forms/tests/monkey.h"
-#include "listtest.h"
+#include "openfromlist.h"
 #include "remainderdrill.h"
 #include "stepdrill.h"
 

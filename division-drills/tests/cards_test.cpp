@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "factcards.h"
-#include "listtest.h"
+#include "openfromlist.h"
 
 using namespace halvery;
 using namespace halverytest;

@@ -6,7 +6,7 @@
 
 #include "drills/feedbacksound.h"
 #include "forms/numbers.h"
-#include "listtest.h"
+#include "openfromlist.h"
 #include "remainderdrill.h"
 #include "stepdrill.h"
 

@@ -1,5 +1,5 @@
 // Renders every window of Halvery, in the states a pupil meets, into PNG files.
-#include "listtest.h"
+#include "openfromlist.h"
 
 #include "modedrills.h"
 #include "factcards.h"

@@ -6,7 +6,7 @@
 #include "factcards.h"
 #include "forms/app.h"
 #include "halverytest.h"
-#include "listtest.h"
+#include "openfromlist.h"
 #include "remainderdrill.h"
 #include "stepdrill.h"
 

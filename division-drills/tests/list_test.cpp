@@ -1,7 +1,7 @@
 // The suite menu's list: each button shows its window, loaded at its first
 // showing and only hidden afterwards, and "الواجهة" brings the menu back.
 #include "factcards.h"
-#include "listtest.h"
+#include "openfromlist.h"
 #include "remainderdrill.h"
 #include "stepdrill.h"
 

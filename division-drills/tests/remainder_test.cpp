@@ -1,5 +1,5 @@
 // The quotient-and-remainder drill, driven from the suite menu.
-#include "listtest.h"
+#include "openfromlist.h"
 #include "remainderdrill.h"
 
 using namespace halvery;

@@ -5,7 +5,7 @@
 #include <QScrollBar>
 
 #include "forms/multiline.h"
-#include "listtest.h"
+#include "openfromlist.h"
 #include "stepdrill.h"
 
 using namespace halvery;

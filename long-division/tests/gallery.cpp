@@ -24,7 +24,7 @@ void worksheet(const QString &sheet)
 {
     StepTutorForm *f = openSheet(sheet);
     const QString name = f->objectName();
-    const Sheetside w{f};
+    const WorksheetDriver w{f};
     shot(f, name + QStringLiteral("-first-shown"));
     const corvane::Sheet &s = f->sheetDef();
     w.typeProblem(QStringLiteral("987654").left(int(s.dividendBoxes.size())),
@@ -43,7 +43,7 @@ void guards(const QString &sheet, bool zeroInLeadingDivisor)
 {
     StepTutorForm *f = openSheet(sheet);
     const QString name = f->objectName();
-    const Sheetside w{f};
+    const WorksheetDriver w{f};
     const corvane::Sheet &s = f->sheetDef();
     shotMessage(name + QStringLiteral("-message-leading-zero"),
                 [&] { formstest::type(w.box(s.dividendBoxes.front()), QStringLiteral("0")); });

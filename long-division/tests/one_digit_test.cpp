@@ -22,7 +22,7 @@ private slots:
 
     void onlyDigitsGoIntoTheBoxes()
     {
-        Sheetside w{openSheet("Form1")};
+        WorksheetDriver w{openSheet("Form1")};
         formstest::type(w.box(4), "a");
         QCOMPARE(w.box(4)->text(), QString());
         formstest::type(w.box(4), QString(QChar(0x0664))); // Arabic-Indic four
@@ -41,7 +41,7 @@ private slots:
 
     void pressingAStepAgainRecomputes()
     {
-        Sheetside w{openSheet("Form1")};
+        WorksheetDriver w{openSheet("Form1")};
         w.typeProblem("847", "3");
         QVERIFY(w.workAll()); // 847 / 3: q 2 8 2, P2 = 24
         QCOMPARE(w.row({13, 12}), QStringLiteral("2 4"));
@@ -55,7 +55,7 @@ private slots:
 
     void aShorterValueLeavesNoOldDigitBehind()
     {
-        Sheetside w{openSheet("Form1")};
+        WorksheetDriver w{openSheet("Form1")};
         w.typeProblem("999", "9");
         QVERIFY(w.workAll()); // round 3: P3 = 9 (no tens)
         retype(w.box(6), "5");
@@ -101,7 +101,7 @@ private slots:
         QFETCH(QString, tensBoxes);
         QFETCH(QStringList, texts);
         MessageCatcher catcher;
-        Sheetside w{openSheet(form)};
+        WorksheetDriver w{openSheet(form)};
         w.typeProblem(dividend, divisor);
         QVERIFY(w.workAll());
         const QList<int> boxes = numbers(tensBoxes);
@@ -129,7 +129,7 @@ private slots:
         QFETCH(int, lastProductStep);
         QFETCH(QString, lastProduct);
         MessageCatcher catcher;
-        Sheetside w{openSheet(form)};
+        WorksheetDriver w{openSheet(form)};
         w.typeProblem(dividend, "5");
         QVERIFY(w.workAll()); // quotient digits 2 in rounds 2 and last: products 10
         const QList<int> last = numbers(lastProduct);

@@ -33,7 +33,7 @@ QStringList snapshot(StepTutorForm *form)
 }
 
 // A click on a step button that shows: the last one, or one picked by the monkey.
-void clickStep(const Sheetside &w, const corvane::Sheet &def, formstest::Monkey *monkey)
+void clickStep(const WorksheetDriver &w, const corvane::Sheet &def, formstest::Monkey *monkey)
 {
     std::vector<forms::CommandButton *> shownSteps;
     for (const auto &b : def.stepButtons)
@@ -63,7 +63,7 @@ private slots:
         QFETCH(QString, sheet);
         QFETCH(unsigned, seed);
         MessageCatcher catcher;
-        Sheetside w{openSheet(sheet)};
+        WorksheetDriver w{openSheet(sheet)};
         const QStringList designState = snapshot(w.form);
         const corvane::Sheet &def = w.form->sheetDef();
 

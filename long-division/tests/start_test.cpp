@@ -12,7 +12,7 @@
 
 using namespace corvane;
 using namespace formstest;
-using corvanetest::Sheetside;
+using corvanetest::WorksheetDriver;
 using corvanetest::loadedSheet;
 using corvanetest::NoticeTitle;
 
@@ -135,7 +135,7 @@ private slots:
         click(control<QPushButton>(forms::instance<frmSplash>(), "Command1"));
         click(control<QPushButton>(forms::instance<Form4>(), QStringLiteral("Command%1").arg(choice)));
         QCOMPARE(loadedNames(), QStringList{sheet});
-        Sheetside w{loadedSheet(sheet)};
+        WorksheetDriver w{loadedSheet(sheet)};
         QVERIFY(w.form->isVisible());
         QVERIFY(w.form->isMaximized());
         QCOMPARE(w.visibleStepButtons(), 0);
@@ -146,7 +146,7 @@ private slots:
         click(w.button(w.form->sheetDef().menuButton));
         QCOMPARE(loadedNames(), QStringList{"Form4"});
         click(control<QPushButton>(forms::instance<Form4>(), QStringLiteral("Command%1").arg(choice)));
-        Sheetside again{loadedSheet(sheet)};
+        WorksheetDriver again{loadedSheet(sheet)};
         QCOMPARE(again.visibleStepButtons(), 0);
         for (int n : again.form->sheetDef().dividendBoxes)
             QCOMPARE(again.box(n)->text(), QString());
@@ -172,7 +172,7 @@ private slots:
         click(control<QPushButton>(forms::instance<frmSplash>(), "Command1"));
         digitsWestern(forms::instance<Form4>());
         click(control<QPushButton>(forms::instance<Form4>(), QStringLiteral("Command%1").arg(choice)));
-        Sheetside w{loadedSheet(sheet)};
+        WorksheetDriver w{loadedSheet(sheet)};
         w.typeProblem(QStringLiteral("9999"), QStringLiteral("999"));
         digitsWestern(w.form);
     }
@@ -196,7 +196,7 @@ private slots:
         };
         expectWhole(forms::instance<frmSplash>(), "first shown");
         formstest::unloadAll();
-        Sheetside w{corvanetest::openSheet(sheet)};
+        WorksheetDriver w{corvanetest::openSheet(sheet)};
         QVERIFY(w.form);
         expectWhole(w.form, "first shown");
         const Sheet &s = w.form->sheetDef();

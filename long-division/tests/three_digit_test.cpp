@@ -15,7 +15,7 @@ using namespace corvanetest;
 namespace {
 const int Hundreds = 38, Tens = 1, Units = 6;
 
-void retypeDivisor(const Sheetside &w, const QString &divisor)
+void retypeDivisor(const WorksheetDriver &w, const QString &divisor)
 {
     retype(w.box(Hundreds), divisor.mid(0, 1));
     retype(w.box(Tens), divisor.mid(1, 1));
@@ -43,7 +43,7 @@ private slots:
         QFETCH(QString, form);
         QFETCH(int, boxHeightTwips);
         QFETCH(double, points);
-        Sheetside w{openSheet(form)};
+        WorksheetDriver w{openSheet(form)};
         for (int n : {5, 38, 7, 36}) {
             QCOMPARE(w.box(n)->size(), QSize(forms::twips(375), forms::twips(boxHeightTwips)));
             QCOMPARE(w.box(n)->font().pointSizeF(), points);
@@ -55,7 +55,7 @@ private slots:
 
     void continuedStepsPanel()
     {
-        Sheetside w{openSheet("Form10")};
+        WorksheetDriver w{openSheet("Form10")};
         w.typeProblem("527813", "347");
         QVERIFY(w.workSteps(1, 18));
         auto *panel = w.form->frame(5);
@@ -89,7 +89,7 @@ private slots:
     void pressingAStepAgainRecomputes()
     {
         const Layout &l = layout("Form8");
-        Sheetside w{openSheet(l.name)};
+        WorksheetDriver w{openSheet(l.name)};
         w.typeProblem("5278", "347");
         QVERIFY(w.workAll());
         QVERIFY(w.step(14));
@@ -136,7 +136,7 @@ private slots:
         QFETCH(QString, sum);
         const Layout &l = layout(form);
         MessageCatcher catcher;
-        Sheetside w{openSheet(form)};
+        WorksheetDriver w{openSheet(form)};
         w.typeProblem(dividend, "500");
         QVERIFY(w.workAll());
         QCOMPARE(w.row({40, 37, 36}), QStringLiteral("4 9 9"));

@@ -19,7 +19,7 @@ private slots:
 
     void aChangedDigitLeavesNoOldDigitBehind()
     {
-        Sheetside w{openSheet("Form6")};
+        WorksheetDriver w{openSheet("Form6")};
         MessageCatcher catcher;
         w.typeProblem("7391", "56");
         QVERIFY(w.workAll());
@@ -38,7 +38,7 @@ private slots:
 
     void shorterValuesOnlyHideTheRoundTwoProductTens()
     {
-        Sheetside w{openSheet("Form5")};
+        WorksheetDriver w{openSheet("Form5")};
         MessageCatcher catcher;
         w.typeProblem("847", "23");
         QVERIFY(w.workAll());

@@ -8,7 +8,7 @@
 
 namespace corvanetest {
 
-void Sheetside::typeProblem(const QString &dividend, const QString &divisor) const
+void WorksheetDriver::typeProblem(const QString &dividend, const QString &divisor) const
 {
     const auto &s = form->sheetDef();
     for (int i = 0; i < dividend.size() && i < int(s.dividendBoxes.size()); ++i)
@@ -17,7 +17,7 @@ void Sheetside::typeProblem(const QString &dividend, const QString &divisor) con
         formstest::type(box(s.divisorBoxes[size_t(i)]), divisor.mid(i, 1));
 }
 
-bool Sheetside::step(int k) const
+bool WorksheetDriver::step(int k) const
 {
     auto *b = button(form->sheetDef().steps.at(size_t(k - 1)).button);
     if (!formstest::shown(b))
@@ -26,7 +26,7 @@ bool Sheetside::step(int k) const
     return true;
 }
 
-bool Sheetside::workSteps(int first, int last) const
+bool WorksheetDriver::workSteps(int first, int last) const
 {
     for (int k = first; k <= last; ++k)
         if (!step(k))
@@ -34,7 +34,7 @@ bool Sheetside::workSteps(int first, int last) const
     return true;
 }
 
-QString Sheetside::row(const QList<int> &boxes) const
+QString WorksheetDriver::row(const QList<int> &boxes) const
 {
     QStringList parts;
     for (int n : boxes) {
@@ -44,7 +44,7 @@ QString Sheetside::row(const QList<int> &boxes) const
     return parts.join(QLatin1Char(' '));
 }
 
-QString Sheetside::labels(std::initializer_list<int> list) const
+QString WorksheetDriver::labels(std::initializer_list<int> list) const
 {
     QStringList parts;
     for (int n : list)
@@ -52,7 +52,7 @@ QString Sheetside::labels(std::initializer_list<int> list) const
     return parts.join(QLatin1Char(' '));
 }
 
-int Sheetside::visibleStepButtons() const
+int WorksheetDriver::visibleStepButtons() const
 {
     int count = 0;
     for (const auto &def : form->sheetDef().stepButtons)
@@ -61,7 +61,7 @@ int Sheetside::visibleStepButtons() const
     return count;
 }
 
-QStringList Sheetside::snapshot() const
+QStringList WorksheetDriver::snapshot() const
 {
     QStringList seen;
     for (auto *b : form->findChildren<forms::TextBox *>())
@@ -98,7 +98,7 @@ StepTutorForm *openSheet(const QString &name)
     return f;
 }
 
-void typeIntoGuardedBox(const Sheetside &w, const formstest::MessageCatcher &catcher, int box, const QString &typed,
+void typeIntoGuardedBox(const WorksheetDriver &w, const formstest::MessageCatcher &catcher, int box, const QString &typed,
                         const QString &message, bool firstStepShown)
 {
         formstest::type(w.box(box), typed);

@@ -23,7 +23,7 @@ inline const QString NotDone = QStringLiteral("أكمل حل المسألة أو
 inline const QString ErrorTitle = QStringLiteral("خطأ");
 inline const QString NoticeTitle = QStringLiteral("تنبيه");
 
-struct Sheetside {
+struct WorksheetDriver {
     StepTutorForm *form;
 
     forms::TextBox *box(int n) const { return form->box(n); }
@@ -59,7 +59,7 @@ inline StepTutorForm *loadedSheet(const QString &name) { return formstest::loade
 // Types into an entry box and checks what its guard does: with no message the
 // text stays; with one, a single error box says it and the box is emptied.
 // Either way the first step's button is shown or not as expected.
-void typeIntoGuardedBox(const Sheetside &w, const formstest::MessageCatcher &catcher, int box, const QString &typed,
+void typeIntoGuardedBox(const WorksheetDriver &w, const formstest::MessageCatcher &catcher, int box, const QString &typed,
                         const QString &message, bool firstStepShown);
 
 // Clears a box with the keyboard and types text into it.

@@ -35,7 +35,7 @@ QStringList sizeCaptions(int divisorLength)
 }
 
 // Every round of the grid as shown, " | " between rounds.
-QString roundsShown(const Sheetside &w, const Layout &l)
+QString roundsShown(const WorksheetDriver &w, const Layout &l)
 {
     QStringList rounds;
     for (const QList<int> &r : l.rounds)
@@ -84,7 +84,7 @@ private slots:
         QFETCH(QString, form);
         QFETCH(QString, caption);
         const Layout &l = layout(form);
-        Sheetside w{openSheet(form)};
+        WorksheetDriver w{openSheet(form)};
         QVERIFY(w.form);
         QCOMPARE(w.form->objectName(), form);
         QCOMPARE(w.form->windowTitle(), caption);
@@ -162,7 +162,7 @@ private slots:
         QFETCH(QList<int>, blue);
         QFETCH(QList<int>, red);
         QFETCH(QList<int>, plain);
-        Sheetside w{openSheet(form)};
+        WorksheetDriver w{openSheet(form)};
         auto colour = [&](int n) { return w.box(n)->palette().color(QPalette::Text); };
         for (int n : blue)
             QCOMPARE(colour(n), QColor(0x00, 0x00, 0xFF));
@@ -310,7 +310,7 @@ private slots:
         QFETCH(QString, sum);
         const Layout &l = layout(form);
         MessageCatcher catcher;
-        Sheetside w{openSheet(form)};
+        WorksheetDriver w{openSheet(form)};
         w.typeProblem(dividend, divisor);
         QVERIFY(w.workAll());
         QCOMPARE(catcher.count(), 0);
@@ -361,7 +361,7 @@ private slots:
         QFETCH(QString, dividend);
         const Layout &l = layout(form);
         MessageCatcher catcher;
-        Sheetside w{openSheet(form)};
+        WorksheetDriver w{openSheet(form)};
         for (const auto &[box, typed] : edits(divisorTyping)) {
             formstest::type(w.box(box), typed.section(QLatin1Char(':'), 0, 0));
             const int buttons = typed.section(QLatin1Char(':'), 1).toInt();
@@ -460,7 +460,7 @@ private slots:
         QFETCH(QString, message);
         QFETCH(bool, firstStepShown);
         MessageCatcher catcher;
-        Sheetside w{openSheet(form)};
+        WorksheetDriver w{openSheet(form)};
         typeIntoGuardedBox(w, catcher, box, typed, message, firstStepShown);
     }
 
@@ -490,7 +490,7 @@ private slots:
         QFETCH(QStringList, messages);
         const Layout &l = layout(form);
         MessageCatcher catcher;
-        Sheetside w{openSheet(form)};
+        WorksheetDriver w{openSheet(form)};
         w.typeProblem(dividend, divisor);
         QVERIFY(w.workSteps(1, stepsDone));
         int refused = 0;
@@ -554,7 +554,7 @@ private slots:
         QFETCH(int, emptied);
         QFETCH(bool, refilled);
         MessageCatcher catcher;
-        Sheetside w{openSheet(form)};
+        WorksheetDriver w{openSheet(form)};
         w.typeProblem(dividend, divisor);
         for (const auto &[box, text] : edits(alsoTyped))
             formstest::type(w.box(box), text);
@@ -604,7 +604,7 @@ private slots:
         QFETCH(int, stepsDone);
         const Layout &l = layout(form);
         MessageCatcher catcher;
-        Sheetside w{openSheet(form)};
+        WorksheetDriver w{openSheet(form)};
         w.typeProblem(dividend, divisor);
         QVERIFY(w.workSteps(1, stepsDone));
         QVERIFY(!w.box(l.remainderUnits())->visibleFlag());
@@ -665,7 +665,7 @@ private slots:
         QFETCH(QString, nextQuotientDigits);
         const Layout &l = layout(form);
         MessageCatcher catcher;
-        Sheetside w{openSheet(form)};
+        WorksheetDriver w{openSheet(form)};
         const QStringList design = w.snapshot();
         w.typeProblem(dividend, divisor);
         QVERIFY(w.workAll());
@@ -738,7 +738,7 @@ private slots:
         QFETCH(int, quotientBox);
         const Layout &l = layout(form);
         MessageCatcher catcher;
-        Sheetside w{openSheet(form)};
+        WorksheetDriver w{openSheet(form)};
         w.typeProblem(dividend, divisor);
         QVERIFY(w.workSteps(1, step - 1));
         for (int n : l.divisor)
@@ -815,7 +815,7 @@ private slots:
         QFETCH(QString, secondDividend);
         const Layout &l = layout(form);
         MessageCatcher catcher;
-        Sheetside w{openSheet(form)};
+        WorksheetDriver w{openSheet(form)};
         w.typeProblem(dividend, divisor);
         QVERIFY(w.workAll());
         click(w.button(16));
@@ -845,7 +845,7 @@ private slots:
         QFETCH(QString, form);
         QFETCH(QString, dividend);
         QFETCH(QString, divisor);
-        Sheetside w{openSheet(form)};
+        WorksheetDriver w{openSheet(form)};
         w.typeProblem(dividend, divisor);
         QVERIFY(w.workAll());
         for (int n : layout(form).outputs()) {
@@ -905,7 +905,7 @@ private slots:
         QFETCH(QList<int>, clickOnly);
         const QStringList expected = order.split(QLatin1Char(' '));
         MessageCatcher catcher;
-        Sheetside w{openSheet(form)};
+        WorksheetDriver w{openSheet(form)};
         QTRY_COMPARE(QApplication::focusWidget()->objectName(), expected.front());
         QWidget *first = QApplication::focusWidget();
         if (!dividend.isEmpty()) {
@@ -989,7 +989,7 @@ private slots:
         }
         const Layout &l = layout(form);
         MessageCatcher catcher;
-        Sheetside w{openSheet(form)};
+        WorksheetDriver w{openSheet(form)};
         w.typeProblem(dividend, divisor);
         QVERIFY(w.step(1));
         const QString typed = w.row(l.entries());
@@ -1001,7 +1001,7 @@ private slots:
         for (const Layout &other : layouts())
             QCOMPARE(loaded(other.name), other.name == target);
         QCOMPARE(forms::loadedForms().size(), withMenu && !menuUnloaded ? 2 : 1);
-        Sheetside t{loadedSheet(target)};
+        WorksheetDriver t{loadedSheet(target)};
         QVERIFY(t.form && t.form->isVisible());
         if (target == form) { // its own length: nothing changes
             QCOMPARE(t.form, w.form);
@@ -1023,7 +1023,7 @@ private slots:
         QVERIFY(!forms::programEnded());
         QCOMPARE(forms::loadedForms().size(), 1);
         QVERIFY(!loaded(target));
-        Sheetside again{loadedSheet(form)};
+        WorksheetDriver again{loadedSheet(form)};
         QVERIFY(again.form && again.form->isVisible());
         for (int n : l.entries())
             QCOMPARE(again.box(n)->text(), QString());
@@ -1046,7 +1046,7 @@ private slots:
         QFETCH(QString, form);
         QFETCH(QString, dividend);
         QFETCH(QString, divisor);
-        Sheetside w{openSheet(form)};
+        WorksheetDriver w{openSheet(form)};
         w.typeProblem(dividend, divisor);
         QVERIFY(w.workAll());
         // Drawn once the window has its maximized size.
@@ -1108,7 +1108,7 @@ private slots:
         QFETCH(int, choice);
         QFETCH(QString, chosen);
         MessageCatcher catcher;
-        Sheetside w{openSheet(form)};
+        WorksheetDriver w{openSheet(form)};
         w.typeProblem(dividend, divisor);
         QVERIFY(w.workSteps(1, stepsDone));
         if (checked)
@@ -1123,7 +1123,7 @@ private slots:
         if (!choice)
             return;
         click(control<QPushButton>(menu, QStringLiteral("Command%1").arg(choice)));
-        Sheetside again{loadedSheet(chosen)};
+        WorksheetDriver again{loadedSheet(chosen)};
         QVERIFY(again.form && again.form->isVisible());
         QCOMPARE(again.box(5)->text(), QString());
         QCOMPARE(again.visibleStepButtons(), 0);

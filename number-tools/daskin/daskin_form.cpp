@@ -1,6 +1,5 @@
 #include "daskin_form.h"
 
-#include "daskin.h"
 #include "divisors.h"
 
 #include "forms/controls.h"
@@ -79,7 +78,5 @@ void Form1::divisorSearch()
     if (const auto n = numberToSearch(number_->text()))
         found_->appendText(divisorRun(*n));
 }
-
-void start() { forms::show<Form1>(); }
 
 } // namespace daskin

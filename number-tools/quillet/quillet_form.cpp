@@ -1,7 +1,5 @@
 #include "quillet_form.h"
 
-#include "quillet.h"
-
 #include "forms/controls.h"
 #include "forms/fonts.h"
 #include "forms/geometry.h"
@@ -46,7 +44,5 @@ Form1::Form1() : DrillWindow(QStringLiteral("Form1"), true)
 }
 
 void Form1::onLoad() { card_->start(); }
-
-void start() { forms::show<Form1>(); }
 
 } // namespace quillet

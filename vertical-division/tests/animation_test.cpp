@@ -21,7 +21,7 @@ namespace {
 QDateTime at(int ms) { return QDateTime(QDate(2026, 10, 4), QTime(8, 15, 0).addMSecs(ms)); }
 
 // The output boxes and check values on show, as "Text4=1 Text6=5 ...".
-QMap<QString, QString> onShow(const Sheetside &w)
+QMap<QString, QString> onShow(const WorksheetDriver &w)
 {
     QMap<QString, QString> shown;
     for (const tolbrin::BoxDef &b : w.form->sheetDef().boxes)
@@ -54,7 +54,7 @@ struct Film {
     QList<int> lengths;
 };
 
-Film film(const Sheetside &w, const QString &button, std::function<void(int)> during = {})
+Film film(const WorksheetDriver &w, const QString &button, std::function<void(int)> during = {})
 {
     Film f;
     auto last = std::make_shared<QMap<QString, QString>>(onShow(w));
@@ -156,7 +156,7 @@ private slots:
         QFETCH(QString, dividend);
         QFETCH(QStringList, frames);
         MessageCatcher catcher;
-        Sheetside w{openFromMenu(sheet)};
+        WorksheetDriver w{openFromMenu(sheet)};
         w.typeProblem(divisor, dividend);
         const Film f = film(w, QStringLiteral("Command9"));
         QCOMPARE(f.frames, frames);
@@ -188,7 +188,7 @@ private slots:
         QFETCH(QString, sheet);
         QFETCH(int, phase);
         QFETCH(QList<int>, lengths);
-        Sheetside w{openFromMenu(sheet)};
+        WorksheetDriver w{openFromMenu(sheet)};
         w.typeProblem(QStringLiteral("5"), QStringLiteral("975"));
         forms::testing::setNow(at(phase));
         const Film f = film(w, QStringLiteral("Command9"));
@@ -201,7 +201,7 @@ private slots:
 
     void aCheckPauseOfOneBegunLateInASecondEndsAtTheTick()
     {
-        Sheetside w{openFromMenu(QStringLiteral("Form2"))};
+        WorksheetDriver w{openFromMenu(QStringLiteral("Form2"))};
         w.typeProblem(QStringLiteral("6"), QStringLiteral("47"));
         QVERIFY(w.workAll());
         forms::testing::setNow(at(999));
@@ -236,7 +236,7 @@ private slots:
         QFETCH(QString, dividend);
         QFETCH(bool, byQuickSolution);
         QFETCH(QStringList, frames);
-        Sheetside w{openFromMenu(sheet)};
+        WorksheetDriver w{openFromMenu(sheet)};
         w.typeProblem(divisor, dividend);
         if (byQuickSolution)
             film(w, QStringLiteral("Command9"));
@@ -275,7 +275,7 @@ private slots:
         QFETCH(QString, sheet);
         QFETCH(QString, divisor);
         QFETCH(QString, dividend);
-        Sheetside w{openFromMenu(sheet)};
+        WorksheetDriver w{openFromMenu(sheet)};
         w.typeProblem(divisor, dividend);
         QVERIFY(w.workAll());
         film(w, QStringLiteral("Command10"));
@@ -310,7 +310,7 @@ private slots:
         QFETCH(QString, sheet);
         QFETCH(QString, divisor);
         QFETCH(QString, dividend);
-        Sheetside w{openFromMenu(sheet)};
+        WorksheetDriver w{openFromMenu(sheet)};
         const auto expectWhole = [&](const char *state) {
             const QStringList faults = formstest::captionFaults(w.form);
             QVERIFY2(faults.isEmpty(), qPrintable(QLatin1String(state) + QLatin1String(": ") + faults.join(QLatin1String("; "))));
@@ -328,7 +328,7 @@ private slots:
     // Every button stays live in a pause; its handler runs to its end there.
     void aStepClickedMidPauseRunsToItsEnd()
     {
-        Sheetside w{openFromMenu(QStringLiteral("Form3"))};
+        WorksheetDriver w{openFromMenu(QStringLiteral("Form3"))};
         w.typeProblem(QStringLiteral("5"), QStringLiteral("975"));
         QString seen;
         const Film f = film(w, QStringLiteral("Command9"), [&](int pause) {
@@ -349,7 +349,7 @@ private slots:
 
     void aSecondQuickSolutionMidPausePlaysInFull()
     {
-        Sheetside w{openFromMenu(QStringLiteral("Form3"))};
+        WorksheetDriver w{openFromMenu(QStringLiteral("Form3"))};
         w.typeProblem(QStringLiteral("5"), QStringLiteral("975"));
         int nested = 0;
         const Film f = film(w, QStringLiteral("Command9"), [&](int pause) {
@@ -384,7 +384,7 @@ private slots:
         QFETCH(bool, solvedFirst);
         QFETCH(QString, button);
         MessageCatcher catcher;
-        Sheetside w{openFromMenu(sheet)};
+        WorksheetDriver w{openFromMenu(sheet)};
         w.typeProblem(QStringLiteral("6"), dividend);
         if (solvedFirst) {
             QVERIFY(w.workAll());
@@ -402,7 +402,7 @@ private slots:
 
     void theThreeDigitCheckReadsNoEntryBox()
     {
-        Sheetside w{openFromMenu(QStringLiteral("Form3"))};
+        WorksheetDriver w{openFromMenu(QStringLiteral("Form3"))};
         w.typeProblem(QStringLiteral("5"), QStringLiteral("975"));
         QVERIFY(w.workAll());
         erase(w.box(QStringLiteral("Text3")));
@@ -446,7 +446,7 @@ private slots:
         QFETCH(int, pauses);
         QFETCH(QString, shown);
         QFETCH(QString, unrevealed);
-        Sheetside w{openFromMenu(sheet)};
+        WorksheetDriver w{openFromMenu(sheet)};
         w.typeProblem(QStringLiteral("5"), sheet == QLatin1String("Form3") ? QStringLiteral("975") : QStringLiteral("47"));
         if (button == QLatin1String("Command10"))
             QVERIFY(w.workAll());
@@ -470,7 +470,7 @@ private slots:
     // Wall-clock changes do not hold a pause: each is as long as it was when it began.
     void aClockSetBackMidPauseHoldsNothing()
     {
-        Sheetside w{openFromMenu(QStringLiteral("Form2"))};
+        WorksheetDriver w{openFromMenu(QStringLiteral("Form2"))};
         w.typeProblem(QStringLiteral("6"), QStringLiteral("47"));
         const Film f = film(w, QStringLiteral("Command9"), [](int pause) {
             if (pause == 2)
@@ -496,7 +496,7 @@ private slots:
         QFETCH(QString, sheet);
         QFETCH(QString, button);
         QFETCH(int, pause);
-        Sheetside w{openFromMenu(sheet)};
+        WorksheetDriver w{openFromMenu(sheet)};
         const QString fixed = w.shownButtons().join(QLatin1Char(' '));
         w.typeProblem(QStringLiteral("5"), sheet == QLatin1String("Form3") ? QStringLiteral("975") : QStringLiteral("47"));
         if (button == QLatin1String("Command10"))
@@ -514,7 +514,7 @@ private slots:
 
     void aRunBegunAfterANewProblemPlaysInFull()
     {
-        Sheetside w{openFromMenu(QStringLiteral("Form3"))};
+        WorksheetDriver w{openFromMenu(QStringLiteral("Form3"))};
         w.typeProblem(QStringLiteral("5"), QStringLiteral("975"));
         int k = 0;
         const Film f = film(w, QStringLiteral("Command9"), [&](int) {
@@ -552,7 +552,7 @@ private slots:
         QFETCH(QString, leave);
         QFETCH(QString, then);
         MessageCatcher catcher;
-        Sheetside w{openFromMenu(sheet)};
+        WorksheetDriver w{openFromMenu(sheet)};
         w.typeProblem(QStringLiteral("5"), sheet == QLatin1String("Form3") ? QStringLiteral("975") : QStringLiteral("47"));
         if (button == QLatin1String("Command10"))
             QVERIFY(w.workAll());
@@ -583,7 +583,7 @@ private slots:
         QVERIFY(!old); // freed once its handler was done
         QVERIFY(!forms::programEnded());
         if (fresh) {
-            Sheetside again{fresh};
+            WorksheetDriver again{fresh};
             QVERIFY(onShow(again).isEmpty());
             QCOMPARE(again.row("Text3 Text2 Text1"), QStringLiteral("  "));
         }
@@ -629,7 +629,7 @@ private slots:
         QFETCH(int, leastMs);
         const RealTime real;
         MessageCatcher catcher;
-        Sheetside w{openFromMenu(sheet)};
+        WorksheetDriver w{openFromMenu(sheet)};
         w.typeProblem(divisor, dividend);
         formstest::leftAlone(100);
 
@@ -662,7 +662,7 @@ private slots:
     void exitEndsTheProgramAtOnceMidPause()
     {
         MessageCatcher catcher;
-        Sheetside w{openFromMenu(QStringLiteral("Form3"))};
+        WorksheetDriver w{openFromMenu(QStringLiteral("Form3"))};
         w.typeProblem(QStringLiteral("5"), QStringLiteral("975"));
         QVERIFY(w.press(QStringLiteral("Command12")));
         const Film f = film(w, QStringLiteral("Command9"), [&](int k) {

@@ -27,7 +27,7 @@ QString buttonOf(VerticalDivisionForm *f, tolbrin::ButtonRole role)
 void worksheet(const QString &name, const QString &divisor, const QString &dividend)
 {
     VerticalDivisionForm *f = openFromMenu(name);
-    const Sheetside w{f};
+    const WorksheetDriver w{f};
     shot(f, name + QStringLiteral("-first-shown"));
     w.typeProblem(divisor, dividend);
     shot(f, name + QStringLiteral("-problem-typed"));
@@ -60,7 +60,7 @@ int main(int argc, char *argv[])
 
     // A problem without a hundreds digit on the three-digit worksheet.
     VerticalDivisionForm *f = openFromMenu(QStringLiteral("Form3"));
-    const Sheetside w{f};
+    const WorksheetDriver w{f};
     w.typeProblem(QStringLiteral("7"), QStringLiteral(" 95"));
     shotMessage(QStringLiteral("Form3-message-two-digits"), [&] { for (const tolbrin::Step &s : f->sheetDef().steps)
             if (s.redirectTest) {

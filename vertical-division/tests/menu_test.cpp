@@ -113,7 +113,7 @@ private slots:
         QFETCH(QString, sheet);
         QFETCH(QString, back);
         for (int round = 0; round < 2; ++round) {
-            Sheetside w{openFromMenu(sheet)};
+            WorksheetDriver w{openFromMenu(sheet)};
             w.typeProblem(QStringLiteral("5"), QStringLiteral("975"));
             QVERIFY(w.press(back));
             QCoreApplication::processEvents();
@@ -126,13 +126,13 @@ private slots:
         // Both buttons work after a return.
         auto *again = openFromMenu(QStringLiteral("Form3"));
         QVERIFY(again);
-        QVERIFY(Sheetside{again}.press(QStringLiteral("Command17")));
+        QVERIFY(WorksheetDriver{again}.press(QStringLiteral("Command17")));
         QVERIFY(openFromMenu(QStringLiteral("Form2")));
     }
 
     void oneAboutWindowAtATime()
     {
-        Sheetside w{openFromMenu(QStringLiteral("Form3"))};
+        WorksheetDriver w{openFromMenu(QStringLiteral("Form3"))};
         QVERIFY(w.press(QStringLiteral("Command12")));
         auto *about = forms::instance<Form4>();
         QVERIFY(about && about->isVisible());
@@ -169,7 +169,7 @@ private slots:
     {
         QFETCH(QString, sheet);
         MessageCatcher catcher;
-        Sheetside w{openFromMenu(sheet)};
+        WorksheetDriver w{openFromMenu(sheet)};
         QVERIFY(w.press(QStringLiteral("Command12")));
         QVERIFY(w.press(QStringLiteral("Command11")));
         QVERIFY(forms::programEnded());
@@ -179,7 +179,7 @@ private slots:
 
     void closingTheLastWindowEndsTheProgram()
     {
-        Sheetside w{openFromMenu(QStringLiteral("Form3"))};
+        WorksheetDriver w{openFromMenu(QStringLiteral("Form3"))};
         QVERIFY(w.press(QStringLiteral("Command12")));
         w.form->close(); // the close box unloads the worksheet
         QCoreApplication::processEvents();
@@ -210,7 +210,7 @@ private slots:
         QFETCH(QString, dividend);
         tolbrin::start();
         digitsWestern(forms::instance<Form1>());
-        Sheetside w{openFromMenu(sheet)};
+        WorksheetDriver w{openFromMenu(sheet)};
         w.typeProblem(QStringLiteral("7"), dividend);
         w.workAll();
         digitsWestern(w.form);

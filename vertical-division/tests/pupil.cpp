@@ -31,7 +31,7 @@ QStringList entryBoxes(VerticalDivisionForm *form)
     return list;
 }
 
-void Sheetside::typeProblem(const QString &divisor, const QString &dividend) const
+void WorksheetDriver::typeProblem(const QString &divisor, const QString &dividend) const
 {
     const QStringList boxes = entryBoxes(form);
     const QString digits = divisor + dividend;
@@ -40,7 +40,7 @@ void Sheetside::typeProblem(const QString &divisor, const QString &dividend) con
             formstest::type(box(boxes[i]), QString(digits.at(i)));
 }
 
-bool Sheetside::press(const QString &name) const
+bool WorksheetDriver::press(const QString &name) const
 {
     forms::CommandButton *b = button(name);
     if (!b || !b->isVisible())
@@ -49,7 +49,7 @@ bool Sheetside::press(const QString &name) const
     return true;
 }
 
-bool Sheetside::workAll() const
+bool WorksheetDriver::workAll() const
 {
     for (const tolbrin::Step &s : form->sheetDef().steps)
         if (!press(s.button))
@@ -57,7 +57,7 @@ bool Sheetside::workAll() const
     return true;
 }
 
-QString Sheetside::row(const QString &names) const
+QString WorksheetDriver::row(const QString &names) const
 {
     QStringList out;
     for (const QString &n : names.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
@@ -72,7 +72,7 @@ QString Sheetside::row(const QString &names) const
     return out.join(QLatin1Char(' '));
 }
 
-QStringList Sheetside::shownButtons() const
+QStringList WorksheetDriver::shownButtons() const
 {
     QStringList list;
     for (const tolbrin::ButtonDef &b : form->sheetDef().buttons)

@@ -1,7 +1,7 @@
 #pragma once
 // Drives a vertical-division worksheet as a pupil would and reads what it shows.
 #include "forms/tests/driver.h"
-#include "worksheets.h"
+#include "verticaldivision.h"
 
 #include <QList>
 #include <QString>
@@ -13,7 +13,7 @@ using tolbrin::VerticalDivisionForm;
 
 inline const QString RedirectText = QStringLiteral("استخدم البرنامج الخاص بقسمة رقمين أفضل");
 
-struct Sheetside {
+struct WorksheetDriver {
     VerticalDivisionForm *form = nullptr;
 
     forms::TextBox *box(const QString &name) const { return form->box(name); }

@@ -37,7 +37,7 @@ void act(Monkey &monkey, bool &closed)
         sheet = loadedSheet(QStringLiteral("Form2")) ? loadedSheet(QStringLiteral("Form2")) : sheet;
     if (!sheet)
         return;
-    Sheetside w{sheet};
+    WorksheetDriver w{sheet};
     const QStringList entries = entryBoxes(sheet);
     monkey.oneOf({
         {4, [&] {

@@ -42,7 +42,7 @@ private slots:
         QFETCH(QString, entries);
         QFETCH(QString, fixed);
         QFETCH(QString, background);
-        Sheetside w{openFromMenu(sheet)};
+        WorksheetDriver w{openFromMenu(sheet)};
         QVERIFY(w.form);
         QCOMPARE(w.form->windowTitle(), QStringLiteral("برنامج القسمة الرأسية للمرحلة الابتدائية"));
         QCOMPARE(w.form->palette().color(QPalette::Window).name(), background);
@@ -110,7 +110,7 @@ private slots:
         QFETCH(QString, second);
         QFETCH(QString, third);
         MessageCatcher catcher;
-        Sheetside w{openFromMenu(sheet)};
+        WorksheetDriver w{openFromMenu(sheet)};
         w.typeProblem(divisor, dividend);
         const bool three = sheet == QLatin1String("Form3");
         const auto &steps = w.form->sheetDef().steps;
@@ -167,7 +167,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, after);
         for (const QString &sheet : {QStringLiteral("Form3"), QStringLiteral("Form2")}) {
-            Sheetside w{openFromMenu(sheet)};
+            WorksheetDriver w{openFromMenu(sheet)};
             for (const QString &name : entryBoxes(w.form)) {
                 forms::TextBox *b = w.box(name);
                 type(b, before);
@@ -198,7 +198,7 @@ private slots:
     {
         QFETCH(QString, clip);
         QFETCH(QString, after);
-        Sheetside w{openFromMenu(QStringLiteral("Form3"))};
+        WorksheetDriver w{openFromMenu(QStringLiteral("Form3"))};
         QApplication::clipboard()->setText(clip);
         forms::TextBox *hundreds = w.box(QStringLiteral("Text2"));
         hundreds->setFocus();
@@ -213,7 +213,7 @@ private slots:
 
     void divisorWatchOffersTheFirstStepForADivisorOf1To9()
     {
-        Sheetside w{openFromMenu(QStringLiteral("Form3"))};
+        WorksheetDriver w{openFromMenu(QStringLiteral("Form3"))};
         forms::TextBox *divisor = w.box(QStringLiteral("Text3"));
         auto offered = [&] {
             const bool a = w.button(QStringLiteral("Command1"))->isVisible();
@@ -242,7 +242,7 @@ private slots:
 
     void stepThreeAgainUsesTheNewDigitAndTheOldProduct()
     {
-        Sheetside w{openFromMenu(QStringLiteral("Form3"))};
+        WorksheetDriver w{openFromMenu(QStringLiteral("Form3"))};
         w.typeProblem(QStringLiteral("5"), QStringLiteral("975"));
         for (const char *b : {"Command1", "Command2", "Command3"})
             QVERIFY(w.press(QLatin1String(b)));
@@ -267,7 +267,7 @@ private slots:
     {
         QFETCH(QString, dividend);
         MessageCatcher catcher;
-        Sheetside w{openFromMenu(QStringLiteral("Form3"))};
+        WorksheetDriver w{openFromMenu(QStringLiteral("Form3"))};
         w.typeProblem(QStringLiteral("3"), dividend);
         QVERIFY(w.press(QStringLiteral("Command1")));
         QCOMPARE(catcher.count(), 1);
@@ -277,7 +277,7 @@ private slots:
         QCOMPARE(catcher.last().buttons.size(), 1);
         QCoreApplication::processEvents();
         QVERIFY(!loadedSheet(QStringLiteral("Form3")));
-        Sheetside two{loadedSheet(QStringLiteral("Form2"))};
+        WorksheetDriver two{loadedSheet(QStringLiteral("Form2"))};
         QVERIFY(two.form && two.form->isVisible());
         QCOMPARE(two.row("Text3 Text2 Text1"), QStringLiteral("  "));
         QCOMPARE(two.shownButtons().join(QLatin1Char(' ')), FixedButtons2);
@@ -287,7 +287,7 @@ private slots:
     void anEmptyTensBoxIsWorkedWithoutRedirect()
     {
         MessageCatcher catcher;
-        Sheetside w{openFromMenu(QStringLiteral("Form3"))};
+        WorksheetDriver w{openFromMenu(QStringLiteral("Form3"))};
         w.typeProblem(QStringLiteral("4"), QStringLiteral("9 5"));
         QVERIFY(w.press(QStringLiteral("Command1")));
         QCOMPARE(catcher.count(), 0);
@@ -307,7 +307,7 @@ private slots:
         QFETCH(QString, sheet);
         QFETCH(QString, dividend);
         QFETCH(QString, fixed);
-        Sheetside w{openFromMenu(sheet)};
+        WorksheetDriver w{openFromMenu(sheet)};
         w.typeProblem(QStringLiteral("6"), dividend);
         QVERIFY(w.workAll());
         QVERIFY(w.press(QStringLiteral("Command10")));
@@ -355,7 +355,7 @@ private slots:
         QFETCH(QString, divisorThen);
         QFETCH(int, refused);
         MessageCatcher catcher;
-        Sheetside w{openFromMenu(sheet)};
+        WorksheetDriver w{openFromMenu(sheet)};
         w.typeProblem(QStringLiteral("5"), dividend);
         const auto &steps = w.form->sheetDef().steps;
         for (int k = 0; k < stepsBefore; ++k)
@@ -386,7 +386,7 @@ private slots:
     }
 
 private:
-    static void retypeHundreds(const Sheetside &w, const QString &digit)
+    static void retypeHundreds(const WorksheetDriver &w, const QString &digit)
     {
         erase(w.box(QStringLiteral("Text2")));
         type(w.box(QStringLiteral("Text2")), digit);

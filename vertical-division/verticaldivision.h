@@ -15,6 +15,7 @@ namespace tolbrin {
 // a quick solution plays every step with pauses and a check shows
 // quotient x divisor = product, product + remainder = dividend value by value.
 // Everything specific to one worksheet comes from its Sheet.
+// Actions the worksheet design names keep its spelling; the rest is lower camel case.
 class VerticalDivisionForm : public forms::Form {
     Q_OBJECT
 public:

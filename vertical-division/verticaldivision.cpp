@@ -1,4 +1,4 @@
-#include "worksheets.h"
+#include "verticaldivision.h"
 
 #include "tolbrincredits.h"
 #include "tolbrinmenu.h"

@@ -566,4 +566,4 @@ private slots:
 };
 
 QTEST_MAIN(DaskinTest)
-#include "daskin_test.moc"
+#include "daskin_window_test.moc"
