@@ -30,7 +30,7 @@ drills::ScoreBoardDesign scoreBoardAt(int right, int wrong, int questions, int g
 } // namespace
 
 MultiplicationDrill::MultiplicationDrill(const QString &formName, AnswerMode mode)
-    : QuestionWindow(formName, drills::DrillSettings{mode, false, false})
+    : QuestionWindow(formName, drills::DrillSettings{.mode = mode, .sound = false, .blockDuringFeedback = false})
 {
     setReturnAction([] { forms::show<Form5>(); });
 }

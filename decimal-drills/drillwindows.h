@@ -12,8 +12,6 @@ class MultiplicationDrill : public drills::QuestionWindow {
 public:
     MultiplicationDrill(const QString &formName, drills::AnswerMode mode);
 
-    Decimal product() const { return product_; }
-
 protected:
     drills::Question drawQuestion(bool first) override;
     bool isRight(const QString &answer) const override;

@@ -1,50 +1,58 @@
 #include "divisions.h"
 
+#include "drills/draw.h"
 #include "forms/numbers.h"
+
+#include <vector>
 
 namespace halvery {
 
-const std::vector<drills::KindRanges> &sixKinds()
-{
-    static const std::vector<drills::KindRanges> kinds = {
-        {10, 10}, {100, 100}, {100, 1000}, {100, 1000}, {100, 1000}, {100, 100},
-    };
-    return kinds;
-}
-
-const std::vector<drills::KindRanges> &eightKinds()
-{
-    static const std::vector<drills::KindRanges> kinds = {
-        {10, 10}, {100, 100}, {100, 1000}, {100, 1000}, {100, 1000}, {100, 100}, {100, 100}, {100, 100},
-    };
-    return kinds;
-}
-
 namespace {
-struct KindRow {
-    long long scale;
-    long long divisor;
-};
-Division fromRow(const KindRow *rows, int kind, int a) { return {rows[kind].scale * a, rows[kind].divisor}; }
+
+constexpr std::array<Kind, 6> WriteKinds{{
+    {10, 10, 10, 10},
+    {100, 100, 100, 100},
+    {100, 1000, 1000, 1000},
+    {100, 1000, 100, 10},
+    {100, 1000, 1000, 100},
+    {100, 100, 10000, 1000},
+}};
+
+constexpr std::array<Kind, 6> ChooseKinds{{
+    {10, 10, 10, 10},
+    {100, 100, 100, 100},
+    {100, 1000, 1000, 1000},
+    {100, 1000, 1000, 100},
+    {100, 1000, 1000, 10},
+    {100, 100, 10000, 1000},
+}};
+
+constexpr std::array<Kind, 8> JudgeKinds{{
+    {10, 10, 10, 10},
+    {100, 100, 100, 100},
+    {100, 1000, 1000, 1000},
+    {100, 1000, 100, 10},
+    {100, 1000, 1000, 100},
+    {100, 100, 10000, 1000},
+    {100, 100, 10000, 100},
+    {100, 100, 10000, 10},
+}};
+
 } // namespace
 
-Division writeDivision(int kind, int a)
-{
-    static const KindRow rows[] = {{10, 10}, {100, 100}, {1000, 1000}, {100, 10}, {1000, 100}, {10000, 1000}};
-    return fromRow(rows, kind, a);
-}
+std::span<const Kind> writeKinds() { return WriteKinds; }
+std::span<const Kind> chooseKinds() { return ChooseKinds; }
+std::span<const Kind> judgeKinds() { return JudgeKinds; }
 
-Division chooseDivision(int kind, int a)
-{
-    static const KindRow rows[] = {{10, 10}, {100, 100}, {1000, 1000}, {1000, 100}, {1000, 10}, {10000, 1000}};
-    return fromRow(rows, kind, a);
-}
+Division division(const Kind &k, int a) { return {k.scale * a, k.divisor}; }
 
-Division judgeDivision(int kind, int a)
+DrawnDivision drawDivision(std::span<const Kind> kinds)
 {
-    static const KindRow rows[] = {{10, 10},    {100, 100},   {1000, 1000}, {100, 10},
-                                   {1000, 100}, {10000, 1000}, {10000, 100}, {10000, 10}};
-    return fromRow(rows, kind, a);
+    std::vector<drills::KindRanges> ranges;
+    for (const Kind &k : kinds)
+        ranges.push_back({k.rangeA, k.rangeB});
+    const drills::KindDraw d = drills::drawKind(ranges);
+    return {d.kind, division(kinds[size_t(d.kind)], d.a)};
 }
 
 std::array<long long, 3> decoyAnswers(int kind, long long q, bool firstOfRun)

@@ -2,9 +2,7 @@
 #include <QString>
 
 #include <array>
-#include <vector>
-
-#include "drills/draw.h"
+#include <span>
 
 // The division questions of the three answer modes, held as whole numbers
 // (the shown values of the right-or-wrong drill in tenths).
@@ -16,15 +14,30 @@ struct Division {
     long long quotient() const { return dividend / divisor; }
 };
 
-// The kind ranges of the write and choose drills (6 kinds) and of the
-// right-or-wrong drill (8 kinds).
-const std::vector<drills::KindRanges> &sixKinds();
-const std::vector<drills::KindRanges> &eightKinds();
+// A question kind of one drill: a is drawn below rangeA and b below rangeB
+// (b only decides a redraw); the question is scale × a ÷ divisor.
+struct Kind {
+    int rangeA;
+    int rangeB;
+    long long scale;
+    long long divisor;
+};
 
-// The question of kind `kind` with the drawn number a, per drill.
-Division writeDivision(int kind, int a);
-Division chooseDivision(int kind, int a);
-Division judgeDivision(int kind, int a);
+// The kinds of the write and choose drills (6 each) and of the right-or-wrong
+// drill (8).
+std::span<const Kind> writeKinds();
+std::span<const Kind> chooseKinds();
+std::span<const Kind> judgeKinds();
+
+// The question of kind k with the drawn number a.
+Division division(const Kind &k, int a);
+
+// A question drawn from a drill's kinds, with the index of its kind.
+struct DrawnDivision {
+    int kind;
+    Division division;
+};
+DrawnDivision drawDivision(std::span<const Kind> kinds);
 
 // The captions of Command1, Command2, Command3 for the quotient q; the run's
 // first question orders kind 0 differently.

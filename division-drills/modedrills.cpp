@@ -17,7 +17,10 @@ using drills::LabelDesign;
 const QRgb White = bgr(0xFFFFFF);
 const QRgb LightYellow = bgr(0x00C0FFFF);
 
-drills::DrillSettings settingsFor(drills::AnswerMode mode) { return {mode, true, true}; }
+drills::DrillSettings settingsFor(drills::AnswerMode mode)
+{
+    return {.mode = mode, .sound = true, .blockDuringFeedback = true};
+}
 
 void backToModeMenu(drills::QuestionWindow *w)
 {
@@ -45,8 +48,7 @@ Form2::Form2() : QuestionWindow(QStringLiteral("Form2"), settingsFor(drills::Ans
 
 drills::Question Form2::drawQuestion(bool)
 {
-    const drills::KindDraw k = drills::drawKind(sixKinds());
-    const Division d = writeDivision(k.kind, k.a);
+    const Division d = drawDivision(writeKinds()).division;
     return {questionText(d), numberText(d.quotient()), {}, false};
 }
 
@@ -67,9 +69,8 @@ Form4::Form4() : QuestionWindow(QStringLiteral("Form4"), settingsFor(drills::Ans
 
 drills::Question Form4::drawQuestion(bool first)
 {
-    const drills::KindDraw k = drills::drawKind(sixKinds());
-    const Division d = chooseDivision(k.kind, k.a);
-    const std::array<long long, 3> captions = decoyAnswers(k.kind, d.quotient(), first);
+    const auto [kind, d] = drawDivision(chooseKinds());
+    const std::array<long long, 3> captions = decoyAnswers(kind, d.quotient(), first);
     return {questionText(d),
             numberText(d.quotient()),
             {numberText(captions[0]), numberText(captions[1]), numberText(captions[2])},
@@ -110,8 +111,7 @@ Form3::Form3() : QuestionWindow(QStringLiteral("Form3"), settingsFor(drills::Ans
 
 drills::Question Form3::drawQuestion(bool)
 {
-    const drills::KindDraw k = drills::drawKind(eightKinds());
-    const Division d = judgeDivision(k.kind, k.a);
+    const Division d = drawDivision(judgeKinds()).division;
     const int variant = forms::randomBelow(3);
     return {questionText(d) + tenthsText(shownTenths(d.quotient(), variant)), numberText(d.quotient()), {},
             variant == 0};

@@ -20,7 +20,9 @@ bool sameNumber(int expected, const QString &typed)
 
 } // namespace
 
-Form6::Form6() : QuestionWindow(QStringLiteral("Form6"), {drills::AnswerMode::Write, true, true})
+Form6::Form6()
+    : QuestionWindow(QStringLiteral("Form6"),
+                     {.mode = drills::AnswerMode::Write, .sound = true, .blockDuringFeedback = true})
 {
     addBackdrop(this, 720, 8220);
     drills::DrillControls c;

@@ -11,9 +11,6 @@ public:
     Form7();
     void onLoad() override;
 
-    // The program's folder with a final "/".
-    QString programFolder() const { return programFolder_; }
-
 private:
     void Command1_Click();
     void Command8_Click();

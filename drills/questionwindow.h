@@ -91,7 +91,6 @@ protected:
     // Shows feedback, counts, sound, grade, then the delay.
     void answer(bool right);
 
-    forms::Timer *timer() const { return timer_; }
     const DrillSettings &settings() const { return settings_; }
 
 private:

@@ -88,6 +88,10 @@ struct GuardDef {
     QString message;
 };
 
+// The refusal of "0" as the dividend's leading digit, by a guard of every
+// worksheet and by step 1.
+extern const QString LeadingDividendZero;
+
 // Where a step button sits: in the steps frame (at its standard row), or in
 // the continued-steps frame.
 struct StepButtonDef {
@@ -124,6 +128,7 @@ struct CheckDef {
     std::vector<LineDef> lines;
 };
 
+// A command button's place; its size defaults to a step button's.
 struct ButtonPos {
     int x, y, w = 1335, h = 255;
 };

@@ -21,7 +21,6 @@ using forms::numberText;
 namespace {
 
 const QString MissingDigits = QStringLiteral("بعض الأرقام لم يتم إدخالها !!");
-const QString LeadingZero = QStringLiteral("الصفر غير مسموح به في آخر خانة من المقسوم !!");
 const QString NotComplete = QStringLiteral("أكمل حل المسألة أولاً");
 const QString ErrorTitle = QStringLiteral("خطأ");
 const QString NoticeTitle = QStringLiteral("تنبيه");
@@ -144,14 +143,14 @@ void StepTutorForm::build(const QString &windowName)
 
     for (const StepButtonDef &def : sheet_.stepButtons) {
         QWidget *parent = def.continued ? static_cast<QWidget *>(continued) : steps;
-        int x = 240, y = StepRows[def.step - 1].top;
+        ButtonPos pos{240, StepRows[def.step - 1].top};
         if (def.step == 2) { // sits on the window, at its place in the frame's column
             parent = this;
-            x += sheet_.stepFrame.x;
-            y += sheet_.stepFrame.y;
+            pos.x += sheet_.stepFrame.x;
+            pos.y += sheet_.stepFrame.y;
         }
         auto *b = new CommandButton(parent, name("Command", def.button), stepCaption(def.step));
-        placeTwips(b, x, y, 1335, 255);
+        placeTwips(b, pos.x, pos.y, pos.w, pos.h);
         b->hide();
         buttons_.insert(def.button, b);
     }
@@ -270,7 +269,7 @@ bool StepTutorForm::problemComplete()
     }
     forms::TextBox *lead = box(sheet_.dividendBoxes.front());
     if (lead->text() == QLatin1String("0")) {
-        showError(LeadingZero);
+        showError(LeadingDividendZero);
         lead->setText(QString());
         return false;
     }

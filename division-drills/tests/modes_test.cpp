@@ -263,6 +263,54 @@ private slots:
         }
     }
 
+    // Each kind of the write and right-or-wrong drills at its largest a: the
+    // question shown, and the answer the drill takes as right.
+    void everyKindAsksItsQuestion_data()
+    {
+        QTest::addColumn<bool>("judge");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("a");
+        QTest::addColumn<QString>("question");
+        QTest::addColumn<QString>("quotient");
+        const auto row = [](bool judge, int kind, int a, const char *question, const char *quotient) {
+            QTest::addRow("%s kind %d", judge ? "judge" : "write", kind)
+                << judge << kind << a << QString::fromUtf8(question) << QString::fromUtf8(quotient);
+        };
+        row(false, 0, 9, "90÷10=", "9");
+        row(false, 1, 99, "9900÷100=", "99");
+        row(false, 2, 99, "99000÷1000=", "99");
+        row(false, 3, 99, "9900÷10=", "990");
+        row(false, 4, 99, "99000÷100=", "990");
+        row(false, 5, 99, "990000÷1000=", "990");
+        row(true, 0, 9, "90÷10=", "9");
+        row(true, 1, 99, "9900÷100=", "99");
+        row(true, 2, 99, "99000÷1000=", "99");
+        row(true, 3, 99, "9900÷10=", "990");
+        row(true, 4, 99, "99000÷100=", "990");
+        row(true, 5, 99, "990000÷1000=", "990");
+        row(true, 6, 99, "990000÷100=", "9900");
+        row(true, 7, 99, "990000÷10=", "99000");
+    }
+    void everyKindAsksItsQuestion()
+    {
+        QFETCH(bool, judge);
+        QFETCH(int, kind);
+        QFETCH(int, a);
+        QFETCH(QString, question);
+        QFETCH(QString, quotient);
+        if (judge) {
+            auto *w = pupil->open<Form3>("Label4", statement(kind, a, Shown::Answer, 9));
+            QCOMPARE(caption(w, "Label2"), question + quotient);
+            clickLabel(w, "Label7");
+            QCOMPARE(caption(w, "Label3"), Right);
+        } else {
+            auto *w = pupil->open<Form2>("Label2", drillstest::question(kind, a, 9));
+            QCOMPARE(caption(w, "Label2"), question);
+            typeAnswer(w, quotient);
+            QCOMPARE(caption(w, "Label3"), Right);
+        }
+    }
+
     void theJudgeDrillGreysItsChoicesDuringTheFeedback()
     {
         auto *w = pupil->open<Form3>("Label4", inOrder({statement(0, 5, Shown::Answer, 9), statement(1, 2, Shown::TenTimesLarger, 9)}));
@@ -370,12 +418,10 @@ private slots:
     {
         QFETCH(int, window);
         QFETCH(int, kind);
-        const int range = (window == 3 ? eightKinds() : sixKinds())[size_t(kind)].rangeA;
+        const Kind &k = (window == 2 ? writeKinds() : window == 4 ? chooseKinds() : judgeKinds())[size_t(kind)];
         static const QRegularExpression question(QStringLiteral("^([0-9]+)÷(10|100|1000)=(.*)$"));
-        for (int a = 1; a < range; ++a) {
-            const Division d = window == 2 ? writeDivision(kind, a)
-                : window == 4              ? chooseDivision(kind, a)
-                                           : judgeDivision(kind, a);
+        for (int a = 1; a < k.rangeA; ++a) {
+            const Division d = division(k, a);
             QCOMPARE(d.dividend % d.divisor, 0LL);
             const auto m = question.match(questionText(d));
             QVERIFY(m.hasMatch());

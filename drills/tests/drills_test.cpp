@@ -94,7 +94,7 @@ class DrillsTest : public QObject {
     void open(AnswerMode mode, bool sound, bool block, std::vector<int> draws)
     {
         forms::testing::scriptDraws(std::move(draws));
-        SmallDrill::settings = DrillSettings{mode, sound, block};
+        SmallDrill::settings = DrillSettings{.mode = mode, .sound = sound, .blockDuringFeedback = block};
         drill = forms::show<SmallDrill>();
     }
     void answerTyped(const QString &text)

@@ -89,15 +89,15 @@ const Sheet &form1Sheet()
             {27, K::Check, 720, 3000},
         };
         s.lines = {
-            {QStringLiteral("Line1"), 0, 5760, 2400, 7920, 2400, 3},
-            {QStringLiteral("Line1"), 1, 5760, 3120, 5760, 2400, 3},
-            {QStringLiteral("Line1"), 2, 4440, 3120, 5760, 3120, 3},
-            {QStringLiteral("Line2"), -1, 5880, 3720, 7920, 3720, 3},
-            {QStringLiteral("Line4"), -1, 5880, 5040, 7920, 5040, 3},
-            {QStringLiteral("Line6"), -1, 5880, 6360, 7920, 6360, 3},
-            {QStringLiteral("Line3"), -1, 7920, 3480, 8040, 3480, 2, {}, true},
-            {QStringLiteral("Line5"), -1, 7920, 4800, 8040, 4800, 2, {}, true},
-            {QStringLiteral("Line7"), -1, 7920, 6120, 8040, 6120, 2, {}, true},
+            bracket(0, 5760, 2400, 7920, 2400),
+            bracket(1, 5760, 3120, 5760, 2400),
+            bracket(2, 4440, 3120, 5760, 3120),
+            line(2, 5880, 3720, 7920, 3720, 3),
+            line(4, 5880, 5040, 7920, 5040, 3),
+            line(6, 5880, 6360, 7920, 6360, 3),
+            line(3, 7920, 3480, 8040, 3480, 2, true),
+            line(5, 7920, 4800, 8040, 4800, 2, true),
+            line(7, 7920, 6120, 8040, 6120, 2, true),
         };
         s.divisorBoxes = {6};
         s.dividendBoxes = {5, 4, 3};
@@ -122,7 +122,7 @@ const Sheet &form1Sheet()
         c.hideable = {23};
         c.sumRemainderLabel = 15;
         setCheckLabels(c, {.caption1X = 120, .quotientCaptionX = 2160, .captionX = 1800, .valueX = 960, .valuePt = 14.25, .timesX = 1920, .productX = 2280, .plusX = 1920, .remainderX = 1440, .equalsX = 960});
-        c.lines = {{QStringLiteral("Line8"), -1, 480, 2880, 1800, 2880, 3}};
+        c.lines = {line(8, 480, 2880, 1800, 2880, 3)};
 
         s.newProblemPos = {2040, 2400};
         s.checkPos = {2040, 2760};
@@ -192,17 +192,17 @@ const Sheet &form2Sheet()
             {32, K::Check, 360, 3000},
         };
         s.lines = {
-            {QStringLiteral("Line1"), 0, 5880, 2400, 7920, 2400, 3},
-            {QStringLiteral("Line1"), 1, 5880, 3120, 5880, 2400, 1},
-            {QStringLiteral("Line1"), 2, 4920, 3120, 5880, 3120, 1},
-            {QStringLiteral("Line2"), -1, 6000, 3720, 7920, 3720, 3},
-            {QStringLiteral("Line4"), -1, 5880, 5040, 7920, 5040, 3},
-            {QStringLiteral("Line6"), -1, 5880, 6360, 7920, 6360, 3},
-            {QStringLiteral("Line9"), -1, 5880, 7680, 7920, 7680, 3},
-            {QStringLiteral("Line3"), -1, 8040, 3480, 8160, 3480, 2, Blue},
-            {QStringLiteral("Line5"), -1, 8040, 4800, 8160, 4800, 2, Blue},
-            {QStringLiteral("Line7"), -1, 8040, 6120, 8160, 6120, 2, Blue},
-            {QStringLiteral("Line10"), -1, 8040, 7440, 8160, 7440, 2, Blue},
+            bracket(0, 5880, 2400, 7920, 2400),
+            bracket(1, 5880, 3120, 5880, 2400, 1),
+            bracket(2, 4920, 3120, 5880, 3120, 1),
+            line(2, 6000, 3720, 7920, 3720, 3),
+            line(4, 5880, 5040, 7920, 5040, 3),
+            line(6, 5880, 6360, 7920, 6360, 3),
+            line(9, 5880, 7680, 7920, 7680, 3),
+            line(3, 8040, 3480, 8160, 3480, 2, Blue),
+            line(5, 8040, 4800, 8160, 4800, 2, Blue),
+            line(7, 8040, 6120, 8160, 6120, 2, Blue),
+            line(10, 8040, 7440, 8160, 7440, 2, Blue),
         };
         s.divisorBoxes = {6};
         s.dividendBoxes = {5, 4, 3, 2};
@@ -230,7 +230,7 @@ const Sheet &form2Sheet()
         c.hideable = {31};
         c.sumRemainderLabel = 11;
         setCheckLabels(c, {.caption1X = 120, .quotientCaptionX = 2160, .captionX = 1800, .valueX = 960, .timesX = 1920, .sumY = 4080, .productX = 2280, .plusX = 1920, .remainderX = 1440, .equalsX = 960});
-        c.lines = {{QStringLiteral("Line8"), -1, 240, 2880, 1800, 2880, 3}};
+        c.lines = {line(8, 240, 2880, 1800, 2880, 3)};
 
         s.newProblemPos = {2160, 2400};
         s.checkPos = {2160, 2760};
@@ -310,19 +310,19 @@ const Sheet &form3Sheet()
             {40, K::Check, 360, 3000},
         };
         s.lines = {
-            {QStringLiteral("Line1"), 0, 7080, 960, 9240, 960, 3},
-            {QStringLiteral("Line1"), 1, 7080, 960, 7080, 1680, 3},
-            {QStringLiteral("Line1"), 2, 5760, 1680, 7080, 1680, 3},
-            {QStringLiteral("Line2"), -1, 7200, 2280, 9240, 2280, 3},
-            {QStringLiteral("Line4"), -1, 7200, 3600, 9240, 3600, 3},
-            {QStringLiteral("Line6"), -1, 7200, 4920, 9240, 4920, 3},
-            {QStringLiteral("Line9"), -1, 7200, 6240, 9240, 6240, 3},
-            {QStringLiteral("Line11"), -1, 7200, 7560, 9240, 7560, 3},
-            {QStringLiteral("Line3"), -1, 9240, 2040, 9360, 2040, 2, {}, true},
-            {QStringLiteral("Line5"), -1, 9240, 3360, 9360, 3360, 2, {}, true},
-            {QStringLiteral("Line7"), -1, 9240, 4680, 9360, 4680, 2, {}, true},
-            {QStringLiteral("Line10"), -1, 9240, 6000, 9360, 6000, 2, {}, true},
-            {QStringLiteral("Line12"), -1, 9240, 7320, 9360, 7320, 2, {}, true},
+            bracket(0, 7080, 960, 9240, 960),
+            bracket(1, 7080, 960, 7080, 1680),
+            bracket(2, 5760, 1680, 7080, 1680),
+            line(2, 7200, 2280, 9240, 2280, 3),
+            line(4, 7200, 3600, 9240, 3600, 3),
+            line(6, 7200, 4920, 9240, 4920, 3),
+            line(9, 7200, 6240, 9240, 6240, 3),
+            line(11, 7200, 7560, 9240, 7560, 3),
+            line(3, 9240, 2040, 9360, 2040, 2, true),
+            line(5, 9240, 3360, 9360, 3360, 2, true),
+            line(7, 9240, 4680, 9360, 4680, 2, true),
+            line(10, 9240, 6000, 9360, 6000, 2, true),
+            line(12, 9240, 7320, 9360, 7320, 2, true),
         };
         s.divisorBoxes = {6};
         s.dividendBoxes = {5, 4, 3, 2, 33};
@@ -357,7 +357,7 @@ const Sheet &form3Sheet()
         c.hideable = {39};
         c.sumRemainderLabel = 11;
         setCheckLabels(c, {.caption1X = 480, .quotientCaptionX = 2520, .captionX = 2160, .valueX = 1320, .timesX = 2280, .sumY = 4080, .productX = 2520, .productW = 855, .plusX = 2160, .remainderX = 1680, .equalsX = 1200, .dividendW = 855});
-        c.lines = {{QStringLiteral("Line8"), -1, 240, 2880, 2160, 2880, 3}};
+        c.lines = {line(8, 240, 2880, 2160, 2880, 3)};
 
         s.newProblemPos = {2640, 1800};
         s.checkPos = {2640, 2160};

@@ -21,16 +21,31 @@ const Sheet &form8Sheet();
 const Sheet &form9Sheet();
 const Sheet &form10Sheet();
 
-// Texts every worksheet shares.
+// The window caption of every worksheet but Form8 and Form9.
 QString worksheetCaption();
+// The refusals of the divisor guards.
 extern const QString DivisorOneDigitRefused; // "0" or "1" as a one-digit divisor
 extern const QString LeadZeroRefused;        // "0" as the divisor's leading digit
-extern const QString LeadingDividendZero;    // "0" as the dividend's leading digit
 
-// The check frame's caption and the frames every worksheet has.
+// The steps, sizes and check frames every worksheet has, with their captions.
 inline FrameDef stepsFrame(int x, int y, int h) { return {2, QStringLiteral("خطوات الحل :"), x, y, 1815, h}; }
 inline FrameDef sizesFrame(int x, int y) { return {1, QStringLiteral("إختر القسمة المطلوبة"), x, y, 6135, 975}; }
 inline FrameDef checkFrame(int x, int y, int w, int h) { return {3, QStringLiteral("التحقق من الحل"), x, y, w, h}; }
+
+// The worksheets' lines, LineN, in the window's or the check frame's twips.
+inline LineDef line(int number, int x1, int y1, int x2, int y2, int width, bool activeTitle = false)
+{
+    return {QStringLiteral("Line%1").arg(number), -1, x1, y1, x2, y2, width, {}, activeTitle};
+}
+inline LineDef line(int number, int x1, int y1, int x2, int y2, int width, const QColor &color)
+{
+    return {QStringLiteral("Line%1").arg(number), -1, x1, y1, x2, y2, width, color};
+}
+// Line `index` of the division bracket, the control array Line1.
+inline LineDef bracket(int index, int x1, int y1, int x2, int y2, int width = 3)
+{
+    return {QStringLiteral("Line1"), index, x1, y1, x2, y2, width};
+}
 
 // Where the check frame's labels stand; their captions, fonts and colours are
 // the same in every worksheet.

@@ -63,15 +63,6 @@ std::vector<GuardDef> threeDigitGuards()
     };
 }
 
-LineDef line(int number, int x1, int y1, int x2, int y2, int width, bool activeTitle = false)
-{
-    return {QStringLiteral("Line%1").arg(number), -1, x1, y1, x2, y2, width, {}, activeTitle};
-}
-LineDef bracket(int index, int x1, int y1, int x2, int y2)
-{
-    return {QStringLiteral("Line1"), index, x1, y1, x2, y2, 3};
-}
-
 // Dividend boxes, then the divisor boxes, size buttons, steps, check, menu.
 QStringList tabOrder(const Sheet &s)
 {
@@ -193,7 +184,7 @@ const Sheet &form8Sheet()
         c.hideable = {22};
         c.sumRemainderLabel = 15;
         setCheckLabels(c, {.caption1X = 120, .quotientCaptionX = 2160, .captionX = 1800, .valueX = 960, .timesX = 1920, .productX = 2280, .plusX = 1920, .remainderX = 1320, .remainderW = 495, .equalsX = 960, .sumOnWindowBack = true});
-        c.lines = {{QStringLiteral("Line8"), -1, 240, 2880, 1800, 2880, 3}};
+        c.lines = {line(8, 240, 2880, 1800, 2880, 3)};
 
         s.newProblemPos = {2280, 2040};
         s.checkPos = {2280, 2400};
@@ -328,7 +319,7 @@ const Sheet &form9Sheet()
         c.hideable = {22, 53};
         c.sumRemainderLabel = 15;
         setCheckLabels(c, {.caption1X = 240, .quotientCaptionX = 2400, .captionX = 2040, .valueX = 1200, .timesX = 2160, .productX = 2400, .productW = 855, .plusX = 2040, .remainderX = 1440, .remainderW = 495, .equalsX = 1080, .dividendW = 855, .sumOnWindowBack = true});
-        c.lines = {{QStringLiteral("Line8"), -1, 240, 2880, 1920, 2880, 3}};
+        c.lines = {line(8, 240, 2880, 1920, 2880, 3)};
 
         s.newProblemPos = {1920, 2040};
         s.checkPos = {1920, 2400};
@@ -484,7 +475,7 @@ const Sheet &form10Sheet()
         c.hideable = {22, 53, 65};
         c.sumRemainderLabel = 15;
         setCheckLabels(c, {.caption1X = 240, .quotientCaptionX = 2640, .captionX = 2280, .valueX = 1440, .timesX = 2400, .productX = 2400, .productW = 975, .plusX = 2040, .remainderX = 1440, .remainderW = 495, .equalsX = 1080, .dividendX = 120, .dividendW = 975});
-        c.lines = {{QStringLiteral("Line8"), -1, 120, 2880, 2160, 2880, 3}};
+        c.lines = {line(8, 120, 2880, 2160, 2880, 3)};
 
         s.newProblemPos = {1920, 2040};
         s.checkPos = {1920, 2400};

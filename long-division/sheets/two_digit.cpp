@@ -78,15 +78,15 @@ const Sheet &form5Sheet()
             {27, K::Check, 720, 3000},           // product hundreds
         };
         s.lines = {
-            {QStringLiteral("Line1"), 0, 5760, 2400, 7920, 2400, 3},
-            {QStringLiteral("Line1"), 1, 5760, 2400, 5760, 3120, 3},
-            {QStringLiteral("Line1"), 2, 4440, 3120, 5760, 3120, 3},
-            {QStringLiteral("Line2"), -1, 5880, 3720, 7920, 3720, 3},
-            {QStringLiteral("Line4"), -1, 5880, 5040, 7920, 5040, 3},
-            {QStringLiteral("Line6"), -1, 5880, 6360, 7920, 6360, 3},
-            {QStringLiteral("Line3"), -1, 7920, 3480, 8040, 3480, 2, {}, true},
-            {QStringLiteral("Line5"), -1, 7920, 4800, 8040, 4800, 2, {}, true},
-            {QStringLiteral("Line7"), -1, 7920, 6120, 8040, 6120, 2, {}, true},
+            bracket(0, 5760, 2400, 7920, 2400),
+            bracket(1, 5760, 2400, 5760, 3120),
+            bracket(2, 4440, 3120, 5760, 3120),
+            line(2, 5880, 3720, 7920, 3720, 3),
+            line(4, 5880, 5040, 7920, 5040, 3),
+            line(6, 5880, 6360, 7920, 6360, 3),
+            line(3, 7920, 3480, 8040, 3480, 2, true),
+            line(5, 7920, 4800, 8040, 4800, 2, true),
+            line(7, 7920, 6120, 8040, 6120, 2, true),
         };
         s.divisorBoxes = {1, 6};
         s.dividendBoxes = {5, 4, 3};
@@ -108,7 +108,7 @@ const Sheet &form5Sheet()
         c.productDigits = {25, 26, 27};
         c.hideable = {22, 23};
         setCheckLabels(c, {.caption1X = 120, .quotientCaptionX = 2160, .captionX = 1800, .valueX = 960, .timesX = 1920, .productX = 2280, .plusX = 1920, .remainderX = 1440, .equalsX = 960});
-        c.lines = {{QStringLiteral("Line8"), -1, 480, 2880, 1800, 2880, 3}};
+        c.lines = {line(8, 480, 2880, 1800, 2880, 3)};
 
         s.newProblemPos = {2040, 2400};
         s.checkPos = {2040, 2760};
@@ -190,17 +190,17 @@ const Sheet &form6Sheet()
             {39, K::Check, 360, 3000},           // product thousands
         };
         s.lines = {
-            {QStringLiteral("Line1"), 0, 6000, 2160, 8160, 2160, 3},
-            {QStringLiteral("Line1"), 1, 6000, 2880, 6000, 2160, 3},
-            {QStringLiteral("Line1"), 2, 4680, 2880, 6000, 2880, 3},
-            {QStringLiteral("Line2"), -1, 6120, 3480, 8160, 3480, 3},
-            {QStringLiteral("Line4"), -1, 6120, 4800, 8160, 4800, 3},
-            {QStringLiteral("Line6"), -1, 6120, 6120, 8160, 6120, 3},
-            {QStringLiteral("Line9"), -1, 6120, 7440, 8160, 7440, 3},
-            {QStringLiteral("Line3"), -1, 8160, 3240, 8280, 3240, 2, {}, true},
-            {QStringLiteral("Line5"), -1, 8160, 4560, 8280, 4560, 2, {}, true},
-            {QStringLiteral("Line7"), -1, 8160, 5880, 8280, 5880, 2, {}, true},
-            {QStringLiteral("Line10"), -1, 8160, 7200, 8280, 7200, 2, {}, true},
+            bracket(0, 6000, 2160, 8160, 2160),
+            bracket(1, 6000, 2880, 6000, 2160),
+            bracket(2, 4680, 2880, 6000, 2880),
+            line(2, 6120, 3480, 8160, 3480, 3),
+            line(4, 6120, 4800, 8160, 4800, 3),
+            line(6, 6120, 6120, 8160, 6120, 3),
+            line(9, 6120, 7440, 8160, 7440, 3),
+            line(3, 8160, 3240, 8280, 3240, 2, true),
+            line(5, 8160, 4560, 8280, 4560, 2, true),
+            line(7, 8160, 5880, 8280, 5880, 2, true),
+            line(10, 8160, 7200, 8280, 7200, 2, true),
         };
         s.divisorBoxes = {1, 6};
         s.dividendBoxes = {5, 4, 3, 30};
@@ -225,7 +225,7 @@ const Sheet &form6Sheet()
         c.productDigits = {25, 26, 27, 39};
         c.hideable = {23};
         setCheckLabels(c, {.caption1X = 120, .quotientCaptionX = 2160, .captionX = 1800, .valueX = 960, .timesX = 1920, .productX = 2280, .plusX = 1920, .remainderX = 1440, .equalsX = 960});
-        c.lines = {{QStringLiteral("Line8"), -1, 240, 2880, 1800, 2880, 3}};
+        c.lines = {line(8, 240, 2880, 1800, 2880, 3)};
 
         s.newProblemPos = {2280, 2160};
         s.checkPos = {2280, 2520};
@@ -318,19 +318,19 @@ const Sheet &form7Sheet()
             {48, K::Check, 360, 3000},                // product ten-thousands
         };
         s.lines = {
-            {QStringLiteral("Line1"), 0, 7080, 1080, 9240, 1080, 3},
-            {QStringLiteral("Line1"), 1, 7080, 1800, 7080, 1080, 3},
-            {QStringLiteral("Line1"), 2, 5760, 1800, 7080, 1800, 3},
-            {QStringLiteral("Line2"), -1, 7200, 2400, 9240, 2400, 3},
-            {QStringLiteral("Line4"), -1, 7200, 3720, 9240, 3720, 3},
-            {QStringLiteral("Line6"), -1, 7200, 5040, 9240, 5040, 3},
-            {QStringLiteral("Line9"), -1, 7200, 6360, 9240, 6360, 3},
-            {QStringLiteral("Line11"), -1, 7200, 7680, 9240, 7680, 3},
-            {QStringLiteral("Line3"), -1, 9240, 2160, 9360, 2160, 2, {}, true},
-            {QStringLiteral("Line5"), -1, 9240, 3480, 9360, 3480, 2, {}, true},
-            {QStringLiteral("Line7"), -1, 9240, 4800, 9360, 4800, 2, {}, true},
-            {QStringLiteral("Line10"), -1, 9240, 6120, 9360, 6120, 2, {}, true},
-            {QStringLiteral("Line12"), -1, 9240, 7440, 9360, 7440, 2, {}, true},
+            bracket(0, 7080, 1080, 9240, 1080),
+            bracket(1, 7080, 1800, 7080, 1080),
+            bracket(2, 5760, 1800, 7080, 1800),
+            line(2, 7200, 2400, 9240, 2400, 3),
+            line(4, 7200, 3720, 9240, 3720, 3),
+            line(6, 7200, 5040, 9240, 5040, 3),
+            line(9, 7200, 6360, 9240, 6360, 3),
+            line(11, 7200, 7680, 9240, 7680, 3),
+            line(3, 9240, 2160, 9360, 2160, 2, true),
+            line(5, 9240, 3480, 9360, 3480, 2, true),
+            line(7, 9240, 4800, 9360, 4800, 2, true),
+            line(10, 9240, 6120, 9360, 6120, 2, true),
+            line(12, 9240, 7440, 9360, 7440, 2, true),
         };
         s.divisorBoxes = {1, 6};
         s.dividendBoxes = {5, 4, 3, 30, 40};
@@ -367,7 +367,7 @@ const Sheet &form7Sheet()
         c.productDigits = {25, 26, 27, 39, 48};
         c.hideable = {38};
         setCheckLabels(c, {.caption1X = 240, .quotientCaptionX = 2520, .captionX = 2160, .valueX = 1320, .timesX = 2280, .productX = 2400, .productW = 855, .plusX = 2040, .remainderX = 1440, .remainderW = 495, .equalsX = 1080, .dividendW = 855});
-        c.lines = {{QStringLiteral("Line8"), -1, 240, 2880, 2160, 2880, 3}};
+        c.lines = {line(8, 240, 2880, 2160, 2880, 3)};
 
         s.newProblemPos = {2040, 2040};
         s.checkPos = {2040, 2400};
