@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "factcards.h"
+#include "forms/tests/pixels.h"
 #include "listtest.h"
 
 using namespace halvery;

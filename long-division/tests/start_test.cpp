@@ -5,6 +5,7 @@
 #include "corvane.h"
 #include "forms/app.h"
 #include "forms/window.h"
+#include "forms/tests/pixels.h"
 #include "corvanemenu.h"
 #include "corvanesplash.h"
 #include "worksheet_driver.h"
