@@ -7,7 +7,6 @@
 #include "remainderdrill.h"
 #include "stepdrill.h"
 
-#include "drills/feedbacksound.h"
 #include "forms/app.h"
 #include "forms/fonts.h"
 #include "forms/msgbox.h"
@@ -83,7 +82,7 @@ Form7::Form7() : DrillWindow(QStringLiteral("Form7"))
     first->setFocus();
 }
 
-void Form7::onLoad() { programFolder_ = drills::withFinalSlash(forms::programFolder()); }
+void Form7::onLoad() { programFolder_ = forms::withFinalSlash(forms::programFolder()); }
 
 void Form7::Command1_Click()
 {

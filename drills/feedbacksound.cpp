@@ -7,14 +7,9 @@
 
 namespace drills {
 
-QString withFinalSlash(const QString &folder)
-{
-    return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
-}
-
 QString feedbackSoundPath(bool right)
 {
-    return withFinalSlash(forms::programFolder())
+    return forms::withFinalSlash(forms::programFolder())
         + (right ? QStringLiteral("sound/yes.wav") : QStringLiteral("sound/no.wav"));
 }
 

@@ -5,9 +5,6 @@ class QWidget;
 
 namespace drills {
 
-// The folder with a final "/" (added unless it is already there).
-QString withFinalSlash(const QString &folder);
-
 // The sound file played after an answer: the program's folder followed by
 // "sound/yes.wav" or "sound/no.wav".
 QString feedbackSoundPath(bool right);

@@ -1,6 +1,7 @@
 #include "app.h"
 
 #include "fonts.h"
+#include "internal.h"
 #include "window.h"
 
 #include <QApplication>
@@ -131,6 +132,11 @@ QString programFolder()
     if (dir.size() > 1 && dir.endsWith(QLatin1Char('/')))
         dir.chop(1);
     return dir;
+}
+
+QString withFinalSlash(const QString &folder)
+{
+    return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
 }
 
 namespace {

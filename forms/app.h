@@ -39,6 +39,9 @@ QString programTitle();
 // The folder that holds the program file; ends in "/" only at the root.
 QString programFolder();
 
+// The folder with a final "/" (added unless it is already there).
+QString withFinalSlash(const QString &folder);
+
 // Starts a program file by path, detached, with no arguments and not through
 // a shell, and returns at once: false when it could not be started.
 bool startProgram(const QString &path);

@@ -17,7 +17,7 @@ QStringList fontFamiliesFor(const QString &family)
     static const QString latin = QStringLiteral("Liberation Sans");
     static const QHash<QString, QStringList> table = {
         // Liberation Sans has Arial's metrics; Arabic letters come from the next family.
-        {QStringLiteral("Arial"), {QStringLiteral("Liberation Sans"), sans, last}},
+        {QStringLiteral("Arial"), {latin, sans, last}},
         {QStringLiteral("MS Sans Serif"), {latin, sans, last}},
         {QStringLiteral("Arabic Transparent"), {latin, sans, last}},
         {QStringLiteral("Akhbar MT"), {QStringLiteral("Rasheeq"), sans, last}},
@@ -27,7 +27,7 @@ QStringList fontFamiliesFor(const QString &family)
     const auto it = table.constFind(family);
     if (it != table.constEnd())
         return *it;
-    return {family, QStringLiteral("DejaVu Sans")};
+    return {family, last};
 }
 
 bool useStandInFontsOnly()

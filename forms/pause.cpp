@@ -1,6 +1,7 @@
 #include "pause.h"
 
 #include "app.h"
+#include "internal.h"
 #include "timing.h"
 #include "window.h"
 
@@ -13,11 +14,6 @@
 #include <algorithm>
 
 namespace forms {
-
-namespace detail {
-void callPauseHook(int ms);
-bool passed(QTimer *timer, const QDeadlineTimer &deadline);
-} // namespace detail
 
 bool pauseWholeSeconds(QWidget *owner, int seconds)
 {

@@ -1,5 +1,7 @@
 #include "timing.h"
 
+#include "internal.h"
+
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QTimer>

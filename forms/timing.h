@@ -42,7 +42,8 @@ private:
     QDeadlineTimer deadline_; // the next tick's instant on the monotonic clock
 };
 
-// The present time; in whole seconds where the designs ask for them.
+// The present time, to the millisecond: the system clock's, or under manual
+// time the test's clock (setNow, advance).
 QDateTime now();
 
 // Test control of time: timers and pauses then follow advance() only.

@@ -3,6 +3,7 @@
 #include "app.h"
 #include "frame.h"
 #include "geometry.h"
+#include "internal.h"
 #include "palette.h"
 
 #include <QCloseEvent>
@@ -46,7 +47,6 @@ Form *loaded(std::type_index type)
     return nullptr;
 }
 void registerForm(std::type_index type, Form *form) { registry().push_back({type, QString(), form}); }
-void programEndedByUnload();
 } // namespace detail
 
 Form *instance(const QString &name)

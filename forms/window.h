@@ -10,7 +10,9 @@ namespace forms {
 
 class ClickWatch;
 
-// A window with a single default instance: load, show, hide and unload.
+// A window, loaded, shown, hidden and unloaded: one instance per class through
+// load<T>(), or one per name through load(name, make), which may load one
+// class several times under different names.
 class Form : public QWidget {
     Q_OBJECT
 public:

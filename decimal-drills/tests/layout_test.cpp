@@ -7,6 +7,7 @@
 #include "drills/tests/answering.h"
 #include "drills/tests/scorerow.h"
 #include "forms/app.h"
+#include "forms/tests/pixels.h"
 #include "mirranemenu.h"
 #include "mirranesplash.h"
 

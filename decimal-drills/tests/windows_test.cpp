@@ -6,6 +6,7 @@
 #include "drill_driver.h"
 #include "forms/app.h"
 #include "forms/timing.h"
+#include "forms/tests/pixels.h"
 #include "mirranemenu.h"
 #include "mirrane.h"
 #include "mirranesplash.h"

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "factcards.h"
+#include "forms/tests/pixels.h"
 #include "openfromlist.h"
 
 using namespace halvery;

@@ -5,6 +5,7 @@
 #include "drills/tests/scorerow.h"
 #include "factcards.h"
 #include "forms/app.h"
+#include "forms/tests/pixels.h"
 #include "halverytest.h"
 #include "openfromlist.h"
 #include "remainderdrill.h"

@@ -5,11 +5,13 @@
 #include <QScrollBar>
 
 #include "forms/multiline.h"
+#include "forms/tests/pixels.h"
 #include "openfromlist.h"
 #include "stepdrill.h"
 
 using namespace halvery;
 using namespace halverytest;
+using formstest::inkRows;
 using formstest::MessageCatcher;
 using formstest::type;
 
@@ -39,28 +41,6 @@ int openStep(QWidget *w)
         if (!enter(w, step)->isHidden())
             return step;
     return 0;
-}
-
-// The rows of a widget's drawing, from its top, that hold ink: pixels that
-// differ from `paper` (for a transparent label: any drawn pixel).
-std::pair<int, int> inkRows(QWidget *w, const QColor &paper = QColor())
-{
-    QImage image(w->size(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(paper.isValid() ? paper : QColor(Qt::transparent));
-    w->render(&image, QPoint(), QRegion(), paper.isValid() ? QWidget::RenderFlags(QWidget::DrawWindowBackground | QWidget::DrawChildren) : QWidget::DrawChildren);
-    int first = -1, last = -1;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            const QRgb px = image.pixel(x, y);
-            const bool ink = paper.isValid() ? qGray(px) < 128 : qAlpha(px) > 0;
-            if (ink) {
-                if (first < 0)
-                    first = y;
-                last = y;
-                break;
-            }
-        }
-    return {first, last};
 }
 } // namespace
 

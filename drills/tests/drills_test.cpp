@@ -153,21 +153,6 @@ private slots:
         QCOMPARE(forms::testing::scriptedDrawsLeft(), 0);
     }
 
-    void folderGetsOneFinalSlash_data()
-    {
-        QTest::addColumn<QString>("folder");
-        QTest::addColumn<QString>("path");
-        QTest::newRow("folder") << "/suite" << "/suite/";
-        QTest::newRow("root") << "/" << "/";
-        QTest::newRow("blanks and Arabic") << QStringLiteral("/home/م ع/ب") << QStringLiteral("/home/م ع/ب/");
-    }
-    void folderGetsOneFinalSlash()
-    {
-        QFETCH(QString, folder);
-        QFETCH(QString, path);
-        QCOMPARE(withFinalSlash(folder), path);
-    }
-
     void blockedWriteDrillTakesOneAnswerPerQuestion()
     {
         open(AnswerMode::Write, true, true, inOrder({question(0, 4), question(0, 6, 2)}));

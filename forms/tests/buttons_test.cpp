@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "driver.h"
+#include "pixels.h"
 #include "reset.h"
 #include "forms/app.h"
 #include "forms/controls.h"

@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include "driver.h"
+#include "pixels.h"
 #include "reset.h"
 #include "forms/app.h"
 #include "forms/msgbox.h"

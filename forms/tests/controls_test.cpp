@@ -12,6 +12,7 @@
 #include "forms/fonts.h"
 #include "forms/geometry.h"
 #include "forms/msgbox.h"
+#include "forms/palette.h"
 #include "forms/random.h"
 #include "forms/timing.h"
 #include "forms/window.h"
@@ -383,7 +384,7 @@ private slots:
         placeTwips(frame, 120, 600, twipsSize.width(), twipsSize.height());
         const QImage drawn = drawnAlone(frame);
         // The caption's ink: what changes when its colour does.
-        frame->setForeColor(Qt::red);
+        setRoleColor(frame, QPalette::WindowText, Qt::red);
         const QImage recoloured = drawnAlone(frame);
         QRect ink;
         for (int y = 0; y < drawn.height(); ++y)
@@ -444,6 +445,21 @@ private slots:
         QCOMPARE(programFolder(), QFileInfo(QCoreApplication::applicationFilePath()).absolutePath());
         QVERIFY(!programFolder().endsWith(QLatin1Char('/')));
         QVERIFY(!startProgram(programFolder() + QStringLiteral("/zorurav/missing-program")));
+    }
+
+    void folderGetsOneFinalSlash_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("path");
+        QTest::newRow("folder") << "/suite" << "/suite/";
+        QTest::newRow("root") << "/" << "/";
+        QTest::newRow("blanks and Arabic") << QStringLiteral("/home/م ع/ب") << QStringLiteral("/home/م ع/ب/");
+    }
+    void folderGetsOneFinalSlash()
+    {
+        QFETCH(QString, folder);
+        QFETCH(QString, path);
+        QCOMPARE(withFinalSlash(folder), path);
     }
 };
 

@@ -1,6 +1,7 @@
 #include "gallery.h"
 
 #include "driver.h"
+#include "pixels.h"
 
 #include "forms/app.h"
 #include "forms/titlebar.h"

@@ -8,6 +8,7 @@
 #include "forms/geometry.h"
 #include "forms/window.h"
 #include "forms/tests/driver.h"
+#include "forms/tests/pixels.h"
 #include "forms/tests/reset.h"
 
 using namespace forms;

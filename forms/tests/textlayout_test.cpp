@@ -16,6 +16,7 @@
 #include "forms/multiline.h"
 #include "forms/window.h"
 #include "forms/tests/driver.h"
+#include "forms/tests/pixels.h"
 #include "forms/tests/reset.h"
 
 using namespace forms;

@@ -6,6 +6,7 @@
 #include "forms/app.h"
 #include "forms/tests/reset.h"
 #include "forms/window.h"
+#include "forms/tests/pixels.h"
 #include "corvanemenu.h"
 #include "corvanesplash.h"
 #include "worksheet_driver.h"

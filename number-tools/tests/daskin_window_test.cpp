@@ -20,6 +20,7 @@
 #include "forms/geometry.h"
 #include "forms/multiline.h"
 #include "forms/tests/driver.h"
+#include "forms/tests/pixels.h"
 #include "forms/tests/reset.h"
 
 using namespace formstest;

@@ -9,6 +9,7 @@
 #include "forms/geometry.h"
 #include "forms/random.h"
 #include "forms/tests/driver.h"
+#include "forms/tests/pixels.h"
 #include "forms/tests/reset.h"
 #include "drills/tests/draws.h"
 #include "forms/timing.h"

@@ -10,6 +10,7 @@
 #include "forms/app.h"
 #include "forms/timing.h"
 #include "forms/window.h"
+#include "forms/tests/pixels.h"
 #include "tolbrinmenu.h"
 #include "pupil.h"
 
