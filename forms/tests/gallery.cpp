@@ -26,6 +26,14 @@
 namespace formsgallery {
 
 namespace {
+// A gallery draws headless unless a platform is chosen: this runs before
+// main() makes the application, which reads the platform.
+[[maybe_unused]] const bool offscreenByDefault = [] {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    return true;
+}();
+
 QString folder;
 QString prefix_;
 int count = 0;

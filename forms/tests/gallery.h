@@ -1,7 +1,8 @@
 #pragma once
 // Renders windows into PNG files, as a pupil meets them, for a look by eye;
 // with --check, checks each window's captions and digits in place of a picture;
-// with --rest, checks that each window left alone does no work.
+// with --rest, checks that each window left alone does no work. A gallery
+// runs on the offscreen platform where QT_QPA_PLATFORM chooses none.
 #include <QHash>
 #include <QString>
 #include <QStringList>
