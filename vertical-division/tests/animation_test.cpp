@@ -91,7 +91,7 @@ QString atRest()
     for (int settling = 0; settling < 30; ++settling)
         if (formstest::leftAlone(100).paints.isEmpty())
             break;
-    const formstest::Activity rest = formstest::leftAlone(1000);
+    const formstest::Activity rest = formstest::leftAloneIdle(1000, IdleShare);
     if (!rest.paints.isEmpty())
         return QStringLiteral("painted at rest: ") + formstest::listed(rest.paints);
     if (rest.cpuShare() >= IdleShare)
