@@ -16,7 +16,6 @@
 namespace {
 
 constexpr int RestMs = 300;
-constexpr double Share = 0.05;
 
 // Spins on the processor for `ms`, or until stopped when `ms` is 0.
 class Spinner {
@@ -64,9 +63,9 @@ private slots:
         std::optional<Spinner> spinner;
         if (spinMs >= 0)
             spinner.emplace(spinMs);
-        const formstest::Activity seen = formstest::leftAloneIdle(RestMs, Share);
+        const formstest::Activity seen = formstest::leftAloneIdle(RestMs);
         spinner.reset();
-        QVERIFY2((seen.cpuShare() > Share) == busy, qPrintable(seen.cost()));
+        QVERIFY2((seen.cpuShare() > formstest::IdleShare) == busy, qPrintable(seen.cost()));
         QVERIFY(seen.wallMs >= RestMs);
         QVERIFY2(seen.paints.isEmpty(), qPrintable(formstest::listed(seen.paints)));
     }
@@ -82,7 +81,7 @@ private slots:
         formstest::leftAlone(100);
         Spinner spinner(150);
         QTimer::singleShot(20, &window, [&window] { window.update(); });
-        const formstest::Activity seen = formstest::leftAloneIdle(RestMs, Share);
+        const formstest::Activity seen = formstest::leftAloneIdle(RestMs);
         QCOMPARE(seen.paints.value(QStringLiteral("Form1")), 1);
     }
 };

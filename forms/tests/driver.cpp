@@ -300,10 +300,10 @@ Activity leftAlone(int ms)
         &end);
 }
 
-Activity leftAloneIdle(int ms, double share)
+Activity leftAloneIdle(int ms)
 {
     Activity seen = leftAlone(ms);
-    for (int again = 0; again < 2 && seen.cpuShare() > share; ++again) {
+    for (int again = 0; again < 2 && seen.cpuShare() > IdleShare; ++again) {
         const Activity next = leftAlone(ms);
         if (next.cpuShare() < seen.cpuShare()) {
             seen.cpuMs = next.cpuMs;

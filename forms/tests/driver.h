@@ -141,12 +141,15 @@ struct Activity {
 Activity activityOf(const std::function<void()> &run);
 // The event loop left to itself for that long, as a window nobody touches.
 Activity leftAlone(int ms);
-// The same, where the processor time must stay within `share` of the time:
+// The share of the time a window left alone, or waiting out a pause, may
+// spend on the processor.
+inline constexpr double IdleShare = 0.05;
+// The same as leftAlone, where the processor time must stay within IdleShare:
 // when it does not, the window is left alone up to twice more and the least
 // processor time is kept. A loaded machine's one-off burst then passes, while
 // work the window does at rest shows every time. Paints and timers are those
 // of the first time.
-Activity leftAloneIdle(int ms, double share);
+Activity leftAloneIdle(int ms);
 // Counts as "Label3 x2, Form1 x2".
 QString listed(const QMap<QString, int> &counts);
 

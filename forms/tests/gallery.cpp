@@ -99,10 +99,8 @@ QImage withTitleBar(QWidget *w)
     return image;
 }
 
-// How long a state is left alone, and the share of that time the process
-// may spend on the processor meanwhile.
+// How long a state is left alone.
 constexpr int RestMs = 500;
-constexpr double RestCpuShare = 0.05;
 
 // The window left alone for a while, once settled: nothing may paint, no
 // timer may fire, and the process stays almost idle.
@@ -113,12 +111,12 @@ void rest(QWidget *w, const QString &name)
     for (const forms::Timer *t : w->findChildren<forms::Timer *>())
         if (t->enabled() && t->interval() > 0 && t->interval() < RestMs)
             fault(where, QStringLiteral("timer %1 of %2 ms runs at rest").arg(t->objectName()).arg(t->interval()));
-    const formstest::Activity seen = formstest::leftAloneIdle(RestMs, RestCpuShare);
+    const formstest::Activity seen = formstest::leftAloneIdle(RestMs);
     if (!seen.paints.isEmpty())
         fault(where, QStringLiteral("painted at rest: ") + formstest::listed(seen.paints));
     if (!seen.timers.isEmpty())
         fault(where, QStringLiteral("timers fired at rest: ") + formstest::listed(seen.timers));
-    if (seen.cpuShare() > RestCpuShare)
+    if (seen.cpuShare() > formstest::IdleShare)
         fault(where, seen.cost() + QStringLiteral(" at rest"));
 }
 

@@ -82,7 +82,7 @@ struct RealTime {
     ~RealTime() { forms::testing::useManualTime(true); }
 };
 
-constexpr double IdleShare = 0.05;
+using formstest::IdleShare;
 
 // Once the last reveal is drawn, the window left alone for a second: what it
 // painted or the processor time it took, or "" when it did neither.
@@ -91,7 +91,7 @@ QString atRest()
     for (int settling = 0; settling < 30; ++settling)
         if (formstest::leftAlone(100).paints.isEmpty())
             break;
-    const formstest::Activity rest = formstest::leftAloneIdle(1000, IdleShare);
+    const formstest::Activity rest = formstest::leftAloneIdle(1000);
     if (!rest.paints.isEmpty())
         return QStringLiteral("painted at rest: ") + formstest::listed(rest.paints);
     if (rest.cpuShare() >= IdleShare)
